@@ -1,0 +1,90 @@
+#include "platform/loaders.h"
+
+#include <SDL/SDL_image.h>
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+void Warn(const char* path) { std::fprintf(stderr, "Cannot load \"%s\": %s\n", path, SDL_GetError()); }
+
+// A 1x1 picture whose one pixel is its own colour key: blitting it draws nothing.
+SDL_Surface* TransparentPicture() {
+    SDL_Surface* blank = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+    if (!blank) return nullptr;
+    Uint32 key = SDL_MapRGB(blank->format, 255, 0, 255);
+    SDL_FillRect(blank, nullptr, key);
+    SDL_SetColorKey(blank, SDL_SRCCOLORKEY, key);
+    if (SDL_GetVideoSurface()) {
+        SDL_Surface* converted = SDL_DisplayFormat(blank);
+        if (converted) {
+            SDL_FreeSurface(blank);
+            return converted;
+        }
+    }
+    return blank;
+}
+
+SDL_Surface* Finish(SDL_Surface* loaded, const char* path, ColorKey key) {
+    if (!loaded) {
+        Warn(path);
+        return TransparentPicture();
+    }
+    if (key.present)
+        SDL_SetColorKey(loaded, SDL_SRCCOLORKEY | SDL_RLEACCEL, SDL_MapRGB(loaded->format, key.r, key.g, key.b));
+    SDL_Surface* converted = SDL_DisplayFormat(loaded);
+    if (!converted) {
+        // No display yet (or out of memory): the loaded surface still blits correctly.
+        return loaded;
+    }
+    SDL_FreeSurface(loaded);
+    return converted;
+}
+
+}  // namespace
+
+SDL_Surface* LoadPicture(const char* path, ColorKey key) { return Finish(IMG_Load(path), path, key); }
+
+SDL_Surface* LoadPicture(const char* path, Uint8 r, Uint8 g, Uint8 b) {
+    return LoadPicture(path, ColorKey::Rgb(r, g, b));
+}
+
+SDL_Surface* LoadBmpPicture(const char* path, ColorKey key) {
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    return Finish(file ? SDL_LoadBMP_RW(file, 1) : nullptr, path, key);
+}
+
+SDL_Surface* LoadBmpPicture(const char* path, Uint8 r, Uint8 g, Uint8 b) {
+    return LoadBmpPicture(path, ColorKey::Rgb(r, g, b));
+}
+
+bool AudioOpen() {
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    return Mix_QuerySpec(&frequency, &format, &channels) != 0;
+}
+
+Mix_Chunk* LoadSound(const char* path) {
+    if (!AudioOpen()) return nullptr;
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
+    if (!chunk) Warn(path);
+    return chunk;
+}
+
+Mix_Music* LoadMusic(const char* path) {
+    if (!AudioOpen()) return nullptr;
+    Mix_Music* music = Mix_LoadMUS(path);
+    if (!music) Warn(path);
+    return music;
+}
+
+void FreeSound(Mix_Chunk* chunk) {
+    if (chunk) Mix_FreeChunk(chunk);
+}
+
+void FreeMusic(Mix_Music* music) {
+    if (music) Mix_FreeMusic(music);
+}
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+// The one seam between the game and SDL's clock and keyboard.
+//
+// The game reads time and keys only through these functions. In the game they are
+// SDL_GetTicks, SDL_Delay and SDL_GetKeyState; tests and skyrift-sim switch to a virtual
+// clock on which Sleep advances time at once, and to a key array they write themselves.
+#pragma once
+
+#include <SDL/SDL.h>
+
+namespace platform {
+
+// Milliseconds since start-up (SDL_GetTicks, or the virtual clock).
+Uint32 Ticks();
+
+// Waits ms milliseconds (SDL_Delay); on the virtual clock it advances the clock at once.
+void Sleep(Uint32 ms);
+
+// The key-state array indexed by SDLKey: SDL_GetKeyState(NULL), or the virtual key array.
+Uint8* KeyState();
+
+// Switches to the virtual clock, set to startTicks. Sleep then never blocks.
+void UseVirtualClock(Uint32 startTicks = 0);
+// Back to SDL's clock (the game's own setting).
+void UseRealClock();
+bool VirtualClockActive();
+// Moves the virtual clock forward without sleeping: simulates work that took time.
+void AdvanceVirtualClock(Uint32 ms);
+
+// Switches KeyState() to an array of SDLK_LAST bytes, all zero, that the caller writes.
+// Returns that array.
+Uint8* UseVirtualKeys();
+void UseRealKeys();
+
+// Told around every pacing wait of every loop (FrameTimer::Wait): BeforeWait when a frame's
+// work is done, AfterWait when the next frame's work begins. The simulator measures frame
+// work and feeds recorded input here.
+class WaitObserver {
+public:
+    virtual ~WaitObserver() = default;
+    virtual void BeforeWait() = 0;
+    virtual void AfterWait() = 0;
+};
+void SetWaitObserver(WaitObserver* observer);  // null: nobody is told
+WaitObserver* GetWaitObserver();
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+#include "shell/utilities.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "platform/platform.h"
+
+SDL_Rect MakeRect(int32_t x, int32_t y, int32_t w, int32_t h) {
+    SDL_Rect rect;
+    rect.x = static_cast<Sint16>(x);
+    rect.y = static_cast<Sint16>(y);
+    rect.w = static_cast<Uint16>(w);
+    rect.h = static_cast<Uint16>(h);
+    return rect;
+}
+
+void BlitAt(SDL_Surface* source, SDL_Surface* destination, SDL_Rect rect) {
+    SDL_Rect copy = rect;
+    SDL_BlitSurface(source, nullptr, destination, &copy);
+}
+
+void SeedRandom() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+
+int32_t RandomInt(int32_t n) { return std::rand() % n; }
+
+SDL_Surface* CopySurface(SDL_Surface* source) {
+    const SDL_PixelFormat* format = source->format;
+    SDL_Surface* copy = SDL_CreateRGBSurface(source->flags, source->w, source->h, format->BitsPerPixel, format->Rmask,
+                                             format->Gmask, format->Bmask, format->Amask);
+    if (copy) SDL_BlitSurface(source, nullptr, copy, nullptr);
+    return copy;
+}
+
+FrameTimer::FrameTimer(Uint32 startTicks, Uint32 period) : deadline(startTicks + period), period(period) {}
+
+void FrameTimer::Wait(Uint32 now) {
+    platform::WaitObserver* observer = platform::GetWaitObserver();
+    if (observer) observer->BeforeWait();
+    if (deadline <= now) {
+        deadline = now + period;
+    } else {
+        platform::Sleep(deadline - now);
+        deadline = platform::Ticks() + period;
+    }
+    if (observer) observer->AfterWait();
+}
