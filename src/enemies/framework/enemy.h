@@ -1,0 +1,61 @@
+// The interface every enemy and boss shows the level runner and the hero.
+//
+// The runner only asks whether the spawn time has come, lets the enemy test the hero's shots,
+// reads its shots and collision box, runs one frame and deletes it once it reports that it is
+// finished. Everything else belongs to the concrete class.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include "enemies/framework/enemy_shot.h"
+
+class Enemy {
+public:
+    // Result of CheckHit when no shot hit.
+    static constexpr int kNoHit = -1;
+    // Result of CheckHit when the last shot that hit was a boosted hero shot.
+    static constexpr int kBoostedHit = 99999;
+
+    Enemy(SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int points);
+
+    // The seven operations every enemy class has, in this order.
+    // The concrete class deletes its shots (DeleteShots) and its shot array.
+    virtual ~Enemy();
+    // One frame: move, fire, draw, move its shots. False once nothing of it is left on
+    // screen: the runner then deletes it and nulls its slot.
+    virtual bool Update() = 0;
+    // Tests the hero's shots; a shot that hits is deleted and its slot nulled. Returns
+    // kNoHit, the index of the last shot that hit, or kBoostedHit.
+    virtual int CheckHit(EnemyShot** heroShots, int count) = 0;
+    virtual bool IsDestroyed() = 0;
+    virtual EnemyShot** GetShots() = 0;
+    virtual int GetShotCount() = 0;
+    virtual void Reserved(int) {}
+
+    Enemy(const Enemy&) = delete;
+    Enemy& operator=(const Enemy&) = delete;
+
+    // box.x += dx, box.y += dy in 16-bit arithmetic.
+    void Move(int dx, int dy);
+    SDL_Rect GetRect() const;
+    int GetHitHalfWidth() const;
+    int GetHitHalfHeight() const;
+    // now: level clock in ms.
+    bool IsActive(int now) const;
+    void DelaySpawn(int ms);
+    void SetSpawnTime(int time);
+    int GetSpawnTime() const { return spawnTime; }
+    int GetScore() const;
+    bool ExplosionStarted() const;
+    bool IsMusicHeld() const;
+    void SetMusicHold(bool hold);
+
+protected:
+    SDL_Rect box;
+    int hitHalfWidth;
+    int hitHalfHeight;
+    int spawnTime;
+    int points;
+    bool explosionStarted;
+    bool musicHold;
+};
