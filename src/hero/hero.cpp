@@ -1,0 +1,280 @@
+#include "hero/hero.h"
+
+#include <cstdlib>
+
+#include "enemies/framework/sound_channels.h"
+#include "platform/loaders.h"
+#include "platform/platform.h"
+#include "shell/input.h"
+#include "shell/utilities.h"
+
+namespace {
+
+// Where a re-entering ship appears (below the screen) and where it stops climbing.
+constexpr int kRespawnX = 302;
+constexpr int kRespawnY = 480;
+constexpr int kReentryStopY = 410;
+constexpr int kReentryClimb = 2;
+// Frames of state 2 after a re-entry, and the counter MakeInvulnerable starts from.
+constexpr int kInvulnerableEnd = 100;
+constexpr int kLongInvulnerableStart = -200;
+constexpr int kGrazeFrames = 20;
+constexpr int kBonusReach = 8;
+constexpr int kGrazeReachX = 25;
+constexpr int kGrazeReachY = 10;
+// Frames each animation cell is shown; cells per animation; invulnerable look's column offset.
+constexpr int kAnimTicks = 10;
+constexpr int kAnimCells = 3;
+constexpr int kInvulnerableColumns = 3;
+
+bool Held(const Uint8* keys, SDLKey key, const Uint8* inputFlags, int flag) {
+    return (keys != nullptr && keys[key]) || (inputFlags != nullptr && inputFlags[flag]);
+}
+
+}  // namespace
+
+Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int explosionStepMs,
+           int explosionSteps, int explosionCellWidth, int explosionCellHeight, int, int)
+    : screen(screen),
+      box(box),
+      contactMarginX(1),
+      contactMarginY(1),
+      lives(lives),
+      shotCount(shotCount > 0 ? shotCount : 0),
+      shots(new EnemyShot*[shotCount > 0 ? shotCount : 0]()),
+      sheet(nullptr),
+      boostedSheet(nullptr),
+      explosionSheet(nullptr),
+      animFrame(0),
+      animTick(0),
+      state(kHeroNormal),
+      bank(kBankNone),
+      explosionStepMs(explosionStepMs),
+      explosionStep(0),
+      explosionSteps(explosionSteps),
+      explosionLastTick(0),
+      explosionSound(nullptr),
+      shotSound(nullptr),
+      bonusSound(nullptr),
+      explosionCellWidth(explosionCellWidth),
+      explosionCellHeight(explosionCellHeight),
+      shotPictures(),
+      boostedShotPictures(),
+      firing(false),
+      lastVolleyTick(0),
+      explosionSoundPending(false),
+      invulnerableCounter(0),
+      grazeTimer(0),
+      weaponLevel(1) {
+    sheet = platform::LoadPicture("./Images/Heros/Planche_MyHeros_1.png", 255, 0, 255);
+    boostedSheet = platform::LoadPicture("./Images/Heros/Planche_MyHeros_2.png", 255, 0, 255);
+    explosionSheet = platform::LoadPicture("./Images/Heros/Heros_Explosion.png", 0, 0, 0);
+    explosionSound = platform::LoadSound("Sound/Explosion1_UP.wav");
+    shotSound = platform::LoadSound("Sound/Shot4.wav");
+    bonusSound = platform::LoadSound("Sound/Bonus.wav");
+
+    static const char* const kShotPaths[kShotPictureCount] = {
+        "./Images/Heros/MyHeros1_Tir_1.png", "./Images/Heros/MyHeros1_Tir_2.png",
+        "./Images/Heros/MyHeros1_Tir_3.png", "./Images/Heros/MyHeros1_Tir_4.png",
+        "./Images/Heros/MyHeros1_Tir_5.png", "./Images/Heros/Heros2_Tir_1.png",
+        "./Images/Heros/Heros2_Tir_2.png",   "./Images/Heros/Heros2_Tir_3.png",
+    };
+    static const char* const kBoostedShotPaths[kShotPictureCount] = {
+        "./Images/Heros/MyHeros1S_Tir_1.png", "./Images/Heros/MyHeros1S_Tir_2.png",
+        "./Images/Heros/MyHeros1S_Tir_3.png", "./Images/Heros/MyHeros1S_Tir_4.png",
+        "./Images/Heros/MyHeros1S_Tir_5.png", "./Images/Heros/Heros2S_Tir_1.png",
+        "./Images/Heros/Heros2S_Tir_2.png",   "./Images/Heros/Heros2S_Tir_3.png",
+    };
+    for (int i = 0; i < kShotPictureCount; ++i) {
+        shotPictures[i] = platform::LoadPicture(kShotPaths[i], 255, 0, 255);
+    }
+    for (int i = 0; i < kShotPictureCount; ++i) {
+        boostedShotPictures[i] = platform::LoadPicture(kBoostedShotPaths[i], 255, 0, 255);
+    }
+}
+
+Hero::~Hero() {
+    DeleteShots(shots, shotCount);
+    delete[] shots;
+    SDL_FreeSurface(sheet);
+    SDL_FreeSurface(boostedSheet);
+    SDL_FreeSurface(explosionSheet);
+    for (int i = 0; i < kShotPictureCount; ++i) {
+        SDL_FreeSurface(shotPictures[i]);
+        SDL_FreeSurface(boostedShotPictures[i]);
+    }
+    platform::FreeSound(explosionSound);
+    platform::FreeSound(shotSound);
+    platform::FreeSound(bonusSound);
+}
+
+void Hero::Move(const Uint8* keys, const Uint8* inputFlags) {
+    if (state == kHeroExploding || state == kHeroReentering) return;
+
+    // The ship is slower while fire is held. The limits are tested before the step, so it
+    // can end up to speed - 1 pixels beyond them.
+    const int speed = firing ? 2 : 3;
+    bool moved = false;
+    if (Held(keys, SDLK_UP, inputFlags, kInputUp) && box.y >= 2) {
+        box.y = static_cast<Sint16>(box.y - speed);
+        bank = kBankUp;
+        moved = true;
+    }
+    if (Held(keys, SDLK_DOWN, inputFlags, kInputDown) && box.y + box.h <= 480) {
+        box.y = static_cast<Sint16>(box.y + speed);
+        bank = kBankDown;
+        moved = true;
+    }
+    if (Held(keys, SDLK_LEFT, inputFlags, kInputLeft) && box.x >= 140) {
+        box.x = static_cast<Sint16>(box.x - speed);
+        bank = kBankLeft;
+        moved = true;
+    }
+    if (Held(keys, SDLK_RIGHT, inputFlags, kInputRight) && box.x + box.w <= 502) {
+        box.x = static_cast<Sint16>(box.x + speed);
+        bank = kBankRight;
+        moved = true;
+    }
+    if (!moved) bank = kBankNone;
+}
+
+void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
+    if (state != kHeroNormal && state != kHeroInvulnerable) return;
+    if (shots_ == nullptr) return;
+
+    const int cx = box.x + box.w / 2;
+    const int cy = box.y + box.h / 2;
+    for (int i = 0; i < count; ++i) {
+        EnemyShot* shot = shots_[i];
+        if (shot == nullptr) continue;
+        const SDL_Rect r = shot->GetRect();
+        const int sw2 = r.w / 2;
+        const int sh2 = r.h / 2;
+        const int dx = std::abs(r.x + sw2 - cx);
+        const int dy = std::abs(r.y + sh2 - cy);
+
+        if (shot->IsBonus()) {
+            if (dx < sw2 + kBonusReach && dy < sh2 + kBonusReach) {
+                PlaySound(kChannelBonus, bonusSound);
+                weaponLevel += 2;
+                delete shot;
+                shots_[i] = nullptr;
+                return;
+            }
+            continue;
+        }
+
+        if (dx < sw2 + contactMarginX + kGrazeReachX && dy < sh2 + contactMarginY + kGrazeReachY) {
+            grazeTimer = kGrazeFrames;
+            if (state == kHeroInvulnerable) return;
+        }
+        // Only the ship's centre point counts: it must lie inside the shot's box shrunk by
+        // one pixel on every side.
+        if (state == kHeroNormal && dx < sw2 - 1 && dy < sh2 - 1) {
+            state = kHeroExploding;
+            explosionSoundPending = true;
+            return;
+        }
+    }
+}
+
+void Hero::CheckCollision(SDL_Rect rect, int halfWidth, int halfHeight) {
+    if (state != kHeroNormal) return;
+    const int dx = std::abs(rect.x + rect.w / 2 - (box.x + box.w / 2));
+    const int dy = std::abs(rect.y + rect.h / 2 - (box.y + box.h / 2));
+    if (dx < halfWidth + contactMarginX && dy < halfHeight + contactMarginY) {
+        state = kHeroExploding;
+        explosionSoundPending = true;
+    }
+}
+
+void Hero::MakeInvulnerable() {
+    invulnerableCounter = kLongInvulnerableStart;
+    state = kHeroInvulnerable;
+}
+
+void Hero::StopBanking() { bank = kBankNone; }
+
+void Hero::DrawShip(SDL_Surface* picture, int column, int row, SDL_Rect dest) {
+    if (picture == nullptr || screen == nullptr) return;
+    SDL_Rect source = MakeRect(column * box.w, row * box.h, box.w, box.h);
+    SDL_BlitSurface(picture, &source, screen, &dest);
+}
+
+void Hero::AdvanceAnimation() {
+    if (animTick == kAnimTicks) {
+        animFrame += 1;
+        animTick = 0;
+    }
+    animTick += 1;
+    if (animFrame >= kAnimCells) animFrame = 0;
+}
+
+void Hero::DrawExplosion() {
+    if (explosionStep < explosionSteps) {
+        if (explosionSoundPending) {
+            PlaySound(kChannelHeroExplosion, explosionSound);
+            explosionSoundPending = false;
+        }
+        // Step 0 names the cell left of the sheet: clipping draws nothing, so the ship
+        // vanishes on the first frame of its explosion.
+        SDL_Rect source = MakeRect(explosionCellWidth * (explosionStep - 1), 0, explosionCellWidth,
+                                   explosionCellHeight);
+        const Uint32 now = platform::Ticks();
+        if (now > explosionLastTick + static_cast<Uint32>(explosionStepMs)) {
+            explosionStep += 1;
+            explosionLastTick = now;
+        }
+        SDL_Rect dest = MakeRect(box.x + box.w / 2 - explosionCellWidth / 2,
+                                 box.y + box.h / 2 - explosionCellHeight / 2, 0, 0);
+        if (explosionSheet != nullptr && screen != nullptr) {
+            SDL_BlitSurface(explosionSheet, &source, screen, &dest);
+        }
+        return;
+    }
+    lives -= 1;
+    if (lives > 0) {
+        explosionStep = 0;
+        box.x = kRespawnX;
+        box.y = kRespawnY;
+        bank = kBankNone;
+        state = kHeroReentering;
+    }
+}
+
+void Hero::Draw(bool updateShots) {
+    if (grazeTimer > 0) grazeTimer -= 1;
+    if (updateShots) UpdateShots(shots, shotCount);
+
+    const SDL_Rect dest = box;
+    SDL_Surface* current = grazeTimer > 0 ? boostedSheet : sheet;
+    const int row = bank == kBankLeft ? 2 : (bank == kBankRight ? 1 : 0);
+    switch (state) {
+        case kHeroNormal:
+            DrawShip(current, animFrame, row, dest);
+            AdvanceAnimation();
+            break;
+        case kHeroInvulnerable:
+            DrawShip(current, animFrame + kInvulnerableColumns, row, dest);
+            AdvanceAnimation();
+            invulnerableCounter += 1;
+            if (invulnerableCounter >= kInvulnerableEnd) {
+                invulnerableCounter = 0;
+                state = kHeroNormal;
+            }
+            break;
+        case kHeroExploding:
+            DrawExplosion();
+            break;
+        case kHeroReentering: {
+            const bool climbing = box.y > kReentryStopY;
+            if (climbing) box.y = static_cast<Sint16>(box.y - kReentryClimb);
+            DrawShip(sheet, animFrame + kInvulnerableColumns, 0, dest);
+            AdvanceAnimation();
+            if (!climbing) state = kHeroInvulnerable;
+            break;
+        }
+        default:
+            break;
+    }
+}
