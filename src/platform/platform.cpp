@@ -5,6 +5,7 @@ namespace {
 
 bool virtualClock = false;
 Uint32 virtualNow = 0;
+Uint32 sleepOvershoot = 0;
 Uint8 virtualKeys[SDLK_LAST];
 bool virtualKeysActive = false;
 WaitObserver* waitObserver = nullptr;
@@ -15,7 +16,7 @@ Uint32 Ticks() { return virtualClock ? virtualNow : SDL_GetTicks(); }
 
 void Sleep(Uint32 ms) {
     if (virtualClock)
-        virtualNow += ms;
+        virtualNow += ms + sleepOvershoot;
     else
         SDL_Delay(ms);
 }
@@ -32,6 +33,8 @@ void UseRealClock() { virtualClock = false; }
 bool VirtualClockActive() { return virtualClock; }
 
 void AdvanceVirtualClock(Uint32 ms) { virtualNow += ms; }
+
+void SetVirtualSleepOvershoot(Uint32 ms) { sleepOvershoot = ms; }
 
 Uint8* UseVirtualKeys() {
     for (Uint8& key : virtualKeys) key = 0;

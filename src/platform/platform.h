@@ -25,6 +25,8 @@ void UseRealClock();
 bool VirtualClockActive();
 // Moves the virtual clock forward without sleeping: simulates work that took time.
 void AdvanceVirtualClock(Uint32 ms);
+// Every virtual Sleep lasts this much longer than asked, as a real SDL_Delay may (default 0).
+void SetVirtualSleepOvershoot(Uint32 ms);
 
 // Switches KeyState() to an array of SDLK_LAST bytes, all zero, that the caller writes.
 // Returns that array.

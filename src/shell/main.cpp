@@ -1,1 +1,72 @@
-int main() { return 0; }
+// Start-up, the game, shut-down.
+#include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/data_dir.h"
+#include "shell/game_sequence.h"
+#include "shell/input.h"
+
+namespace {
+
+constexpr int32_t kFramePeriod = 13;
+
+// TEMPORARY: stands in for the six levels until their scripts exist; clears at once.
+class PlaceholderLevel : public Level {
+public:
+    using Level::Level;
+    int32_t Run(int32_t*) override {
+        state = 1;
+        return 1;
+    }
+};
+
+std::unique_ptr<Level> MakeGameLevel(int, SDL_Surface* screen, int32_t framePeriod) {
+    return std::make_unique<PlaceholderLevel>(screen, framePeriod);
+}
+
+bool FindData() {
+    std::vector<std::string> tried;
+    if (platform::EnterDataFolder(&tried)) return true;
+    std::fprintf(stderr, "Skyrift cannot find its data (an Images folder). Looked in:\n");
+    for (const std::string& folder : tried) std::fprintf(stderr, "  %s\n", folder.c_str());
+    return false;
+}
+
+}  // namespace
+
+int main(int, char**) {
+    if (!FindData()) return 1;
+
+#ifdef _WIN32
+    _putenv("SDL_VIDEODRIVER=directx");
+#endif
+    SDL_Surface* screen =
+        SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+    if (!screen) {
+        std::printf("Unable to set video mode: %s\n", SDL_GetError());
+        return 1;
+    }
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) < 0) {
+        std::printf("Warning: Couldn't set 44100 Hz 16-bit audio\n Reason: %s\n", SDL_GetError());
+        std::fflush(stdout);
+    }
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
+        std::printf("Unable to init SDL: %s\n", SDL_GetError());
+        return 1;
+    }
+    SDL_ShowCursor(0);
+    JoystickInput* joystick = new JoystickInput();
+
+    StandardGameScreens screens(screen, kFramePeriod, MakeGameLevel);
+    RunGameSequence(screens);
+
+    delete joystick;
+    SDL_ShowCursor(1);
+    SDL_Quit();
+    std::exit(0);
+}

@@ -1,0 +1,118 @@
+#include "shell/final_score_screen.h"
+
+#include "platform/loaders.h"
+#include "platform/platform.h"
+#include "shell/screen_events.h"
+#include "shell/utilities.h"
+
+namespace {
+
+constexpr int kWaveCount = 5;
+constexpr int kLoadingCount = 5;
+constexpr int kDigitWidth = 33;
+constexpr int kDigitHeight = 34;
+constexpr int kFrameX = 152, kFrameY = 154;
+constexpr int kDigitsX = 242, kDigitsY = 206;
+constexpr int32_t kHighestScoreShown = 99999;
+
+}  // namespace
+
+void ScoreDigits(int32_t score, int32_t digits[5]) {
+    if (score > kHighestScoreShown) score = kHighestScoreShown;
+    if (score < 0) score = 0;
+    digits[0] = score / 10000;
+    int32_t rest = score - digits[0] * 10000;
+    digits[1] = rest / 1000;
+    rest -= digits[1] * 1000;
+    digits[2] = rest / 100;
+    digits[3] = (rest - digits[2] * 100) / 10;
+    digits[4] = rest - digits[2] * 100 - digits[3] * 10;
+}
+
+FinalScoreScreen::FinalScoreScreen(SDL_Surface* screen, int32_t framePeriod)
+    : screen(screen),
+      framePeriod(framePeriod),
+      waveFrames(new SDL_Surface*[kWaveCount]),
+      scoreFrame(nullptr),
+      digitSheet(nullptr),
+      loadingFrames(new SDL_Surface*[kLoadingCount]) {
+    waveFrames[0] = platform::LoadPicture("./Images/Panorama/Vague1.png");
+    waveFrames[1] = platform::LoadPicture("./Images/Panorama/Vague2.png");
+    waveFrames[2] = platform::LoadPicture("./Images/Panorama/Vague3.png");
+    waveFrames[3] = platform::LoadPicture("./Images/Panorama/Vague4.png");
+    waveFrames[4] = platform::LoadPicture("./Images/Panorama/Vague5.png");
+    scoreFrame = platform::LoadPicture("./Images/Panorama/Cadre_Score.png");
+    digitSheet = platform::LoadPicture("./Images/Panorama/PlancheScore_Big.png");
+    loadingFrames[0] = platform::LoadPicture("./Images/Panorama/Loading_1a.png", 255, 255, 0);
+    loadingFrames[1] = platform::LoadPicture("./Images/Panorama/Loading_2a.png", 255, 255, 0);
+    loadingFrames[2] = platform::LoadPicture("./Images/Panorama/Loading_3a.png", 255, 255, 0);
+    loadingFrames[3] = platform::LoadPicture("./Images/Panorama/Loading_4a.png", 255, 255, 0);
+    loadingFrames[4] = platform::LoadPicture("./Images/Panorama/Loading_5a.png", 255, 255, 0);
+}
+
+FinalScoreScreen::~FinalScoreScreen() {
+    for (int i = 0; i < kWaveCount; ++i) SDL_FreeSurface(waveFrames[i]);
+    delete[] waveFrames;
+    for (int i = 0; i < kLoadingCount; ++i) SDL_FreeSurface(loadingFrames[i]);
+    delete[] loadingFrames;
+    SDL_FreeSurface(scoreFrame);
+    SDL_FreeSurface(digitSheet);
+}
+
+int32_t FinalScoreScreen::Run(int32_t score) {
+    int32_t digits[5];
+    ScoreDigits(score, digits);
+
+    FrameTimer timer(platform::Ticks(), framePeriod);
+    RunLoading(timer);
+
+    int32_t result = 0;
+    int tick = 1;
+    int frame = 0;
+    int32_t acceptFlag = 0;
+    while (result == 0) {
+        DrawScore(frame, digits);
+        SDL_Flip(screen);
+        result = ApplyScreenEvents(result, acceptFlag > 0);
+        if (tick == 6) {
+            tick = 0;
+            if (++frame == kWaveCount) frame = 0;
+        } else {
+            ++tick;
+        }
+        timer.Wait(platform::Ticks());
+        acceptFlag = 1;
+    }
+    return result;
+}
+
+void FinalScoreScreen::RunLoading(FrameTimer& timer) {
+    int tick = 1;
+    int frame = 0;
+    for (bool done = false; !done;) {
+        SDL_BlitSurface(waveFrames[0], nullptr, screen, nullptr);
+        SDL_BlitSurface(loadingFrames[frame], nullptr, screen, nullptr);
+        SDL_Flip(screen);
+        if (tick == 4) {
+            tick = 0;
+            if (frame > 3)
+                done = true;
+            else
+                ++frame;
+        } else {
+            ++tick;
+        }
+        timer.Wait(platform::Ticks());
+    }
+}
+
+void FinalScoreScreen::DrawScore(int frame, const int32_t digits[5]) {
+    SDL_BlitSurface(waveFrames[frame], nullptr, screen, nullptr);
+    SDL_Rect framePlace = MakeRect(kFrameX, kFrameY, scoreFrame->w, scoreFrame->h);
+    SDL_BlitSurface(scoreFrame, nullptr, screen, &framePlace);
+    for (int k = 0; k < 5; ++k) {
+        SDL_Rect source = MakeRect(kDigitWidth * digits[k], 0, kDigitWidth, kDigitHeight);
+        SDL_Rect place = MakeRect(kDigitsX + kDigitWidth * k, kDigitsY, kDigitWidth, kDigitHeight);
+        SDL_BlitSurface(digitSheet, &source, screen, &place);
+    }
+}

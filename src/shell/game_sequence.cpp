@@ -1,0 +1,49 @@
+#include "shell/game_sequence.h"
+
+#include "shell/final_score_screen.h"
+#include "shell/title_screen.h"
+#include "shell/utilities.h"
+
+void GameScreens::SeedRandomNumbers() { SeedRandom(); }
+
+GameOutcome RunGameSequence(GameScreens& screens) {
+    GameOutcome outcome;
+    if (screens.RunTitle() != 1) return outcome;
+    outcome.started = true;
+
+    int32_t score = 0;
+    std::unique_ptr<Level> levels[kLevelCount];
+    for (int number = 1; number <= kLevelCount; ++number) levels[number - 1] = screens.MakeLevel(number);
+
+    int levelNumber = 1;
+    int32_t result = 1;
+    screens.SeedRandomNumbers();
+    while (result != 0) {
+        if (levelNumber <= kLevelCount) {
+            outcome.lastLevel = levelNumber;
+            result = levels[levelNumber - 1]->Run(&score);
+        } else {
+            screens.RunFinalScore(score);
+            outcome.finished = true;
+            outcome.finalScore = score;
+            result = 0;
+        }
+        if (result == 1)
+            ++levelNumber;
+        else
+            score = 0;
+    }
+    // Level 1 is destroyed first.
+    for (auto& level : levels) level.reset();
+    return outcome;
+}
+
+int32_t StandardGameScreens::RunTitle() {
+    TitleScreen title(screen, framePeriod);
+    return title.Run();
+}
+
+void StandardGameScreens::RunFinalScore(int32_t score) {
+    FinalScoreScreen finalScore(screen, framePeriod);
+    finalScore.Run(score);
+}

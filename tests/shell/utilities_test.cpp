@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include "platform/platform.h"
+#include "shell/input.h"
+#include "shell/utilities.h"
+#include "support/sdl_env.h"
+
+using testsupport::PixelAt;
+using testsupport::Rgb;
+
+TEST(MakeRect, TruncatesToSixteenBitsWithoutClipping) {
+    SDL_Rect above = MakeRect(286, -15, 68, 65);
+    EXPECT_EQ(above.x, 286);
+    EXPECT_EQ(above.y, -15);
+    EXPECT_EQ(above.w, 68);
+    EXPECT_EQ(above.h, 65);
+
+    SDL_Rect wrapped = MakeRect(40000, -40000, 70000, -1);
+    EXPECT_EQ(wrapped.x, 40000 - 65536);
+    EXPECT_EQ(wrapped.y, -40000 + 65536);
+    EXPECT_EQ(wrapped.w, 70000 - 65536);
+    EXPECT_EQ(wrapped.h, 65535);
+}
+
+TEST(BlitAt, DrawsTheWholeSourceAtThePositionAndLeavesTheRectAlone) {
+    SDL_Surface* screen = testsupport::Screen();
+    SDL_FillRect(screen, nullptr, 0);
+    SDL_Surface* square = testsupport::SolidPicture(4, 4, Rgb(0, 255, 0));
+    SDL_Rect rect = MakeRect(-2, 100, 1, 1);  // w and h are not used; off-screen part is clipped
+    BlitAt(square, screen, rect);
+    EXPECT_EQ(rect.x, -2);
+    EXPECT_EQ(rect.w, 1);
+    EXPECT_EQ(PixelAt(screen, 0, 100), Rgb(0, 255, 0));
+    EXPECT_EQ(PixelAt(screen, 1, 103), Rgb(0, 255, 0));
+    EXPECT_EQ(PixelAt(screen, 2, 100), 0u);
+    SDL_FreeSurface(square);
+}
+
+TEST(RandomInt, StaysInRangeAndRepeatsForASeed) {
+    srand(7);
+    int first[20];
+    for (int& value : first) {
+        value = RandomInt(5);
+        EXPECT_GE(value, 0);
+        EXPECT_LT(value, 5);
+    }
+    srand(7);
+    for (int value : first) EXPECT_EQ(RandomInt(5), value);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(RandomInt(1), 0);
+}
+
+TEST(CopySurface, MakesAnIndependentCopyOfTheDisplay) {
+    SDL_Surface* screen = testsupport::Screen();
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 10, 20, 30));
+    SDL_Surface* copy = CopySurface(screen);
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->format->BitsPerPixel, 32);
+    EXPECT_EQ(copy->w, 640);
+    EXPECT_EQ(copy->h, 480);
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 200, 0, 0));
+    EXPECT_EQ(PixelAt(copy, 320, 240), Rgb(10, 20, 30));
+    EXPECT_EQ(PixelAt(screen, 320, 240), Rgb(200, 0, 0));
+    SDL_FreeSurface(copy);
+}
+
+TEST(FrameTimer, PacesFramesAndNeverMakesUpForASlowOne) {
+    platform::UseVirtualClock(1000);
+    FrameTimer timer(platform::Ticks(), 13);
+    EXPECT_EQ(timer.Deadline(), 1013u);
+
+    platform::AdvanceVirtualClock(5);  // a frame with 5 ms of work waits 8 ms
+    timer.Wait(platform::Ticks());
+    EXPECT_EQ(platform::Ticks(), 1013u);
+    EXPECT_EQ(timer.Deadline(), 1026u);
+
+    platform::AdvanceVirtualClock(20);  // late: no delay, the period restarts from now
+    timer.Wait(platform::Ticks());
+    EXPECT_EQ(platform::Ticks(), 1033u);
+    EXPECT_EQ(timer.Deadline(), 1046u);
+
+    platform::AdvanceVirtualClock(13);  // exactly on the deadline counts as late
+    timer.Wait(platform::Ticks());
+    EXPECT_EQ(platform::Ticks(), 1046u);
+    EXPECT_EQ(timer.Deadline(), 1059u);
+
+    // The next deadline counts from when the delay really ended, not from the old deadline.
+    platform::SetVirtualSleepOvershoot(3);
+    timer.Wait(platform::Ticks());
+    platform::SetVirtualSleepOvershoot(0);
+    EXPECT_EQ(platform::Ticks(), 1062u);
+    EXPECT_EQ(timer.Deadline(), 1075u);
+}
+
+TEST(JoystickMapping, DeadZoneAndButtons) {
+    Uint8 flags[8] = {9, 9, 9, 9, 9, 9, 9, 9};
+    const Uint8 buttons[4] = {1, 0, 1, 0};
+    MapJoystickState(3200, -3200, buttons, flags);
+    EXPECT_EQ(flags[kInputRight] + flags[kInputLeft] + flags[kInputUp] + flags[kInputDown], 0);
+    EXPECT_EQ(flags[kInputFire], 1);
+    EXPECT_EQ(flags[kInputButton1], 0);
+    EXPECT_EQ(flags[kInputButton2], 1);
+    EXPECT_EQ(flags[kInputButton3], 0);
+
+    MapJoystickState(3201, -3201, buttons, flags);
+    EXPECT_EQ(flags[kInputRight], 1);
+    EXPECT_EQ(flags[kInputLeft], 0);
+    EXPECT_EQ(flags[kInputUp], 1);
+    EXPECT_EQ(flags[kInputDown], 0);
+
+    MapJoystickState(-32768, 32767, buttons, flags);
+    EXPECT_EQ(flags[kInputLeft], 1);
+    EXPECT_EQ(flags[kInputRight], 0);
+    EXPECT_EQ(flags[kInputDown], 1);
+    EXPECT_EQ(flags[kInputUp], 0);
+}
+
+TEST(JoystickMapping, OnlyPadsWithFourButtonsArePolled) {
+    EXPECT_TRUE(JoystickPollable(true, 4, 4));
+    EXPECT_FALSE(JoystickPollable(true, 3, 3));
+    EXPECT_FALSE(JoystickPollable(true, 4, 1));
+    EXPECT_FALSE(JoystickPollable(false, 12, 12));
+}
+
+TEST(JoystickInput, WithoutAJoystickPollLeavesTheFlagsAlone) {
+    ASSERT_EQ(SDL_NumJoysticks(), 0);
+    JoystickInput input;
+    for (Uint8& flag : InputFlags) flag = 0;
+    InputFlags[kInputFire] = 1;
+    Uint8* flags = input.Poll();
+    EXPECT_EQ(flags, InputFlags);
+    EXPECT_EQ(flags[kInputFire], 1);
+    InputFlags[kInputFire] = 0;
+}
