@@ -4,22 +4,11 @@
 #include "support/sdl_env.h"
 
 using testsupport::PixelAt;
-using testsupport::Rgb;
 using testsupport::Screen;
 
 namespace levelstest {
 
-Uint32 BannerColour(int level) { return Rgb(static_cast<Uint8>(60 + 20 * level), 10, 200); }
-
-Uint32 DigitColour(int digit, bool flash) {
-    return flash ? Rgb(static_cast<Uint8>(20 * digit), 250, 200) : Rgb(static_cast<Uint8>(20 * digit), 100, 50);
-}
-
-SDL_Surface* Filled(int w, int h, Uint32 rgb, bool keyed) {
-    SDL_Surface* picture = testsupport::SolidPicture(w, h, rgb);
-    if (keyed) SDL_SetColorKey(picture, SDL_SRCCOLORKEY, SDL_MapRGB(picture->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
-    return picture;
-}
+SDL_Surface* Filled(int w, int h, Uint32 rgb) { return testsupport::SolidPicture(w, h, rgb); }
 
 void FillArea(SDL_Surface* surface, int x, int y, int w, int h, Uint32 rgb) {
     SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w), static_cast<Uint16>(h)};
@@ -35,7 +24,7 @@ HudPictures TestHudPictures() {
     SDL_SetColorKey(p.framePicture, SDL_SRCCOLORKEY, SDL_MapRGB(p.framePicture->format, 255, 255, 0));
     p.lifeIcon = Filled(18, 16, kLifeColour);
     p.weaponIcon = Filled(23, 25, kWeaponColour);
-    p.bossBarSheet = Filled(244, 19, kSheetGapColour);
+    p.bossBarSheet = Filled(244, 19, 0x999999);  // the gaps between the parts
     FillArea(p.bossBarSheet, 0, 0, 83, 19, kBarFrameColour);
     FillArea(p.bossBarSheet, 88, 0, 73, 19, kUpperBarColour);
     FillArea(p.bossBarSheet, 171, 0, 73, 19, kLowerBarColour);
@@ -52,40 +41,29 @@ HudPictures TestHudPictures() {
 
 ShownDigit DigitShown(int k) {
     Uint32 colour = PixelAt(Screen(), 515 + 22 * k + 11, 40 + 11);
-    for (int d = 0; d < 10; ++d) {
-        if (colour == DigitColour(d, false)) return {d, false};
-        if (colour == DigitColour(d, true)) return {d, true};
-    }
+    for (int d = 0; d < 10; ++d)
+        for (bool flash : {false, true})
+            if (colour == DigitColour(d, flash)) return {d, flash};
     return {-1, false};
 }
 
 int ScoreShown(bool* flash) {
     int value = 0;
-    bool first = DigitShown(0).flash;
     for (int k = 0; k < 5; ++k) {
         ShownDigit digit = DigitShown(k);
-        if (digit.value < 0 || digit.flash != first) return -1;
+        if (digit.value < 0 || digit.flash != DigitShown(0).flash) return -1;
         value = value * 10 + digit.value;
     }
-    if (flash) *flash = first;
+    if (flash) *flash = DigitShown(0).flash;
     return value;
 }
 
-int WeaponIconsShown() {
-    int count = 0;
-    for (int k = 0; k < 4; ++k)
-        if (PixelAt(Screen(), 5 + 42 * k + 11, 103 + 12) == kWeaponColour) ++count;
-    return count;
-}
-
-int LifeIconsShown() {
-    int count = 0;
-    for (int i = 0; i < 8; ++i)
-        if (PixelAt(Screen(), 10 + 18 * i + 9, 41 + 8) == kLifeColour) ++count;
-    return count;
-}
-
 namespace {
+int CountAt(int x0, int step, int y, int slots, Uint32 colour) {
+    int count = 0;
+    for (int i = 0; i < slots; ++i) count += PixelAt(Screen(), x0 + step * i, y) == colour;
+    return count;
+}
 int RunFrom534(Uint32 colour) {
     int width = 0;
     while (width < 100 && PixelAt(Screen(), 534 + width, 140) == colour) ++width;
@@ -93,6 +71,8 @@ int RunFrom534(Uint32 colour) {
 }
 }  // namespace
 
+int WeaponIconsShown() { return CountAt(5 + 11, 42, 103 + 12, 4, kWeaponColour); }
+int LifeIconsShown() { return CountAt(10 + 9, 18, 41 + 8, 8, kLifeColour); }
 int LowerBarShown() { return RunFrom534(kLowerBarColour); }
 int UpperBarShown() { return RunFrom534(kUpperBarColour); }
 

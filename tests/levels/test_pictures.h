@@ -5,6 +5,7 @@
 #include <SDL/SDL_mixer.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "levels/hud.h"
@@ -12,60 +13,48 @@
 
 namespace levelstest {
 
-// Colours of the HUD test pictures.
-constexpr Uint32 kFrameColour = 0x203040;
-constexpr Uint32 kLifeColour = 0x11AA22;
-constexpr Uint32 kWeaponColour = 0xEE9911;
-constexpr Uint32 kBarFrameColour = 0x404040;
-constexpr Uint32 kUpperBarColour = 0xDD2222;
-constexpr Uint32 kLowerBarColour = 0x2222DD;
-constexpr Uint32 kSheetGapColour = 0x999999;
-Uint32 BannerColour(int level);  // 1..6
-Uint32 DigitColour(int digit, bool flash);
+constexpr Uint32 kFrameColour = 0x203040, kLifeColour = 0x11AA22, kWeaponColour = 0xEE9911;
+constexpr Uint32 kBarFrameColour = 0x404040, kUpperBarColour = 0xDD2222, kLowerBarColour = 0x2222DD;
+inline Uint32 BannerColour(int level) { return (60 + 20 * level) << 16 | 0x0AC8; }
+inline Uint32 DigitColour(int digit, bool flash) { return (20 * digit) << 16 | (flash ? 0xFAC8 : 0x6432); }
 
-// A display-format picture of one colour; keyed: that colour is also its colour key.
-SDL_Surface* Filled(int w, int h, Uint32 rgb, bool keyed = false);
+SDL_Surface* Filled(int w, int h, Uint32 rgb);  // display format, one colour
 void FillArea(SDL_Surface* surface, int x, int y, int w, int h, Uint32 rgb);
 void FillScreen(Uint32 rgb);
 
-// HUD pictures laid out as the game's, each part in its own colour. The frame's playfield
+// HUD pictures laid out as the game's, each part in its own colour; the frame's playfield
 // (x 138..501) is keyed out.
 HudPictures TestHudPictures();
 
 // What the HUD shows on the screen.
 struct ShownDigit {
-    int value;   // 0..9, or -1 when no digit colour is there
-    bool flash;  // drawn from the yellow sheet
+    int value;  // -1: no digit there
+    bool flash;
 };
-ShownDigit DigitShown(int k);  // k = 0..4, from the left
+ShownDigit DigitShown(int k);           // k = 0..4 from the left
 int ScoreShown(bool* flash = nullptr);  // -1 when a digit is missing or the sheets are mixed
-int WeaponIconsShown();  // icons found at the four first slots
-int LifeIconsShown();    // icons found at the eight first slots
-int LowerBarShown();     // width of the lower-colour run from x 534
+int WeaponIconsShown();                 // of the first four slots
+int LifeIconsShown();                   // of the first eight slots
+int LowerBarShown();                    // length of the colour's run from x 534
 int UpperBarShown();
 
-// A silent chunk of two seconds: it is still playing when a frame is inspected. Null when the
-// mixer is not open. Freed with Mix_FreeChunk.
+// Two seconds of silence, still playing when a frame is inspected; null without a mixer.
 Mix_Chunk* SilentChunk();
 
-// Watches every frame-pacing wait: counts the frames, reports the chunk that started on
-// channel 6 since the last wait (halting it, so a restart of the same chunk is seen too) and
-// lets a test look at the screen at the end of each frame's drawing.
+// Watches every frame-pacing wait: counts frames, notes which chunk started on channel 6
+// since the last wait (halting it, so a restart of the same chunk shows too), and lets the
+// test look at the screen (onFrame) or queue input (afterFrame).
 class FrameWatch : public platform::WaitObserver {
 public:
     FrameWatch();
     ~FrameWatch() override;
     void BeforeWait() override;
     void AfterWait() override;
+    std::vector<int> StartsOf(Mix_Chunk* chunk) const;
 
     int frames = 0;
-    // Frames in which each chunk started, by chunk.
     std::vector<std::pair<int, Mix_Chunk*>> starts;
-    std::vector<int> StartsOf(Mix_Chunk* chunk) const;
-    // Called in BeforeWait with the frame index (0 for the first wait).
-    std::function<void(int)> onFrame;
-    // Called in AfterWait with the frame index, e.g. to queue input.
-    std::function<void(int)> afterFrame;
+    std::function<void(int)> onFrame, afterFrame;
 };
 
 }  // namespace levelstest
