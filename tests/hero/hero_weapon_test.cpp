@@ -1,5 +1,5 @@
-// The weapon: volleys per level with their positions, pictures, legs and damage, the volley
-// interval, incomplete volleys, the bank shift and the graze boost.
+// The weapon: volleys per level with positions, pictures and damage, the legs, the volley
+// interval, incomplete volleys, the bank shift and the graze boost. The ship is at (302, 420).
 #include <SDL/SDL_mixer.h>
 
 #include <vector>
@@ -25,8 +25,7 @@ std::vector<EnemyShot*> ShotsInFlight(const Hero& hero) {
     return shots;
 }
 
-void ExpectVolley(const Hero& hero, const std::vector<Expected>& expected, bool boosted,
-                  int damage) {
+void ExpectVolley(const Hero& hero, const std::vector<Expected>& expected, bool boosted, int damage) {
     std::vector<EnemyShot*> shots = ShotsInFlight(hero);
     ASSERT_EQ(shots.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -34,19 +33,16 @@ void ExpectVolley(const Hero& hero, const std::vector<Expected>& expected, bool 
         EXPECT_EQ(r.x, expected[i].x) << "shot " << i;
         EXPECT_EQ(r.y, expected[i].y) << "shot " << i;
         EXPECT_EQ(r.w, ShotWidth(expected[i].picture)) << "picture of shot " << i;
-        EXPECT_EQ(r.h, ShotHeight(boosted)) << "set of shot " << i;
+        EXPECT_EQ(r.h, ShotHeight(boosted)) << "picture set of shot " << i;
         EXPECT_EQ(shots[i]->GetDamage(), damage) << "shot " << i;
-        EXPECT_FALSE(shots[i]->IsPatternMode());
     }
 }
 
 }  // namespace
 
-// The ship at (302, 420).
-TEST_F(HeroTest, VolleysPerWeaponLevel) {
+TEST_F(HeroTest, VolleysPerWeaponLevelAndTheBankShift) {
     const std::vector<Expected> fan = {{310, 415, 0}, {305, 416, 1}, {316, 416, 2},
                                        {303, 417, 3}, {319, 417, 4}, {319, 417, 4}};
-    const std::vector<Expected> second = {{302, 414, 5}, {285, 414, 5}, {302, 424, 6}, {293, 424, 7}};
     keys[SDLK_g] = 1;
     for (int level : {1, 2, 3, 5, 6}) {
         auto hero = MakeHero();
@@ -54,20 +50,43 @@ TEST_F(HeroTest, VolleysPerWeaponLevel) {
         hero->Fire(keys, flags);
         ExpectVolley(*hero, std::vector<Expected>(fan.begin(), fan.begin() + level), false, 3);
     }
-    auto hero = MakeHero();
-    hero->SetWeaponLevel(7);
-    hero->Fire(keys, flags);
-    ExpectVolley(*hero, second, false, 5);
+    auto top = MakeHero();
+    top->SetWeaponLevel(7);
+    top->Fire(keys, flags);
+    ExpectVolley(*top, {{302, 414, 5}, {285, 414, 5}, {302, 424, 6}, {293, 424, 7}}, false, 5);
+
+    // Banking left (the ship now at 299) shifts levels 1 to 6 by -3, right by +3; not level 7.
+    const struct {
+        SDLKey key;
+        int level;
+        std::vector<Expected> volley;
+    } banked[] = {
+        {SDLK_LEFT, 3, {{304, 415, 0}, {299, 416, 1}, {310, 416, 2}}},
+        {SDLK_RIGHT, 1, {{316, 415, 0}}},
+        {SDLK_LEFT, 7, {{299, 414, 5}, {282, 414, 5}, {299, 424, 6}, {290, 424, 7}}},
+    };
+    for (const auto& b : banked) {
+        auto hero = MakeHero();
+        hero->SetWeaponLevel(b.level);
+        keys[SDLK_g] = 0;
+        keys[b.key] = 1;
+        hero->Move(keys, flags);
+        keys[b.key] = 0;
+        keys[SDLK_g] = 1;
+        hero->Fire(keys, flags);
+        ExpectVolley(*hero, b.volley, false, b.level == 7 ? 5 : 3);
+    }
 }
 
-TEST_F(HeroTest, ShotsFanOutAfterTwoFrames) {
+TEST_F(HeroTest, ShotsClimbEightPixelsAndFanOutAfterTwoFrames) {
     keys[SDLK_g] = 1;
     auto hero = MakeHero();
     hero->SetWeaponLevel(5);
     hero->Fire(keys, flags);
+    EnemyShot* straight = hero->GetShots()[0];
+    EnemyShot* left = hero->GetShots()[3];   // (0, -8) twice, then (-2, -8)
+    EnemyShot* right = hero->GetShots()[2];  // (0, -8) twice, then (1, -8)
     keys[SDLK_g] = 0;
-    EnemyShot* left = hero->GetShots()[3];   // row 3: (-2, -8) after two frames
-    EnemyShot* right = hero->GetShots()[2];  // row 2: (1, -8)
     const int leftX[] = {303, 303, 301, 299}, rightX[] = {316, 316, 317, 318};
     for (int n = 0; n < 4; ++n) {
         DrawFrame(*hero);
@@ -75,55 +94,19 @@ TEST_F(HeroTest, ShotsFanOutAfterTwoFrames) {
         EXPECT_EQ(left->GetRect().y, 417 - 8 * (n + 1));
         EXPECT_EQ(right->GetRect().x, rightX[n]);
     }
-
-    auto top = MakeHero();
-    top->SetWeaponLevel(7);
-    keys[SDLK_g] = 1;
-    top->Fire(keys, flags);
-    keys[SDLK_g] = 0;
-    EnemyShot* slanted = top->GetShots()[3];  // (-2, -8) from the first frame
-    DrawFrame(*top);
-    DrawFrame(*top);
-    DrawFrame(*top);
-    EXPECT_EQ(slanted->GetRect().x, 293 - 6);
-    EXPECT_EQ(top->GetShots()[1]->GetRect().x, 285);  // straight up
-}
-
-TEST_F(HeroTest, BankShiftsLowerLevelsOnly) {
-    auto left = MakeHero();
-    keys[SDLK_LEFT] = 1;
-    left->Move(keys, flags);  // x 299, banking left
-    keys[SDLK_LEFT] = 0;
-    keys[SDLK_g] = 1;
-    left->SetWeaponLevel(3);
-    left->Fire(keys, flags);
-    ExpectVolley(*left, {{304, 415, 0}, {299, 416, 1}, {310, 416, 2}}, false, 3);
-
-    auto right = MakeHero();
-    keys[SDLK_g] = 0;
-    keys[SDLK_RIGHT] = 1;
-    right->Move(keys, flags);  // x 305, banking right
-    keys[SDLK_RIGHT] = 0;
-    keys[SDLK_g] = 1;
-    right->Fire(keys, flags);
-    ExpectVolley(*right, {{316, 415, 0}}, false, 3);
-
-    auto top = MakeHero();
-    keys[SDLK_g] = 0;
-    keys[SDLK_LEFT] = 1;
-    top->Move(keys, flags);
-    keys[SDLK_LEFT] = 0;
-    keys[SDLK_g] = 1;
-    top->SetWeaponLevel(7);
-    top->Fire(keys, flags);
-    ExpectVolley(*top, {{299, 414, 5}, {282, 414, 5}, {299, 424, 6}, {290, 424, 7}}, false, 5);
+    // y = 415 - 8n leaves once y + 10 < 0: the 54th frame. Shots fly on while the ship explodes.
+    hero->CheckCollision(MakeDefaultBox(), 5, 5);
+    for (int n = 5; n <= 53; ++n) DrawFrame(*hero);
+    ASSERT_EQ(hero->GetShots()[0], straight);
+    EXPECT_EQ(straight->GetRect().y, 415 - 8 * 53);
+    DrawFrame(*hero);
+    EXPECT_EQ(hero->GetShots()[0], nullptr);
 }
 
 TEST_F(HeroTest, OneVolleyPerSixtyMillisecondsStrictly) {
     auto hero = MakeHero();
     keys[SDLK_g] = 1;
     hero->Fire(keys, flags);
-    EXPECT_EQ(ShotsInFlight(*hero).size(), 1u);
     platform::AdvanceVirtualClock(60);
     hero->Fire(keys, flags);
     EXPECT_EQ(ShotsInFlight(*hero).size(), 1u);
@@ -131,15 +114,9 @@ TEST_F(HeroTest, OneVolleyPerSixtyMillisecondsStrictly) {
     hero->Fire(keys, flags);
     EXPECT_EQ(ShotsInFlight(*hero).size(), 2u);
 
-    // Held over 13 ms frames: a volley every fifth frame.
-    auto paced = MakeHero();
-    int volleys = 0;
-    for (int frame = 0; frame < 21; ++frame) {
-        const size_t before = ShotsInFlight(*paced).size();
-        RunFrame(*paced);
-        if (ShotsInFlight(*paced).size() > before) ++volleys;
-    }
-    EXPECT_EQ(volleys, 5);  // frames 0, 5, 10, 15, 20
+    auto paced = MakeHero();  // held over 13 ms frames: every fifth frame
+    for (int frame = 0; frame < 21; ++frame) RunFrame(*paced);
+    EXPECT_EQ(ShotsInFlight(*paced).size(), 5u);
 }
 
 TEST_F(HeroTest, IncompleteVolleyKeepsTheTickAndStartsOverFromItsFirstShot) {
@@ -149,101 +126,52 @@ TEST_F(HeroTest, IncompleteVolleyKeepsTheTickAndStartsOverFromItsFirstShot) {
     for (int i = 0; i < 198; ++i) shots[i] = ShotCentredAt(300, 300);
     keys[SDLK_g] = 1;
     hero->Fire(keys, flags);
-    ASSERT_NE(shots[198], nullptr);
-    ASSERT_NE(shots[199], nullptr);
-    EXPECT_EQ(shots[198]->GetRect().x, 310);  // row 0
-    EXPECT_EQ(shots[199]->GetRect().x, 305);  // row 1
-    if (platform::AudioOpen()) {
+    EXPECT_EQ(shots[198]->GetRect().x, 310);  // rows 0 and 1
+    EXPECT_EQ(shots[199]->GetRect().x, 305);
+    const bool audio = platform::AudioOpen();
+    if (audio) {
         EXPECT_EQ(Mix_Playing(1), 0);
     }
-
-    delete shots[7];
-    shots[7] = nullptr;
-    hero->Fire(keys, flags);  // same tick: the interval was never started
-    ASSERT_NE(shots[7], nullptr);
-    EXPECT_EQ(shots[7]->GetRect().x, 310);
-    if (platform::AudioOpen()) {
-        EXPECT_EQ(Mix_Playing(1), 0);
-    }
-
     for (int i : {20, 40, 60}) {
         delete shots[i];
         shots[i] = nullptr;
     }
-    hero->Fire(keys, flags);
+    hero->Fire(keys, flags);  // same tick: the interval never started
     EXPECT_EQ(shots[20]->GetRect().x, 310);
     EXPECT_EQ(shots[40]->GetRect().x, 305);
     EXPECT_EQ(shots[60]->GetRect().x, 316);
-    if (platform::AudioOpen()) {
+    if (audio) {
         EXPECT_EQ(Mix_Playing(1), 1);
     }
     delete shots[80];
     shots[80] = nullptr;
-    hero->Fire(keys, flags);  // complete volley started the interval
+    hero->Fire(keys, flags);  // the complete volley started the interval
     EXPECT_EQ(shots[80], nullptr);
 }
 
-TEST_F(HeroTest, GrazeBoostsTheNextVolleysForTwentyFrames) {
-    auto hero = MakeHero();
-    EnemyShot* threat[1] = {ShotCentredAt(317 + 20, 440)};
-    hero->CheckEnemyShots(threat, 1);
-    DeleteShots(threat, 1);
+TEST_F(HeroTest, GrazeBoostsTheVolleysOfTheNextTwentyFrames) {
     keys[SDLK_g] = 1;
-    hero->Fire(keys, flags);
-    ExpectVolley(*hero, {{310, 415, 0}}, true, 4);
-
-    DrawFrame(*hero);
-    EXPECT_EQ(Pixel(310, 407), ShotColour(true, 0));  // boosted picture, one frame up
-
-    auto top = MakeHero();
-    top->SetWeaponLevel(7);
-    EnemyShot* again[1] = {ShotCentredAt(317, 440 + 15)};
-    top->CheckEnemyShots(again, 1);
-    DeleteShots(again, 1);
-    top->Fire(keys, flags);
-    EXPECT_EQ(top->GetShots()[2]->GetDamage(), 6);
-    EXPECT_EQ(top->GetShots()[2]->GetRect().h, ShotHeight(true));
-
-    // Boosted while the timer is above 0: the volleys of frames 1 to 20 after the graze.
-    auto timed = MakeHero();
-    EnemyShot* graze[1] = {ShotCentredAt(317, 440 - 15)};
-    timed->CheckEnemyShots(graze, 1);
-    DeleteShots(graze, 1);
-    for (int frame = 1; frame <= 25; ++frame) {
-        platform::AdvanceVirtualClock(13);
-        DeleteShots(timed->GetShots(), timed->GetShotCount());
-        platform::AdvanceVirtualClock(100);  // every frame may fire
-        timed->Fire(keys, flags);
-        ASSERT_NE(timed->GetShots()[0], nullptr);
-        EXPECT_EQ(timed->GetShots()[0]->GetDamage(), frame <= 20 ? 4 : 3) << "frame " << frame;
-        timed->Draw(true);
+    for (int level : {1, 7}) {
+        auto hero = MakeHero();
+        hero->SetWeaponLevel(level);
+        EnemyShot* graze[1] = {ShotCentredAt(317 + 20, 440 - 15)};
+        hero->CheckEnemyShots(graze, 1);
+        DeleteShots(graze, 1);
+        for (int frame = 1; frame <= 22; ++frame) {
+            platform::AdvanceVirtualClock(100);  // every frame may fire
+            DeleteShots(hero->GetShots(), hero->GetShotCount());
+            hero->Fire(keys, flags);
+            const bool boosted = frame <= 20;
+            EnemyShot* shot = hero->GetShots()[0];
+            EXPECT_EQ(shot->GetDamage(), (level == 7 ? 5 : 3) + (boosted ? 1 : 0)) << frame;
+            EXPECT_EQ(shot->GetRect().h, ShotHeight(boosted)) << frame;
+            ClearScreen();
+            hero->Draw(true);
+            if (frame == 1) {
+                EXPECT_EQ(Pixel(shot->GetRect().x, shot->GetRect().y), ShotColour(true, level == 7 ? 5 : 0));
+            }
+        }
     }
-}
-
-TEST_F(HeroTest, ShotsLeaveAtTheTopAndKeepFlyingWhileTheShipExplodes) {
-    auto hero = MakeHero();
-    keys[SDLK_g] = 1;
-    hero->Fire(keys, flags);
-    keys[SDLK_g] = 0;
-    hero->CheckCollision(MakeDefaultBox(), 5, 5);
-    EnemyShot* shot = hero->GetShots()[0];
-    // y = 415 - 8n; out once y + 10 < 0, at n = 54 (y = -17).
-    for (int n = 1; n <= 53; ++n) DrawFrame(*hero);
-    ASSERT_EQ(hero->GetShots()[0], shot);
-    EXPECT_EQ(shot->GetRect().y, 415 - 8 * 53);
-    DrawFrame(*hero);
-    EXPECT_EQ(hero->GetShots()[0], nullptr);
-}
-
-TEST_F(HeroTest, NoFireWhileReentering) {
-    auto hero = MakeHero();
-    hero->CheckCollision(MakeDefaultBox(), 5, 5);
-    for (int n = 0; n < 33; ++n) DrawFrame(*hero);
-    ASSERT_EQ(hero->GetState(), kHeroReentering);
-    keys[SDLK_g] = 1;
-    RunFrame(*hero);
-    EXPECT_TRUE(ShotsInFlight(*hero).empty());
-    EXPECT_FALSE(hero->IsFiring());
 }
 
 }  // namespace herotest
