@@ -1,0 +1,34 @@
+// skyrift-forge: makes every picture, sound and music file of Skyrift.
+//   skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] [--verbose]
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "forge.h"
+
+int main(int argc, char** argv) {
+    forge::Options options;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        auto value = [&](const char* name) -> std::string {
+            if (i + 1 >= argc) {
+                std::fprintf(stderr, "skyrift-forge: %s needs a value\n", name);
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (arg == "--out") options.outDir = value("--out");
+        else if (arg == "--threads") options.threads = std::atoi(value("--threads").c_str());
+        else if (arg == "--only") options.only = value("--only");
+        else if (arg == "--contact-sheet") options.contactSheet = value("--contact-sheet");
+        else if (arg == "--verbose") options.verbose = true;
+        else {
+            std::fprintf(stderr,
+                         "usage: skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] "
+                         "[--verbose]\n");
+            return 2;
+        }
+    }
+    return forge::RunForge(options);
+}

@@ -1,0 +1,285 @@
+// Music: eleven tracks composed from a style each (tempo, mode, progression, instruments).
+// A track is built from sections (intro, verses, choruses, breaks) over a chord progression;
+// the lead plays motifs that repeat and vary, so it sounds written rather than random.
+// Level tracks fade in and out and play once; boss tracks wrap every tail round their end.
+#include <cmath>
+#include <map>
+
+#include "families.h"
+#include "synth.h"
+
+namespace forge {
+
+namespace {
+
+struct Style {
+    double bpm;
+    int root;                      // MIDI note of the key's tonic, bass octave
+    std::vector<int> scale;        // semitones of the mode
+    std::vector<int> progression;  // scale degree of each bar's chord
+    Wave lead, arp, bass;
+    double leadCutoff, arpCutoff;
+    int drums;                     // 0 straight rock, 1 four-on-the-floor, 2 half-time, 3 breakbeat
+    double swing;                  // 0 .. 0.3 of an eighth
+    double echo;                   // mix of the lead echo
+    int bars;                      // length in bars
+};
+
+const std::vector<int> kMajor = {0, 2, 4, 5, 7, 9, 11};
+const std::vector<int> kMinor = {0, 2, 3, 5, 7, 8, 10};
+const std::vector<int> kDorian = {0, 2, 3, 5, 7, 9, 10};
+const std::vector<int> kPhrygian = {0, 1, 3, 5, 7, 8, 10};
+const std::vector<int> kLydian = {0, 2, 4, 6, 7, 9, 11};
+const std::vector<int> kMixolydian = {0, 2, 4, 5, 7, 9, 10};
+const std::vector<int> kHarmonic = {0, 2, 3, 5, 7, 8, 11};
+
+Style StyleFor(const std::string& v) {
+    // Level tracks: bars chosen to last a little over 160 s (190 s for the last level).
+    if (v == "level1") return {128, 36, kMixolydian, {0, 4, 5, 3}, Wave::Square, Wave::Pulse25, Wave::Saw, 5000, 3500, 0, 0.0, 0.25, 88};
+    if (v == "level2") return {140, 38, kDorian, {0, 3, 0, 6, 0, 3, 4, 4}, Wave::Saw, Wave::Square, Wave::Square, 3500, 4000, 1, 0.0, 0.2, 96};
+    if (v == "level3") return {96, 40, kPhrygian, {0, 1, 0, 6, 5, 1}, Wave::Saw, Wave::Triangle, Wave::Saw, 1800, 2000, 2, 0.0, 0.35, 66};
+    if (v == "level4") return {132, 33, kMinor, {0, 5, 2, 6}, Wave::Pulse25, Wave::Saw, Wave::Square, 4200, 2800, 1, 0.0, 0.2, 92};
+    if (v == "level5") return {112, 41, kLydian, {0, 1, 4, 0, 5, 1}, Wave::Triangle, Wave::Pulse25, Wave::Sine, 6000, 5000, 3, 0.18, 0.4, 78};
+    if (v == "level6") return {136, 35, kHarmonic, {0, 5, 3, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 4500, 3000, 0, 0.0, 0.25, 112};
+    // Boss loops.
+    if (v == "boss1") return {150, 43, kMinor, {0, 6, 5, 4}, Wave::Square, Wave::Saw, Wave::Saw, 5000, 3000, 0, 0.0, 0.15, 24};
+    if (v == "boss2") return {162, 36, kMinor, {0, 0, 5, 6, 0, 0, 3, 4}, Wave::Saw, Wave::Square, Wave::Square, 4000, 4000, 3, 0.0, 0.15, 32};
+    if (v == "boss4") return {120, 42, kPhrygian, {0, 1, 0, 1, 5, 4}, Wave::Saw, Wave::Triangle, Wave::Saw, 2200, 2500, 2, 0.0, 0.3, 24};
+    if (v == "boss5") return {156, 40, kMinor, {0, 2, 6, 5}, Wave::Pulse25, Wave::Saw, Wave::Square, 5500, 3500, 1, 0.0, 0.2, 32};
+    return {172, 38, kHarmonic, {0, 5, 1, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 5000, 4000, 3, 0.0, 0.15, 32};
+}
+
+// What plays in a section.
+struct Section {
+    int bars;
+    bool pad, bass, arp, lead, drums;
+    int motif;  // which lead motif
+};
+
+std::vector<Section> Arrange(int totalBars, bool loop, Rng& rng) {
+    std::vector<Section> plan;
+    if (loop) {
+        // Boss loops: no intro or ending, every section busy; the last leads back to the first.
+        int left = totalBars;
+        int m = 0;
+        while (left > 0) {
+            int b = std::min(8, left);
+            plan.push_back({b, true, true, m % 2 == 1, true, true, m % 2});
+            left -= b;
+            ++m;
+        }
+        return plan;
+    }
+    plan.push_back({4, true, false, true, false, false, 0});  // intro
+    int left = totalBars - 4 - 4;
+    int m = 0;
+    while (left > 0) {
+        int kind = m % 6;
+        int b = std::min(8, left);
+        switch (kind) {
+            case 0: plan.push_back({b, true, true, true, false, true, 0}); break;   // groove
+            case 1: plan.push_back({b, false, true, true, true, true, 0}); break;   // verse
+            case 2: plan.push_back({b, true, true, false, true, true, 1}); break;   // chorus
+            case 3: plan.push_back({b, true, false, true, false, rng.Chance(0.5), 1}); break;  // break
+            case 4: plan.push_back({b, true, true, true, true, true, 1}); break;    // big chorus
+            default: plan.push_back({b, false, true, true, true, true, 2}); break;  // bridge
+        }
+        left -= b;
+        ++m;
+    }
+    plan.push_back({4, true, true, false, false, false, 0});  // ending
+    return plan;
+}
+
+// A two-bar motif: 16 eighth-note slots, each a scale step offset or a rest (-99) or a tie (-98).
+std::vector<int> MakeMotif(Rng& rng) {
+    std::vector<int> m(16, -99);
+    int step = rng.Below(3) * 2;
+    for (int i = 0; i < 16; ++i) {
+        bool strong = i % 4 == 0;
+        if (!strong && rng.Chance(0.3)) {
+            m[i] = rng.Chance(0.5) ? -98 : -99;
+            continue;
+        }
+        int move = rng.Below(5) - 2;
+        if (rng.Chance(0.15)) move *= 2;
+        step = std::max(-2, std::min(9, step + move));
+        m[i] = step;
+    }
+    m[15] = -98;
+    return m;
+}
+
+int ScaleNote(const Style& s, int degree) {
+    int octave = int(std::floor(degree / 7.0));
+    int idx = degree - octave * 7;
+    return s.root + s.scale[idx] + 12 * octave;
+}
+
+}  // namespace
+
+Sound MakeMusic(const Asset& a) {
+    const Style st = StyleFor(a.variant);
+    Rng rng(a.seed);
+    const double beat = 60.0 / st.bpm, bar = beat * 4, eighth = beat / 2, sixteenth = beat / 4;
+    const int bars = st.bars;
+    Sound out(size_t(std::lround(bars * bar * kSampleRate)));
+    const bool wrap = a.loops;
+    std::vector<std::vector<int>> motifs = {MakeMotif(rng), MakeMotif(rng), MakeMotif(rng)};
+    std::vector<Section> plan = Arrange(bars, a.loops, rng);
+    const double swing = st.swing * eighth;
+
+    int barIndex = 0;
+    for (const Section& sec : plan) {
+        for (int sb = 0; sb < sec.bars; ++sb, ++barIndex) {
+            const double t0 = barIndex * bar;
+            const int degree = st.progression[size_t(barIndex) % st.progression.size()];
+            const int chordRoot = ScaleNote(st, degree);
+            const int third = ScaleNote(st, degree + 2), fifth = ScaleNote(st, degree + 4);
+            const bool sectionEnd = sb == sec.bars - 1;
+            if (sec.pad)
+                for (int note : {chordRoot + 12, third + 12, fifth + 12}) {
+                    Note p;
+                    p.start = t0;
+                    p.length = bar * 0.95;
+                    p.hz = MidiToHz(note);
+                    p.wave = Wave::Saw;
+                    p.detune = 0.1;
+                    p.amp = 0.055;
+                    p.attack = bar * 0.25;
+                    p.release = bar * 0.3;
+                    p.cutoff = 1200;
+                    p.pan = (note % 3 - 1) * 0.3;
+                    Render(out, p, wrap);
+                }
+            if (sec.bass)
+                for (int e = 0; e < 8; ++e) {
+                    static const int pattern[8] = {0, 0, 12, 0, 0, 7, 12, 0};
+                    if (st.drums == 2 && e % 2 == 1) continue;
+                    Note b;
+                    b.start = t0 + e * eighth + (e % 2 ? swing : 0);
+                    b.length = eighth * 0.8;
+                    b.hz = MidiToHz(chordRoot + pattern[e] - 12 * (chordRoot > st.root + 7));
+                    b.wave = st.bass;
+                    b.amp = 0.22;
+                    b.decay = 6;
+                    b.sustain = 0.5;
+                    b.cutoff = 900;
+                    b.cutoffEnd = 400;
+                    b.release = 0.03;
+                    Render(out, b, wrap);
+                }
+            if (sec.arp)
+                for (int s16 = 0; s16 < 16; ++s16) {
+                    const int tones[4] = {chordRoot + 24, third + 24, fifth + 24, chordRoot + 36};
+                    static const int order[8] = {0, 1, 2, 3, 2, 1, 0, 2};
+                    Note n;
+                    n.start = t0 + s16 * sixteenth;
+                    n.length = sixteenth * 0.6;
+                    n.hz = MidiToHz(tones[order[(s16 + barIndex) % 8]]);
+                    n.wave = st.arp;
+                    n.amp = 0.05;
+                    n.decay = 12;
+                    n.sustain = 0.2;
+                    n.cutoff = st.arpCutoff;
+                    n.release = 0.04;
+                    n.pan = (s16 % 2 ? 0.35 : -0.35);
+                    Render(out, n, wrap);
+                }
+            if (sec.lead) {
+                const std::vector<int>& motif = motifs[size_t(sec.motif) % motifs.size()];
+                const int half = (sb % 2) * 8;
+                const int shift = (sb / 2) % 2 == 1 ? 2 : 0;  // the answer phrase sits a third higher
+                for (int e = 0; e < 8; ++e) {
+                    int step = motif[size_t(half + e)];
+                    if (step <= -98) continue;
+                    int len = 1;
+                    while (e + len < 8 && motif[size_t(half + e + len)] == -98) ++len;
+                    Note n;
+                    n.start = t0 + e * eighth + (e % 2 ? swing : 0);
+                    n.length = len * eighth * 0.9;
+                    n.hz = MidiToHz(ScaleNote(st, degree + step + shift) + 24);
+                    n.wave = st.lead;
+                    n.amp = 0.1;
+                    n.attack = 0.01;
+                    n.decay = 2;
+                    n.sustain = 0.6;
+                    n.release = 0.08;
+                    n.cutoff = st.leadCutoff;
+                    n.vibratoHz = len > 1 ? 5.5 : 0;
+                    n.vibratoDepth = 0.15;
+                    n.detune = st.lead == Wave::Saw ? 0.08 : 0;
+                    Render(out, n, wrap);
+                }
+            }
+            if (sec.drums) {
+                for (int s16 = 0; s16 < 16; ++s16) {
+                    const double t = t0 + s16 * sixteenth + ((s16 / 2) % 2 ? swing : 0) * (s16 % 2 == 0);
+                    bool kick = false, snare = false, hat = s16 % 2 == 0;
+                    switch (st.drums) {
+                        case 0: kick = s16 == 0 || s16 == 8 || s16 == 10; snare = s16 == 4 || s16 == 12; break;
+                        case 1: kick = s16 % 4 == 0; snare = s16 == 4 || s16 == 12; hat = s16 % 4 == 2; break;
+                        case 2: kick = s16 == 0 || s16 == 14; snare = s16 == 8; break;
+                        default: kick = s16 == 0 || s16 == 6 || s16 == 10; snare = s16 == 4 || s16 == 12 || s16 == 15; hat = true; break;
+                    }
+                    if (sectionEnd && s16 >= 12) snare = true;  // a fill into the next section
+                    if (kick) {
+                        Note k;
+                        k.start = t;
+                        k.length = 0.16;
+                        k.hz = 150;
+                        k.hzEnd = 45;
+                        k.wave = Wave::Sine;
+                        k.amp = 0.42;
+                        k.attack = 0.001;
+                        k.decay = 18;
+                        k.sustain = 0;
+                        k.release = 0.02;
+                        Render(out, k, wrap);
+                    }
+                    if (snare) {
+                        Note sn;
+                        sn.start = t;
+                        sn.length = 0.14;
+                        sn.hz = 20000;
+                        sn.wave = Wave::Noise;
+                        sn.amp = sectionEnd && s16 >= 12 ? 0.12 + 0.02 * (s16 - 12) : 0.2;
+                        sn.attack = 0.001;
+                        sn.decay = 22;
+                        sn.sustain = 0;
+                        sn.cutoff = 6000;
+                        sn.release = 0.02;
+                        sn.seed = uint64_t(barIndex * 16 + s16 + 7);
+                        Render(out, sn, wrap);
+                        Note body = sn;
+                        body.wave = Wave::Triangle;
+                        body.hz = 190;
+                        body.hzEnd = 150;
+                        body.amp = 0.15;
+                        body.cutoff = 0;
+                        Render(out, body, wrap);
+                    }
+                    if (hat) {
+                        Note h;
+                        h.start = t;
+                        h.length = 0.03;
+                        h.hz = 20000;
+                        h.wave = Wave::Noise;
+                        h.amp = 0.06;
+                        h.attack = 0.001;
+                        h.release = 0.02;
+                        h.pan = 0.25;
+                        h.seed = uint64_t(barIndex * 31 + s16);
+                        Render(out, h, wrap);
+                    }
+                }
+            }
+        }
+    }
+    Echo(out, beat * 0.75, 0.3, st.echo * 0.5, wrap);
+    out.Normalise(0.8f);
+    if (!a.loops) out.FadeEdges(0.5, 4.0);
+    return out;
+}
+
+}  // namespace forge
