@@ -30,8 +30,17 @@ done
 if [ -z "$window" ]; then
   echo "FAIL: no skyrift window appeared"; cat "$out/game.out" "$out/game.err"; exit 1
 fi
-sleep 1
-import -display "$display" -window root "$out/title.png" 2>/dev/null
+# The title picture must reach the screen, not a black window (SDL2-based SDL 1.2 starts slower).
+lit=0
+for _ in $(seq 40); do
+  import -display "$display" -window root "$out/title.png" 2>/dev/null
+  lit=$(convert "$out/title.png" -format '%[fx:mean>0.02]' info: 2>/dev/null || echo 0)
+  [ "$lit" = 1 ] && break
+  sleep 0.25
+done
+if [ "$lit" != 1 ]; then
+  echo "FAIL: the screen stayed black"; cat "$out/game.err"; exit 1
+fi
 xdotool key --window "$window" Escape 2>/dev/null
 xdotool key Escape 2>/dev/null
 
