@@ -1,0 +1,198 @@
+// Loading a level, its start animation, and putting everything away again at the end.
+#include <algorithm>
+
+#include "enemies/framework/level_assets.h"
+#include "hero/hero.h"
+#include "levels/hud.h"
+#include "levels/level_runner.h"
+#include "levels/level_transition.h"
+#include "levels/scrolling_background.h"
+#include "platform/loaders.h"
+#include "platform/platform.h"
+#include "shell/input.h"
+#include "shell/utilities.h"
+
+namespace {
+
+constexpr int kStartFrames = 300;
+constexpr int kRevealStep = 4;
+constexpr int kStripFrameWidth = 255;
+constexpr int kStripFrameHeight = 90;
+constexpr int kStripFrames = 7;
+constexpr int kStripTicks = 5;
+constexpr Uint32 kLoadingPause = 3000;
+constexpr Uint32 kLoadingPauseTail = 1000;
+constexpr int32_t kTimetableLead = 4000;
+
+}  // namespace
+
+void LevelRunner::LoadPictures() {
+    loadingPicture = platform::LoadPicture("./Images/Panorama/Loading_1a.png");
+    capturePicture = platform::LoadPicture(profile.capturePath.c_str());
+    loadingStrip = platform::LoadPicture("./Images/Panorama/NEW/LoadingS.png", 0, 0, 0);
+    script.LoadExtraPictures();
+    SDL_BlitSurface(loadingPicture, nullptr, screen, nullptr);
+    SDL_Flip(screen);
+}
+
+void LevelRunner::LoadSounds() {
+    levelMusic = platform::LoadMusic(profile.levelMusicPath.c_str());
+    script.LoadExtraSounds();
+    bossMusic = platform::LoadMusic(profile.bossMusicPath.c_str());
+    bonusSound = platform::LoadSound("Sound/BonusBilan.wav");
+}
+
+void LevelRunner::CreateHelpers() {
+    joystick = new JoystickInput();
+    for (const std::string& path : profile.layerPaths)
+        layers.push_back(new ScrollingBackground(screen, path.c_str(), MakeRect(0, 0, 640, 480)));
+    timer = new FrameTimer(platform::Ticks(), static_cast<Uint32>(framePeriod));
+    transition = new LevelTransition(screen, framePeriod);
+    hud = new Hud(screen);
+    if (profile.assetBank != 0) {
+        assets = new LevelAssets();
+        assets->Load(profile.assetBank);
+    }
+    hero = new Hero(screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
+}
+
+void LevelRunner::BuildEnemies() {
+    Timetable table;
+    table.screen = screen;
+    table.assets = assets;
+    table.spawnClock = static_cast<int32_t>(platform::Ticks()) + kTimetableLead;
+    tableSize = std::max<int32_t>(profile.tableSize, 0);
+    enemySlots = new Enemy*[tableSize > 0 ? tableSize : 1]();
+    table.slots = enemySlots;
+    table.size = tableSize;
+    script.BuildTimetable(table);
+
+    midBoss = script.MakeMidBoss(screen, table.spawnClock);
+    boss = script.MakeBoss(screen, table.spawnClock + profile.bossDelay);
+    if (boss.enemy) boss.enemy->SetMusicHold(true);
+}
+
+void LevelRunner::RunStartAnimation() {
+    int revealHeight = 0;
+    int stripFrame = 0;
+    int stripTick = 0;
+    for (int frame = 0; frame < kStartFrames; ++frame) {
+        timer->Wait(platform::Ticks());
+        SDL_Rect source = MakeRect(0, 0, 640, revealHeight);
+        revealHeight = std::min(revealHeight + kRevealStep, 480);
+        SDL_BlitSurface(loadingPicture, nullptr, screen, nullptr);
+        SDL_Rect at = MakeRect(profile.captureX, 0, 0, 0);
+        SDL_BlitSurface(capturePicture, &source, screen, &at);
+        hud->Draw(false, hero->GetLives(), hero->GetWeaponLevel(), BossEnergy(), BossMaxEnergy(), *score,
+                  profile.levelNumber);
+        if (revealHeight == 480) {
+            SDL_Rect cell = MakeRect(kStripFrameWidth * stripFrame, 0, kStripFrameWidth, kStripFrameHeight);
+            SDL_Rect stripAt = MakeRect(192, 193, 0, 0);
+            SDL_BlitSurface(loadingStrip, &cell, screen, &stripAt);
+            if (stripTick == kStripTicks) {
+                stripTick = 0;
+                stripFrame = (stripFrame + 1) % kStripFrames;
+            }
+            stripTick += 1;
+        }
+        SDL_Flip(screen);
+    }
+}
+
+int32_t LevelRunner::Run(int32_t* scoreOut) {
+    score = scoreOut;
+    cleanedUp = false;
+    frames = 0;
+
+    LoadPictures();
+    *state = 1;
+    LoadSounds();
+    CreateHelpers();
+    BuildEnemies();
+
+    const Uint32 pauseStart = platform::Ticks();
+    platform::Sleep(kLoadingPause);
+    platform::Sleep(kLoadingPauseTail);
+    escapeArmed = false;
+    bossMusicStarted = false;
+    bossExploding = false;
+    deadFrames = 0;
+
+    RunStartAnimation();
+
+    const int delta = static_cast<int>(platform::Ticks() - pauseStart);
+    for (int32_t slot = 0; slot < tableSize; ++slot)
+        if (enemySlots[slot]) enemySlots[slot]->DelaySpawn(delta);
+    if (midBoss) midBoss->DelaySpawn(delta);
+    if (boss.enemy) boss.enemy->DelaySpawn(delta);
+
+    if (levelMusic) Mix_PlayMusic(levelMusic, 0);
+    levelStart = platform::Ticks();
+    now = levelStart;
+
+    if (LevelWatcher* watcher = GetLevelWatcher()) watcher->LoopStarted(*this);
+    PlayLoop();
+    finalLives = hero->GetLives();
+    finalWeaponLevel = hero->GetWeaponLevel();
+    if (LevelWatcher* watcher = GetLevelWatcher()) watcher->LoopEnded(*this);
+
+    if (platform::AudioOpen()) Mix_FadeOutMusic(1000);
+    int32_t result = 0;
+    if (*state == 2) {
+        result = transition->ShowGameOver();
+    } else if (*state == 0) {
+        result = 1;
+        transition->ShowLevelClear(bonusSound, *hud, hero->GetLives(), hero->GetWeaponLevel(), score,
+                                   profile.levelNumber);
+    }
+
+    CleanUp();
+    platform::Sleep(1000);
+    if (LevelWatcher* watcher = GetLevelWatcher()) watcher->RunEnded(*this, result);
+    return result;
+}
+
+void LevelRunner::CleanUp() {
+    if (cleanedUp) return;
+    cleanedUp = true;
+    for (ScrollingBackground* layer : layers) delete layer;
+    layers.clear();
+    delete timer;
+    timer = nullptr;
+    delete hud;
+    hud = nullptr;
+    delete hero;
+    hero = nullptr;
+    delete transition;
+    transition = nullptr;
+    delete joystick;
+    joystick = nullptr;
+    delete assets;
+    assets = nullptr;
+    for (int32_t slot = 0; slot < tableSize; ++slot) {
+        delete enemySlots[slot];
+        enemySlots[slot] = nullptr;
+    }
+    delete[] enemySlots;
+    enemySlots = nullptr;
+    tableSize = 0;
+    delete midBoss;
+    midBoss = nullptr;
+    delete boss.enemy;
+    boss = BossEntry();
+    FreeMedia();
+}
+
+void LevelRunner::FreeMedia() {
+    SDL_FreeSurface(loadingPicture);
+    SDL_FreeSurface(capturePicture);
+    SDL_FreeSurface(loadingStrip);
+    loadingPicture = capturePicture = loadingStrip = nullptr;
+    script.FreeExtras();
+    // Music still fading out is halted by Mix_FreeMusic, which waits for the fade to finish.
+    platform::FreeMusic(levelMusic);
+    platform::FreeMusic(bossMusic);
+    platform::FreeSound(bonusSound);
+    levelMusic = bossMusic = nullptr;
+    bonusSound = nullptr;
+}

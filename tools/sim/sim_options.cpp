@@ -1,0 +1,130 @@
+#include "sim_options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace {
+
+bool ParseNumber(const char* text, long low, long* value) {
+    if (!text || !*text) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long parsed = std::strtol(text, &end, 10);
+    if (errno != 0 || *end != '\0' || parsed < low) return false;
+    *value = parsed;
+    return true;
+}
+
+}  // namespace
+
+std::string SimUsage() {
+    return "usage: skyrift-sim [mode] [options]\n"
+           "Plays Skyrift headless on a virtual clock (SDL dummy drivers) and reports each level.\n"
+           "\n"
+           "modes (one):\n"
+           "  --proving-ground      play the proving ground (the default)\n"
+           "  --level N             play level N (0 = the proving ground)\n"
+           "  --game                the whole game: title, six levels, final score; the title and\n"
+           "                        final screens are answered with Enter\n"
+           "  --timetable N         print level N's table without playing: one line per enemy,\n"
+           "                        slot,Class,x,y,w,h,hitHalfWidth,hitHalfHeight,spawnMs\n"
+           "                        (spawnMs counted from T0), then midboss/boss lines\n"
+           "\n"
+           "options:\n"
+           "  --seed S              srand(S) before play (default 1)\n"
+           "  --autopilot           hold fire, steer under the nearest target, dodge shots;\n"
+           "                        a game over is answered with Escape\n"
+           "  --input FILE          recorded keys, one line per paced frame (see below)\n"
+           "  --god                 the hero never loses a life (a hit is turned into\n"
+           "                        invulnerability before the explosion takes the life)\n"
+           "  --max-frames N        stop after N paced frames by pressing Escape (default 200000)\n"
+           "  --screenshot-every N  save the screen every N paced frames as BMP ...\n"
+           "  --out DIR             ... into DIR (default .), named frame_NNNNNN.bmp\n"
+           "  --audio               open the (dummy) audio device; off by default, since the\n"
+           "                        mixer then runs in real time\n"
+           "  --help                this text\n"
+           "\n"
+           "A paced frame is one FrameTimer wait of any screen: title, loading animation, play,\n"
+           "end screens. The report's frames count only the level's frame loop.\n"
+           "\n"
+           "Key log (--input): line n holds what happens at the n-th paced frame. Tokens,\n"
+           "separated by blanks: up down left right fire (or g) are held during that frame;\n"
+           "+return +escape +fire ... push one key-down event. A line may instead be a decimal\n"
+           "bitmask of held keys: 1 up, 2 down, 4 left, 8 right, 16 fire. An empty line holds\n"
+           "nothing; text after # is a comment. After the last line nothing is held, and a\n"
+           "game over is answered with Escape.\n";
+}
+
+bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* error) {
+    int modes = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+        long value = 0;
+        auto needNumber = [&](long low) {
+            if (!ParseNumber(next, low, &value)) {
+                *error = arg + " needs a number" + (low > 0 ? " above 0" : "");
+                return false;
+            }
+            ++i;
+            return true;
+        };
+        if (arg == "--help" || arg == "-h") {
+            options->help = true;
+        } else if (arg == "--proving-ground") {
+            options->mode = SimMode::ProvingGround;
+            options->level = 0;
+            ++modes;
+        } else if (arg == "--level" || arg == "--timetable") {
+            if (!needNumber(0)) return false;
+            options->mode = arg == "--level" ? SimMode::Level : SimMode::Timetable;
+            options->level = static_cast<int>(value);
+            ++modes;
+        } else if (arg == "--game") {
+            options->mode = SimMode::Game;
+            ++modes;
+        } else if (arg == "--seed") {
+            if (!needNumber(0)) return false;
+            options->seedGiven = true;
+            options->seed = static_cast<unsigned>(value);
+        } else if (arg == "--autopilot") {
+            options->autopilot = true;
+        } else if (arg == "--input") {
+            if (!next) {
+                *error = "--input needs a file";
+                return false;
+            }
+            options->inputPath = next;
+            ++i;
+        } else if (arg == "--god") {
+            options->god = true;
+        } else if (arg == "--max-frames") {
+            if (!needNumber(1)) return false;
+            options->maxFrames = value;
+        } else if (arg == "--screenshot-every") {
+            if (!needNumber(1)) return false;
+            options->screenshotEvery = static_cast<int>(value);
+        } else if (arg == "--out") {
+            if (!next) {
+                *error = "--out needs a folder";
+                return false;
+            }
+            options->outDir = next;
+            ++i;
+        } else if (arg == "--audio") {
+            options->audio = true;
+        } else {
+            *error = "unknown option " + arg;
+            return false;
+        }
+    }
+    if (modes > 1) {
+        *error = "choose one of --proving-ground, --level, --game, --timetable";
+        return false;
+    }
+    if (options->autopilot && !options->inputPath.empty()) {
+        *error = "--autopilot and --input both drive the keys; choose one";
+        return false;
+    }
+    return true;
+}

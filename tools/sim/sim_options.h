@@ -1,0 +1,27 @@
+// The simulator's command line.
+#pragma once
+
+#include <string>
+
+enum class SimMode { ProvingGround, Level, Game, Timetable };
+
+struct SimOptions {
+    SimMode mode = SimMode::ProvingGround;
+    int level = 0;                 // --level N / --timetable N; 0 = the proving ground
+    bool seedGiven = false;
+    unsigned seed = 1;
+    bool autopilot = false;
+    std::string inputPath;         // recorded key log, empty = none
+    bool god = false;
+    long maxFrames = 200000;       // paced frames before the run is stopped with Escape
+    int screenshotEvery = 0;       // 0 = no screenshots
+    std::string outDir = ".";
+    bool audio = false;            // open SDL's (dummy) audio device
+    bool help = false;
+};
+
+// Parses argv; false with a message in *error for a bad command line.
+bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* error);
+
+// The --help text, including the key-log format.
+std::string SimUsage();

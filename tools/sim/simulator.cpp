@@ -1,0 +1,264 @@
+#include "simulator.h"
+
+#include <cxxabi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#include "enemies/framework/enemy.h"
+#include "enemies/framework/level_assets.h"
+#include "hero/hero.h"
+#include "level_catalog.h"
+#include "frame_stats.h"
+#include "shell/final_score_screen.h"
+#include "shell/game_sequence.h"
+#include "shell/title_screen.h"
+
+namespace {
+
+constexpr int32_t kFramePeriod = 13;
+constexpr long kScreenAnswerEvery = 30;  // paced frames between two Enter presses on a screen
+
+void PushKey(SDLKey key) {
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
+std::string ClassName(const Enemy& enemy) {
+    const char* mangled = typeid(enemy).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> readable(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
+    return status == 0 && readable ? std::string(readable.get()) : std::string(mangled);
+}
+
+std::string TableLine(const std::string& slot, const Enemy& enemy, int32_t t0) {
+    const SDL_Rect r = enemy.GetRect();
+    char line[256];
+    std::snprintf(line, sizeof line, "%s,%s,%d,%d,%d,%d,%d,%d,%d\n", slot.c_str(), ClassName(enemy).c_str(), r.x,
+                  r.y, r.w, r.h, enemy.GetHitHalfWidth(), enemy.GetHitHalfHeight(), enemy.GetSpawnTime() - t0);
+    return line;
+}
+
+// The real title and final score screens, answered by the simulator; levels from the catalogue.
+class SimGameScreens : public GameScreens {
+public:
+    SimGameScreens(Simulator& sim, SDL_Surface* screen, unsigned seed) : sim(sim), screen(screen), seed(seed) {}
+
+    int32_t RunTitle() override {
+        sim.SetScreen(Simulator::Screen::Title);
+        TitleScreen title(screen, kFramePeriod);
+        const int32_t result = title.Run();
+        sim.SetScreen(Simulator::Screen::None);
+        return result;
+    }
+    std::unique_ptr<Level> MakeLevel(int number) override { return MakeGameLevel(number, screen, kFramePeriod); }
+    void RunFinalScore(int32_t score) override {
+        sim.SetScreen(Simulator::Screen::FinalScore);
+        FinalScoreScreen finalScore(screen, kFramePeriod);
+        finalScore.Run(score);
+        sim.SetScreen(Simulator::Screen::None);
+    }
+    // Repeatable runs: the seed of the command line instead of the time.
+    void SeedRandomNumbers() override { std::srand(seed); }
+
+private:
+    Simulator& sim;
+    SDL_Surface* screen;
+    unsigned seed;
+};
+
+}  // namespace
+
+std::string FormatLevelReport(const LevelReport& r) {
+    char line[320];
+    std::snprintf(line, sizeof line,
+                  "level=%d result=%d frames=%d score=%d lives=%d weapon=%d work_us median=%lld p99=%lld "
+                  "max=%lld peak_shots=%d",
+                  r.level, r.result, r.frames, r.score, r.lives, r.weaponLevel, static_cast<long long>(r.medianUs),
+                  static_cast<long long>(r.p99Us), static_cast<long long>(r.maxUs), r.peakShots);
+    return line;
+}
+
+Simulator::Simulator(SDL_Surface* screen, const SimOptions& options) : screen(screen), options(options) {}
+
+Simulator::~Simulator() {
+    if (platform::GetWaitObserver() == this) platform::SetWaitObserver(nullptr);
+    if (GetLevelWatcher() == this) SetLevelWatcher(nullptr);
+}
+
+SimReport Simulator::Run() {
+    report = SimReport();
+    if (!options.inputPath.empty() && !keyLog.Load(options.inputPath, &report.error)) {
+        report.ok = false;
+        return report;
+    }
+    const Clock::time_point wallStart = Clock::now();
+    platform::UseVirtualClock(platform::Ticks());
+    keys = platform::UseVirtualKeys();
+    platform::SetWaitObserver(this);
+    SetLevelWatcher(this);
+    std::srand(options.seed);
+
+    if (options.mode == SimMode::Game)
+        PlayGame();
+    else
+        PlayOneLevel();
+
+    platform::SetWaitObserver(nullptr);
+    SetLevelWatcher(nullptr);
+    report.wallSeconds = std::chrono::duration<double>(Clock::now() - wallStart).count();
+    return report;
+}
+
+void Simulator::PlayOneLevel() {
+    std::unique_ptr<Level> level = MakeCatalogLevel(options.level, screen, kFramePeriod);
+    if (!level) {
+        report.ok = false;
+        report.error = "level " + std::to_string(options.level) + " has no script yet";
+        return;
+    }
+    int32_t score = 0;
+    level->Run(&score);
+}
+
+void Simulator::PlayGame() {
+    SimGameScreens screens(*this, screen, options.seed);
+    RunGameSequence(screens);
+}
+
+void Simulator::BeforeWait() {
+    if (measuring)
+        workUs.push_back(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - workStart).count());
+}
+
+void Simulator::AfterWait() {
+    ++report.pacedFrames;
+    if (options.screenshotEvery > 0 && report.pacedFrames % options.screenshotEvery == 0) SaveScreenshot();
+
+    if (report.pacedFrames >= options.maxFrames) {
+        // Escape ends a level, the title, the final score and a game over alike.
+        report.stopped = true;
+        for (int key = 0; key < SDLK_LAST; ++key) keys[key] = 0;
+        PushKey(SDLK_ESCAPE);
+    } else {
+        ApplyInput();
+        if (running && options.autopilot) autopilot.Steer(*running, keys);
+        if (showing != Screen::None && report.pacedFrames % kScreenAnswerEvery == 0) PushKey(SDLK_RETURN);
+        if (awaitingGameOver && (options.autopilot || nextKeyFrame >= keyLog.Size())) {
+            PushKey(SDLK_ESCAPE);
+            awaitingGameOver = false;
+        }
+    }
+    if (running) {
+        Hero* hero = running->GetHero();
+        // The hit is undone before the explosion can take the life.
+        if (options.god && hero->GetState() == kHeroExploding) hero->MakeInvulnerable();
+        CountShots(*running);
+    }
+    measuring = running != nullptr;
+    workStart = Clock::now();
+}
+
+void Simulator::ApplyInput() {
+    if (nextKeyFrame >= keyLog.Size()) {
+        if (keyLog.Size() > 0 && nextKeyFrame == keyLog.Size()) {
+            for (int key = 0; key < SDLK_LAST; ++key) keys[key] = 0;
+            ++nextKeyFrame;
+        }
+        return;
+    }
+    const KeyFrame& frame = keyLog.At(nextKeyFrame++);
+    for (int key = 0; key < SDLK_LAST; ++key) keys[key] = 0;
+    for (SDLKey key : frame.held) keys[key] = 1;
+    for (SDLKey key : frame.pressed) PushKey(key);
+}
+
+void Simulator::CountShots(LevelRunner& run) {
+    int live = 0;
+    Hero* hero = run.GetHero();
+    EnemyShot** heroShots = hero->GetShots();
+    for (int i = 0; i < hero->GetShotCount(); ++i)
+        if (heroShots[i]) ++live;
+    run.ForEachActive([&live](Enemy* enemy, EnemyRole) {
+        EnemyShot** shots = enemy->GetShots();
+        for (int i = 0; i < enemy->GetShotCount(); ++i)
+            if (shots[i]) ++live;
+    });
+    if (live > peakShots) peakShots = live;
+}
+
+void Simulator::SaveScreenshot() {
+    char name[64];
+    std::snprintf(name, sizeof name, "/frame_%06ld.bmp", report.pacedFrames);
+    const std::string path = options.outDir + name;
+    if (SDL_SaveBMP(screen, path.c_str()) != 0)
+        std::fprintf(stderr, "skyrift-sim: cannot save %s: %s\n", path.c_str(), SDL_GetError());
+}
+
+void Simulator::LoopStarted(LevelRunner& run) {
+    running = &run;
+    currentLevel = run.Script().Profile().levelNumber;
+    workUs.clear();
+    peakShots = 0;
+    measuring = true;
+    workStart = Clock::now();
+}
+
+void Simulator::LoopEnded(LevelRunner& run) {
+    running = nullptr;
+    measuring = false;
+    if (run.State() == 2) awaitingGameOver = true;
+}
+
+void Simulator::RunEnded(LevelRunner& run, int32_t result) {
+    awaitingGameOver = false;
+    LevelReport level;
+    level.level = currentLevel;
+    level.result = result;
+    level.frames = run.Frames();
+    level.score = run.Score();
+    level.lives = run.FinalLives();
+    level.weaponLevel = run.FinalWeaponLevel();
+    const FrameSummary summary = Summarise(workUs);
+    level.medianUs = summary.medianUs;
+    level.p99Us = summary.p99Us;
+    level.maxUs = summary.maxUs;
+    level.peakShots = peakShots;
+    report.levels.push_back(level);
+}
+
+bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, std::string* out) {
+    std::unique_ptr<LevelScript> script = MakeCatalogScript(levelNumber);
+    if (!script) return false;
+    const LevelProfile& profile = script->Profile();
+    std::unique_ptr<LevelAssets> assets;
+    if (profile.assetBank != 0) {
+        assets = std::make_unique<LevelAssets>();
+        assets->Load(profile.assetBank);
+    }
+    std::vector<Enemy*> slots(profile.tableSize > 0 ? profile.tableSize : 0, nullptr);
+    Timetable table;
+    table.screen = screen;
+    table.assets = assets.get();
+    table.slots = slots.data();
+    table.size = static_cast<int32_t>(slots.size());
+    table.spawnClock = static_cast<int32_t>(platform::Ticks()) + 4000;
+    const int32_t t0 = table.spawnClock;
+    script->BuildTimetable(table);
+    std::unique_ptr<Enemy> midBoss(script->MakeMidBoss(screen, table.spawnClock));
+    std::unique_ptr<Enemy> boss(script->MakeBoss(screen, table.spawnClock + profile.bossDelay).enemy);
+
+    for (size_t slot = 0; slot < slots.size(); ++slot) {
+        if (slots[slot]) *out += TableLine(std::to_string(slot), *slots[slot], t0);
+        delete slots[slot];
+    }
+    if (midBoss) *out += TableLine("midboss", *midBoss, t0);
+    if (boss) *out += TableLine("boss", *boss, t0);
+    return true;
+}

@@ -1,0 +1,91 @@
+// Runs levels or the whole game on the virtual clock, drives the keys (autopilot or a key log),
+// measures each frame's work and reports every level played.
+#pragma once
+
+#include <SDL/SDL.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "autopilot.h"
+#include "key_log.h"
+#include "levels/level_runner.h"
+#include "platform/platform.h"
+#include "sim_options.h"
+
+struct LevelReport {
+    int level = 0;
+    int32_t result = 0;
+    int32_t frames = 0;       // frame loop iterations
+    int32_t score = 0;        // after the level's end screens
+    int32_t lives = 0;        // when the frame loop ended
+    int32_t weaponLevel = 0;
+    int64_t medianUs = 0;     // frame work: from the end of one pacing wait to the next
+    int64_t p99Us = 0;
+    int64_t maxUs = 0;
+    int peakShots = 0;        // live shots of the hero and the active enemies
+};
+
+struct SimReport {
+    bool ok = true;           // false: the run could not be set up (message in error)
+    std::string error;
+    std::vector<LevelReport> levels;
+    long pacedFrames = 0;
+    bool stopped = false;     // --max-frames was reached
+    double wallSeconds = 0;
+};
+
+// "level=1 result=1 frames=... score=... lives=... weapon=... work_us median=... p99=... max=...
+// peak_shots=..."
+std::string FormatLevelReport(const LevelReport& report);
+
+class Simulator : public platform::WaitObserver, public LevelWatcher {
+public:
+    // SDL must be up with a 640x480 screen, in the data folder; the simulator switches to the
+    // virtual clock and keys itself.
+    Simulator(SDL_Surface* screen, const SimOptions& options);
+    ~Simulator() override;
+
+    SimReport Run();
+
+    // Prints a level's table (--timetable); false when the level has no script.
+    static bool PrintTimetable(SDL_Surface* screen, int level, std::string* out);
+
+    // Used by the game screens of --game.
+    enum class Screen { None, Title, FinalScore };
+    void SetScreen(Screen screen) { showing = screen; }
+
+    void BeforeWait() override;
+    void AfterWait() override;
+    void LoopStarted(LevelRunner& run) override;
+    void LoopEnded(LevelRunner& run) override;
+    void RunEnded(LevelRunner& run, int32_t result) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void PlayOneLevel();
+    void PlayGame();
+    void ApplyInput();
+    void CountShots(LevelRunner& run);
+    void SaveScreenshot();
+
+    SDL_Surface* screen;
+    SimOptions options;
+    SimReport report;
+    Uint8* keys = nullptr;
+    KeyLog keyLog;
+    size_t nextKeyFrame = 0;
+    Autopilot autopilot;
+    Screen showing = Screen::None;
+
+    LevelRunner* running = nullptr;  // between LoopStarted and LoopEnded
+    int currentLevel = 0;
+    std::vector<int64_t> workUs;
+    int peakShots = 0;
+    Clock::time_point workStart;
+    bool measuring = false;
+    bool awaitingGameOver = false;  // the game-over screen waits for its answer
+};
