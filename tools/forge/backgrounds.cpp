@@ -204,8 +204,11 @@ Picture Plasma(int w, int h, uint64_t seed, double darkness, int style) {
         double hue = (a + b) * 0.25 + 0.5 + warp * 0.2;
         Rgbf col{127.5 + 127.5 * std::sin(kTau * hue), 127.5 + 127.5 * std::sin(kTau * (hue + 0.33)),
                  127.5 + 127.5 * std::sin(kTau * (hue + 0.67))};
-        double k = 0.55 * (1 - darkness);
-        return Rgbf{col.r * k + 20, col.g * k * 0.8 + 10, col.b * k + 30};
+        // Kept dim and a little greyed, so the shots stay the brightest things on screen.
+        double grey = (col.r + col.g + col.b) / 3;
+        col = Lerp(col, Rgbf{grey, grey, grey}, 0.3);
+        double k = 0.42 * (1 - darkness);
+        return Rgbf{col.r * k + 18, col.g * k * 0.85 + 8, col.b * k + 28};
     });
 }
 

@@ -46,8 +46,10 @@ void Bolt(Canvas& c, double w, double h, bool boosted, int index) {
     Colour outer = boosted ? Colour::Rgb8(255, 90, 160) : Colour::Rgb8(60, 200, 255);
     Colour inner = boosted ? Colour::Rgb8(255, 240, 120) : Colour::Rgb8(235, 255, 255);
     double lean = index == 2 ? -1.5 : index == 3 ? 1.5 : index == 4 ? -2.5 : index == 5 ? 2.5 : 0;
-    double shape[] = {w / 2 + lean, 0.5, w - 2, h * 0.45, w / 2, h - 0.5, 2, h * 0.45};
-    c.Polygon(shape, 4, outer.WithAlpha(0.9));
+    double shape[] = {w / 2 + lean, 1, w - 2.5, h * 0.45, w / 2, h - 1, 2.5, h * 0.45};
+    c.Polygon(shape, 4, outer);
+    // A dark rim keeps the bolt readable over white clouds.
+    c.PolygonOutline(shape, 4, 1.3, boosted ? Colour::Rgb8(120, 20, 70) : Colour::Rgb8(20, 50, 130));
     c.Ellipse(w / 2 + lean / 2, h * 0.42, w / 4, h * 0.34, inner);
 }
 

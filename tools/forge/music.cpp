@@ -124,6 +124,7 @@ Sound MakeMusic(const Asset& a) {
     const double beat = 60.0 / st.bpm, bar = beat * 4, eighth = beat / 2, sixteenth = beat / 4;
     const int bars = st.bars;
     Sound out(size_t(std::lround(bars * bar * kSampleRate)));
+    Sound melodic(out.Frames());  // lead and arpeggio: they get the echo, the rhythm section does not
     const bool wrap = a.loops;
     std::vector<std::vector<int>> motifs = {MakeMotif(rng), MakeMotif(rng), MakeMotif(rng)};
     std::vector<Section> plan = Arrange(bars, a.loops, rng);
@@ -184,7 +185,7 @@ Sound MakeMusic(const Asset& a) {
                     n.cutoff = st.arpCutoff;
                     n.release = 0.04;
                     n.pan = (s16 % 2 ? 0.35 : -0.35);
-                    Render(out, n, wrap);
+                    Render(melodic, n, wrap);
                 }
             if (sec.lead) {
                 const std::vector<int>& motif = motifs[size_t(sec.motif) % motifs.size()];
@@ -198,7 +199,9 @@ Sound MakeMusic(const Asset& a) {
                     Note n;
                     n.start = t0 + e * eighth + (e % 2 ? swing : 0);
                     n.length = len * eighth * 0.9;
-                    n.hz = MidiToHz(ScaleNote(st, degree + step + shift) + 24);
+                    int pitch = degree + step + shift;
+                    while (pitch > 11) pitch -= 7;  // keep the tune within about an octave and a half
+                    n.hz = MidiToHz(ScaleNote(st, pitch) + 24);
                     n.wave = st.lead;
                     n.amp = 0.1;
                     n.attack = 0.01;
@@ -209,7 +212,8 @@ Sound MakeMusic(const Asset& a) {
                     n.vibratoHz = len > 1 ? 5.5 : 0;
                     n.vibratoDepth = 0.15;
                     n.detune = st.lead == Wave::Saw ? 0.08 : 0;
-                    Render(out, n, wrap);
+                    n.pan = -0.1;
+                    Render(melodic, n, wrap);
                 }
             }
             if (sec.drums) {
@@ -276,7 +280,11 @@ Sound MakeMusic(const Asset& a) {
             }
         }
     }
-    Echo(out, beat * 0.75, 0.3, st.echo * 0.5, wrap);
+    Echo(melodic, beat * 0.75, 0.35, st.echo, wrap);
+    for (size_t i = 0; i < out.Frames(); ++i) {
+        out.left[i] += melodic.left[i];
+        out.right[i] += melodic.right[i];
+    }
     out.Normalise(0.8f);
     if (!a.loops) out.FadeEdges(0.5, 4.0);
     return out;
