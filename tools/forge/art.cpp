@@ -112,3 +112,46 @@ double TileNoise::Fractal(double x, double y, int octaves) const {
 }
 
 }  // namespace forge
+
+namespace forge {
+
+void Mottle(Canvas& c, double x, double y, double w, double h, const Colour& tint, double strength, double scale,
+            uint64_t seed) {
+    const int iw = std::max(1, int(w)), ih = std::max(1, int(h));
+    const int px = std::max(2, int(w / scale)), py = std::max(2, int(h / scale));
+    TileNoise n(seed, px, py);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, iw, ih);
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int j = 0; j < ih; ++j)
+        for (int i = 0; i < iw; ++i) {
+            double v = n.Fractal(double(i) / iw * px, double(j) / ih * py, 3);
+            double a = std::max(0.0, std::min(1.0, (v - 0.35) * 2.2)) * strength * tint.a;
+            uint32_t A = uint32_t(a * 255 + 0.5);
+            uint32_t R = uint32_t(tint.r * A + 0.5), G = uint32_t(tint.g * A + 0.5), B = uint32_t(tint.b * A + 0.5);
+            reinterpret_cast<uint32_t*>(data + size_t(j) * stride)[i] = (A << 24) | (R << 16) | (G << 8) | B;
+        }
+    cairo_surface_mark_dirty(s);
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_ATOP);
+    cairo_set_source_surface(cr, s, x, y);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
+}
+
+void SpikeRing(Canvas& c, double cx, double cy, double rx, double ry, int count, double length, const Colour& fill,
+               const Colour& edge, double phase) {
+    for (int k = 0; k < count; ++k) {
+        double a = phase + k * 2 * M_PI / count, da = M_PI / count * 0.6;
+        double p[] = {cx + std::cos(a - da) * rx * 0.92, cy + std::sin(a - da) * ry * 0.92,
+                      cx + std::cos(a) * (rx + length), cy + std::sin(a) * (ry + length),
+                      cx + std::cos(a + da) * rx * 0.92, cy + std::sin(a + da) * ry * 0.92};
+        ShadedPolygon(c, p, 3, fill, edge, 1.2);
+    }
+}
+
+}  // namespace forge

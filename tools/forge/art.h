@@ -33,3 +33,13 @@ private:
 };
 
 }  // namespace forge
+
+namespace forge {
+// Mottles what is already drawn inside the rectangle with tinted noise (skin, rust, grain);
+// transparent pixels stay transparent.
+void Mottle(Canvas& c, double x, double y, double w, double h, const Colour& tint, double strength, double scale,
+            uint64_t seed);
+// Spikes round an ellipse, pointing outwards.
+void SpikeRing(Canvas& c, double cx, double cy, double rx, double ry, int count, double length, const Colour& fill,
+               const Colour& edge, double phase = 0);
+}  // namespace forge

@@ -65,6 +65,8 @@ void Death(Canvas& c, double w, double h, int f) {
     double cloak[] = {w / 2, 30, w / 2 + 70, 70, w / 2 + 90 + flutter, h - 4, w / 2 + 40, h - 24, w / 2, h - 8,
                       w / 2 - 40, h - 24, w / 2 - 90 - flutter, h - 4, w / 2 - 70, 70};
     ShadedPolygon(c, cloak, 8, Colour::Rgb8(70, 60, 90), Colour::Rgb8(170, 160, 200), 2);
+    for (int k = -3; k <= 3; ++k) c.Line(w / 2 + k * 8, 90, w / 2 + k * 24 + (k < 0 ? -flutter : flutter), h - 20, 2, Colour::Rgb8(40, 32, 56));
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(30, 20, 40), 0.4, 10, 41);
     // Scythe.
     double sx = fighting ? w - 40 : w - 30;
     c.Line(sx, 20, sx - 30, h - 10, 5, Colour::Rgb8(140, 100, 60));
@@ -87,11 +89,16 @@ void Death(Canvas& c, double w, double h, int f) {
 
 void Monstro(Canvas& c, double w, double h, int f) {
     double breathe = f == 1 ? 4 : 0;
-    c.Ellipse(w / 2, h / 2, w / 2 - 4 + breathe / 2, h / 2 - 6, Colour::Rgb8(60, 90, 30));
-    c.Ellipse(w / 2, h / 2 - 4, w / 2 - 10 + breathe / 2, h / 2 - 14, Colour::Rgb8(110, 170, 50));
-    for (int i = 0; i < 7; ++i) {
-        double a = (i * 51 + 20) * M_PI / 180;
-        c.Ellipse(w / 2 + cos(a) * 90, h / 2 + sin(a) * 80, 14, 10, Colour::Rgb8(150, 210, 80));
+    SpikeRing(c, w / 2, h / 2, w / 2 - 22, h / 2 - 24, 14, 20 + breathe, Colour::Rgb8(200, 190, 150),
+              Colour::Rgb8(70, 60, 40), f * 0.05);
+    c.Ellipse(w / 2, h / 2, w / 2 - 14 + breathe / 2, h / 2 - 16, Colour::Rgb8(60, 90, 30));
+    c.Ellipse(w / 2, h / 2 - 4, w / 2 - 19 + breathe / 2, h / 2 - 23, Colour::Rgb8(110, 170, 50));
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(40, 70, 20), 0.55, 14, 11);
+    Rng veins(5);
+    for (int i = 0; i < 10; ++i) {
+        double a = veins.Range(0, 2 * M_PI), r0 = veins.Range(30, 60), r1 = r0 + veins.Range(25, 45);
+        c.Line(w / 2 + cos(a) * r0, h / 2 + sin(a) * r0 * 0.9, w / 2 + cos(a + 0.3) * r1, h / 2 + sin(a + 0.3) * r1 * 0.9,
+               2, Colour::Rgb8(150, 40, 60, 0.8));
     }
     Eye(c, w / 2 - 36, h / 2 - 8, 16, Colour::Rgb8(255, 200, 40), 0, 0.6);
     Eye(c, w / 2 + 36, h / 2 - 8, 16, Colour::Rgb8(255, 200, 40), 0, 0.6);
@@ -112,11 +119,16 @@ void RadioZonde(Canvas& c, double w, double h, int f) {
     double tilt = f == 1 ? 6 : 0;
     c.Ellipse(w / 2, 70, 70, 62, Colour::Rgb8(70, 40, 50));
     c.Ellipse(w / 2, 68, 66, 58, Colour::Rgb8(230, 120, 90));
+    Mottle(c, w / 2 - 70, 6, 140, 126, Colour::Rgb8(170, 70, 50), 0.4, 12, 31);
+    for (int k = -2; k <= 2; ++k)  // the balloon's gores
+        c.Line(w / 2 + k * 22, 10 + std::abs(k) * 6, w / 2 + k * 30, 128 - std::abs(k) * 6, 1.5, Colour::Rgb8(150, 60, 50));
     c.Ellipse(w / 2 - 20, 46, 20, 16, Colour::Rgb8(255, 200, 170));
+    c.Rectangle(w / 2 - 20, 128, 40, 10, Colour::Rgb8(120, 90, 60));
     c.Line(w / 2 - 40, 118, 110, 150, 3, Colour::Rgb8(200, 200, 210));
     c.Line(w / 2 + 40, 118, 200, 150, 3, Colour::Rgb8(200, 200, 210));
     c.RoundedRect(100, 145, 112, 60, 8, Colour::Rgb8(60, 70, 90));
     c.VerticalGradient(104, 149, 104, 52, Colour::Rgb8(170, 190, 220), Colour::Rgb8(90, 100, 140));
+    for (int k = 0; k < 4; ++k) c.Rectangle(112 + k * 24, 190, 18, 6, (k + f) % 2 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(80, 255, 140));
     c.Glow(156, 172, 26, Colour::Rgb8(120, 255, 255, 0.9));
     ShadedBall(c, 156, 172, 11, Colour::Rgb8(80, 230, 255));
     for (int i = 0; i < 5; ++i) {
@@ -158,6 +170,21 @@ void Xorg(Canvas& c, double w, double h, int f, bool damaged) {
     ShadedPolygon(c, body, 6, hull, Colour::Rgb8(220, 230, 255), 2);
     double inner[] = {w / 2, 30, w - 45, 75, w - 55, h - 60, w / 2, h - 30, 55, h - 60, 45, 75};
     ShadedPolygon(c, inner, 6, hull.Scaled(0.7), hull.Mix(Colour{1, 1, 1, 1}, 0.5), 1.5);
+    Mottle(c, 0, 0, w, h, hull.Scaled(0.4), 0.35, 6, damaged ? 21 : 20);
+    for (int k = 0; k < 6; ++k) {  // plate seams and rivets
+        double y = 60 + k * 26;
+        c.Line(40 + k * 3, y, w - 40 - k * 3, y, 1.2, hull.Scaled(0.5));
+        c.Circle(48 + k * 3, y + 5, 2, hull.Mix(Colour{1, 1, 1, 1}, 0.6));
+        c.Circle(w - 48 - k * 3, y + 5, 2, hull.Mix(Colour{1, 1, 1, 1}, 0.6));
+    }
+    for (int s = -1; s <= 1; s += 2) {  // horns
+        double horn[] = {w / 2 + s * 30, 40, w / 2 + s * 70, 2, w / 2 + s * 50, 52};
+        ShadedPolygon(c, horn, 3, Colour::Rgb8(230, 220, 200), Colour::Rgb8(80, 60, 60), 1.2);
+    }
+    for (int k = 0; k < 5; ++k) {  // a row of lights that chase between the two frames
+        bool lit = (k + f) % 2 == 0;
+        c.Circle(w / 2 - 40 + k * 20, h - 58, 4, lit ? Colour::Rgb8(255, 240, 120) : Colour::Rgb8(120, 40, 40));
+    }
     c.Glow(112, 126, 40 + pulse, damaged ? Colour::Rgb8(255, 90, 40, 0.9) : Colour::Rgb8(160, 120, 255, 0.9));
     ShadedBall(c, 112, 126, 18, damaged ? Colour::Rgb8(255, 120, 60) : Colour::Rgb8(190, 150, 255));
     Eye(c, w / 2 - 30, 80, 10, Colour::Rgb8(60, 255, 120), 0, 0.5);

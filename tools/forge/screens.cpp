@@ -50,9 +50,10 @@ Picture Credits(int index) {
     if (index % 2 == 0) c.Text("PRESS ENTER", Font::SansBold, 18, 320, 430, kWhite, 1, Colour::Rgb8(30, 60, 140));
     // A ship crossing the sky, a little further each frame.
     cairo_save(c.cr());
-    cairo_translate(c.cr(), 80 + index * 110, 250 - index * 12);
-    cairo_rotate(c.cr(), 0.9);
-    DrawLifeIcon(c, 30, 26);
+    cairo_translate(c.cr(), 70 + index * 120, 420 - index * 50);
+    cairo_rotate(c.cr(), 0.6);
+    c.Glow(36, 96, 30, Colour::Rgb8(90, 200, 255, 0.6));
+    DrawLifeIcon(c, 72, 96);
     cairo_restore(c.cr());
     return c.Opaque();
 }
@@ -81,8 +82,8 @@ void Key(Canvas& c, double x, double y, double w, const std::string& label, Font
 
 // Controls, revealed one row per picture; step 5 is the complete still.
 void Controls(Canvas& c, int step) {
-    c.RoundedRect(60, 40, 520, 400, 16, Colour::Rgb8(10, 14, 40, 0.96));
-    c.RoundedFrame(60, 40, 520, 400, 16, 3, kGold);
+    c.RoundedRect(60, 30, 520, 432, 16, Colour::Rgb8(10, 14, 40));
+    c.RoundedFrame(60, 30, 520, 432, 16, 3, kGold);
     c.Text("CONTROLS", Font::SansBold, 30, 320, 86, kGold, 1, Colour::Rgb8(90, 50, 0));
     if (step >= 1) {
         Key(c, 150, 112, 40, "\xE2\x86\x91");
