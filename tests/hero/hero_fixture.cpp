@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -107,6 +108,12 @@ void HeroTest::SetUpTestSuite() {
     for (const char* sound : {"Explosion1_UP.wav", "Shot4.wav", "Bonus.wav"}) {
         WriteWav(dataDir + "/Sound/" + sound);
     }
+}
+
+void HeroTest::TearDownTestSuite() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dataDir, ignored);
+    dataDir.clear();
 }
 
 void HeroTest::SetUp() {

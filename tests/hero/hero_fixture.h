@@ -30,6 +30,7 @@ EnemyShot* ShotCentredAt(int cx, int cy, int w = 10, int h = 10);
 class HeroTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
+    static void TearDownTestSuite();
 
     void SetUp() override;
     void TearDown() override;

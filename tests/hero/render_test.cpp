@@ -15,7 +15,12 @@
 
 namespace {
 
-void DrawBackground(SDL_Surface* screen) {
+// The first sky of the game when its picture is there, else a drawn night sky.
+void DrawBackground(SDL_Surface* screen, SDL_Surface* sky) {
+    if (sky->w > 1) {
+        BlitAt(sky, screen, MakeRect(0, 0, 0, 0));
+        return;
+    }
     for (int y = 0; y < 480; ++y) {
         SDL_Rect row = MakeRect(0, y, 640, 1);
         SDL_FillRect(screen, &row, SDL_MapRGB(screen->format, 10, 16 + y / 12, 40 + y / 6));
@@ -59,6 +64,7 @@ TEST(HeroRender, HeroVolleysAndASpiralRing) {
     Hero hero(screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
     hero.SetWeaponLevel(7);
 
+    SDL_Surface* sky = platform::LoadPicture("./Images/Panorama/Ciel.png");
     SDL_Surface* shotA = ShotPicture("./Images/Tirs/Tir0_RougeS_Ennemi.png", 0xFF4030);
     SDL_Surface* shotB = ShotPicture("./Images/Tirs/Tir0a_RougeS_Ennemi.png", 0xFFB040);
     EnemyShot* ring[24] = {};
@@ -72,7 +78,7 @@ TEST(HeroRender, HeroVolleysAndASpiralRing) {
     int inFlight = 0;
     for (int frame = 0; frame < 30; ++frame) {
         platform::AdvanceVirtualClock(13);
-        DrawBackground(screen);
+        DrawBackground(screen, sky);
         hero.Fire(keys, nullptr);
         hero.Move(keys, nullptr);
         hero.Draw(true);
@@ -85,10 +91,29 @@ TEST(HeroRender, HeroVolleysAndASpiralRing) {
     EXPECT_EQ(heroShots, 4 * 6);  // a volley every fifth frame, none has reached the top yet
 
     const char* dir = std::getenv("SKYRIFT_ARTIFACTS");
-    const std::string path = std::string(dir != nullptr ? dir : "/tmp") + "/hero_render.bmp";
-    EXPECT_EQ(SDL_SaveBMP(screen, path.c_str()), 0) << path;
+    const std::string folder = dir != nullptr ? dir : "/tmp";
+    EXPECT_EQ(SDL_SaveBMP(screen, (folder + "/hero_render.bmp").c_str()), 0) << folder;
+
+    // A graze (one ring shot passing just beside the ship) boosts the next volleys and the ship.
+    Hero boosted(screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
+    EnemyShot* grazing[1] = {new EnemyShot(screen, shotA, shotB, MakeRect(340, 432, shotA->w, shotA->h),
+                                           {0, 0, 9}, {0, 0, 9}, {0, 0, 9}, {0, 0, 9})};
+    for (int frame = 0; frame < 12; ++frame) {
+        platform::AdvanceVirtualClock(13);
+        DrawBackground(screen, sky);
+        boosted.CheckEnemyShots(grazing, 1);
+        boosted.Fire(keys, nullptr);
+        boosted.Move(keys, nullptr);
+        boosted.Draw(true);
+        UpdateShots(grazing, 1);
+    }
+    EXPECT_TRUE(boosted.IsBoosted());
+    EXPECT_EQ(boosted.GetState(), kHeroNormal);
+    EXPECT_EQ(SDL_SaveBMP(screen, (folder + "/hero_render_boost.bmp").c_str()), 0);
+    DeleteShots(grazing, 1);
 
     DeleteShots(ring, 24);
     SDL_FreeSurface(shotA);
     SDL_FreeSurface(shotB);
+    SDL_FreeSurface(sky);
 }
