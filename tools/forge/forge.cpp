@@ -95,7 +95,7 @@ int RunForge(const Options& o) {
             std::fprintf(stderr, "skyrift-forge: %s: %s\n", p.asset->path.c_str(), f.c_str());
             ++faults;
         }
-        if (!WriteFile(o.outDir + "/" + p.asset->path, p.bytes)) {
+        if (!o.outDir.empty() && !WriteFile(o.outDir + "/" + p.asset->path, p.bytes)) {
             std::fprintf(stderr, "skyrift-forge: cannot write %s/%s\n", o.outDir.c_str(), p.asset->path.c_str());
             ++faults;
         }

@@ -1,5 +1,7 @@
 // skyrift-forge: makes every picture, sound and music file of Skyrift.
 //   skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] [--verbose]
+// --out DIR writes the game's files under DIR (the build passes the game folder); without it
+// the forge still makes and checks everything, and writes only the contact sheet if asked.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,5 +32,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    if (options.outDir.empty() && options.contactSheet.empty()) options.outDir = ".";
     return forge::RunForge(options);
 }

@@ -23,7 +23,21 @@ struct Style {
     double swing;                  // 0 .. 0.3 of an eighth
     double echo;                   // mix of the lead echo
     int bars;                      // length in bars
+    int bassPattern = 0;           // row of kBassPatterns
+    int arpOrder = 0;              // row of kArpOrders
 };
+
+// Bass lines over one bar of eighths: semitones above the chord root, kRest or kTie.
+constexpr int kRest = -99, kTie = -98;
+const int kBassPatterns[5][8] = {
+    {0, 0, 0, 0, 0, 0, 12, 7},                      // driving
+    {0, 12, 0, 12, 0, 12, 0, 12},                   // octave bounce
+    {0, kTie, kTie, kTie, 7, kTie, 12, kTie},       // half-time
+    {0, kRest, 0, 12, kRest, 0, 7, kRest},          // syncopated
+    {0, kTie, 7, kTie, 12, kTie, 7, kTie},          // walking
+};
+// Arpeggio orders over the chord's root, third, fifth and octave.
+const int kArpOrders[4][8] = {{0, 1, 2, 3, 2, 1, 0, 2}, {0, 2, 1, 3, 0, 2, 1, 3}, {3, 2, 1, 0, 3, 2, 1, 0}, {0, 1, 2, 1, 0, 1, 2, 3}};
 
 const std::vector<int> kMajor = {0, 2, 4, 5, 7, 9, 11};
 const std::vector<int> kMinor = {0, 2, 3, 5, 7, 8, 10};
@@ -35,18 +49,18 @@ const std::vector<int> kHarmonic = {0, 2, 3, 5, 7, 8, 11};
 
 Style StyleFor(const std::string& v) {
     // Level tracks: bars chosen to last a little over 160 s (190 s for the last level).
-    if (v == "level1") return {128, 36, kMixolydian, {0, 4, 5, 3}, Wave::Square, Wave::Pulse25, Wave::Saw, 5000, 3500, 0, 0.0, 0.25, 88};
-    if (v == "level2") return {140, 38, kDorian, {0, 3, 0, 6, 0, 3, 4, 4}, Wave::Saw, Wave::Square, Wave::Square, 3500, 4000, 1, 0.0, 0.2, 96};
-    if (v == "level3") return {96, 40, kPhrygian, {0, 1, 0, 6, 5, 1}, Wave::Saw, Wave::Triangle, Wave::Saw, 1800, 2000, 2, 0.0, 0.35, 66};
-    if (v == "level4") return {132, 33, kMinor, {0, 5, 2, 6}, Wave::Pulse25, Wave::Saw, Wave::Square, 4200, 2800, 1, 0.0, 0.2, 92};
-    if (v == "level5") return {112, 41, kLydian, {0, 1, 4, 0, 5, 1}, Wave::Triangle, Wave::Pulse25, Wave::Sine, 6000, 5000, 3, 0.18, 0.4, 78};
-    if (v == "level6") return {136, 35, kHarmonic, {0, 5, 3, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 4500, 3000, 0, 0.0, 0.25, 112};
+    if (v == "level1") return {128, 36, kMixolydian, {0, 4, 5, 3}, Wave::Square, Wave::Pulse25, Wave::Saw, 5000, 3500, 0, 0.0, 0.25, 88, 1, 0};
+    if (v == "level2") return {140, 38, kDorian, {0, 3, 0, 6, 0, 3, 4, 4}, Wave::Saw, Wave::Square, Wave::Square, 3500, 4000, 1, 0.0, 0.2, 96, 0, 1};
+    if (v == "level3") return {96, 40, kPhrygian, {0, 1, 0, 6, 5, 1}, Wave::Saw, Wave::Triangle, Wave::Saw, 1800, 2000, 2, 0.0, 0.35, 66, 2, 2};
+    if (v == "level4") return {132, 33, kMinor, {0, 5, 2, 6}, Wave::Pulse25, Wave::Saw, Wave::Square, 4200, 2800, 1, 0.0, 0.2, 92, 3, 1};
+    if (v == "level5") return {112, 41, kLydian, {0, 1, 4, 0, 5, 1}, Wave::Triangle, Wave::Pulse25, Wave::Sine, 6000, 5000, 3, 0.18, 0.4, 78, 4, 3};
+    if (v == "level6") return {136, 35, kHarmonic, {0, 5, 3, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 4500, 3000, 0, 0.0, 0.25, 112, 0, 0};
     // Boss loops.
-    if (v == "boss1") return {150, 43, kMinor, {0, 6, 5, 4}, Wave::Square, Wave::Saw, Wave::Saw, 5000, 3000, 0, 0.0, 0.15, 24};
-    if (v == "boss2") return {162, 36, kMinor, {0, 0, 5, 6, 0, 0, 3, 4}, Wave::Saw, Wave::Square, Wave::Square, 4000, 4000, 3, 0.0, 0.15, 32};
-    if (v == "boss4") return {120, 42, kPhrygian, {0, 1, 0, 1, 5, 4}, Wave::Saw, Wave::Triangle, Wave::Saw, 2200, 2500, 2, 0.0, 0.3, 24};
-    if (v == "boss5") return {156, 40, kMinor, {0, 2, 6, 5}, Wave::Pulse25, Wave::Saw, Wave::Square, 5500, 3500, 1, 0.0, 0.2, 32};
-    return {172, 38, kHarmonic, {0, 5, 1, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 5000, 4000, 3, 0.0, 0.15, 32};
+    if (v == "boss1") return {150, 43, kMinor, {0, 6, 5, 4}, Wave::Square, Wave::Saw, Wave::Saw, 5000, 3000, 0, 0.0, 0.15, 24, 3, 1};
+    if (v == "boss2") return {162, 36, kMinor, {0, 0, 5, 6, 0, 0, 3, 4}, Wave::Saw, Wave::Square, Wave::Square, 4000, 4000, 3, 0.0, 0.15, 32, 0, 2};
+    if (v == "boss4") return {120, 42, kPhrygian, {0, 1, 0, 1, 5, 4}, Wave::Saw, Wave::Triangle, Wave::Saw, 2200, 2500, 2, 0.0, 0.3, 24, 2, 3};
+    if (v == "boss5") return {156, 40, kMinor, {0, 2, 6, 5}, Wave::Pulse25, Wave::Saw, Wave::Square, 5500, 3500, 1, 0.0, 0.2, 32, 1, 1};
+    return {172, 38, kHarmonic, {0, 5, 1, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 5000, 4000, 3, 0.0, 0.15, 32, 0, 0};
 }
 
 // What plays in a section.
@@ -153,27 +167,47 @@ Sound MakeMusic(const Asset& a) {
                     p.pan = (note % 3 - 1) * 0.3;
                     Render(out, p, wrap);
                 }
-            if (sec.bass)
+            if (sec.bass) {
+                const int* pattern = kBassPatterns[st.bassPattern];
                 for (int e = 0; e < 8; ++e) {
-                    static const int pattern[8] = {0, 0, 12, 0, 0, 7, 12, 0};
-                    if (st.drums == 2 && e % 2 == 1) continue;
+                    if (pattern[e] <= kTie) continue;
+                    int len = 1;
+                    while (e + len < 8 && pattern[e + len] == kTie) ++len;
                     Note b;
                     b.start = t0 + e * eighth + (e % 2 ? swing : 0);
-                    b.length = eighth * 0.8;
+                    b.length = len * eighth * 0.85;
                     b.hz = MidiToHz(chordRoot + pattern[e] - 12 * (chordRoot > st.root + 7));
                     b.wave = st.bass;
                     b.amp = 0.22;
-                    b.decay = 6;
+                    b.decay = 6 / len;
                     b.sustain = 0.5;
                     b.cutoff = 900;
                     b.cutoffEnd = 400;
                     b.release = 0.03;
                     Render(out, b, wrap);
                 }
+                // Choruses get off-beat chord stabs in the busier styles.
+                if (sec.motif == 1 && st.drums != 2)
+                    for (int e = 1; e < 8; e += 2)
+                        for (int note : {chordRoot + 12, third + 12, fifth + 12}) {
+                            Note stab;
+                            stab.start = t0 + e * eighth + swing;
+                            stab.length = eighth * 0.35;
+                            stab.hz = MidiToHz(note);
+                            stab.wave = Wave::Square;
+                            stab.amp = 0.035;
+                            stab.decay = 20;
+                            stab.sustain = 0.2;
+                            stab.cutoff = 2500;
+                            stab.release = 0.03;
+                            stab.pan = 0.2;
+                            Render(out, stab, wrap);
+                        }
+            }
             if (sec.arp)
                 for (int s16 = 0; s16 < 16; ++s16) {
                     const int tones[4] = {chordRoot + 24, third + 24, fifth + 24, chordRoot + 36};
-                    static const int order[8] = {0, 1, 2, 3, 2, 1, 0, 2};
+                    const int* order = kArpOrders[st.arpOrder];
                     Note n;
                     n.start = t0 + s16 * sixteenth;
                     n.length = sixteenth * 0.6;
