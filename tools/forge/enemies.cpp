@@ -164,6 +164,7 @@ void Blob(Canvas& c, double w, double h, int f) {
     c.Ellipse(w / 2, h / 2 + 2, w / 2 - 2.5 + squash / 2, h / 2 - 4.5 - squash, Colour::Rgb8(140, 220, 40));
     for (int i = 0; i < 3; ++i)
         c.Circle(6 + i * 9, h - 4 - (i == 1 ? squash : 0), 3, Colour::Rgb8(110, 190, 30));
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(40, 100, 10), 0.5, 5, 4);
     Eye(c, w / 2 - 5, h / 2, 4.5, Colour::Rgb8(200, 30, 30), -0.5, 0.3);
     Eye(c, w / 2 + 5, h / 2, 4.5, Colour::Rgb8(200, 30, 30), -0.5, 0.3);
 }
@@ -191,13 +192,23 @@ void Crabe(Canvas& c, double w, double h, int f) {
             double y1 = h - 8 - ((leg + pose) % 2) * 8;
             c.Line(x0, h / 2 + 6, x1, y1, 4, Colour::Rgb8(150, 40, 30));
         }
-        double cl[] = {w / 2 + s * 40, 30, w / 2 + s * 72, 6 - open / 2, w / 2 + s * 76, 20, w / 2 + s * 60, 26,
-                       w / 2 + s * 76, 34 + open, w / 2 + s * 66, 44};
-        ShadedPolygon(c, cl, 6, Colour::Rgb8(240, 90, 50), Colour::Rgb8(255, 220, 180), 1.5);
+        // Arm and pincer; the jaws open wider from pose to pose.
+        const double px = w / 2 + s * 60, py = 24;
+        c.Line(w / 2 + s * 34, h / 2 - 2, px - s * 4, py + 10, 7, Colour::Rgb8(150, 40, 30));
+        c.Line(w / 2 + s * 34, h / 2 - 2, px - s * 4, py + 10, 4, Colour::Rgb8(240, 100, 60));
+        c.Ellipse(px, py + 6, 12, 10, Colour::Rgb8(150, 40, 30));
+        c.Ellipse(px, py + 6, 10, 8, Colour::Rgb8(240, 100, 60));
+        double jaw = 0.25 + open * 0.05;
+        for (int k = -1; k <= 1; k += 2) {
+            double a = -M_PI / 2 + k * jaw;
+            double tip[] = {px - 5, py + 2, px + std::cos(a) * 20, py + std::sin(a) * 20 + 2, px + 5, py + 2};
+            ShadedPolygon(c, tip, 3, Colour::Rgb8(250, 130, 80), Colour::Rgb8(120, 30, 20), 1.2);
+        }
     }
     c.Ellipse(w / 2, h / 2, 46, 30, Colour::Rgb8(120, 30, 20));
     c.Ellipse(w / 2, h / 2 - 2, 43, 27, Colour::Rgb8(230, 80, 50));
     c.Ellipse(w / 2, h / 2 - 10, 30, 12, Colour::Rgb8(255, 150, 110));
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(140, 30, 20), 0.45, 9, 3);
     Eye(c, w / 2 - 12, h / 2 - 20, 6, Colour::Rgb8(40, 40, 200), 0, 1);
     Eye(c, w / 2 + 12, h / 2 - 20, 6, Colour::Rgb8(40, 40, 200), 0, 1);
     c.Rectangle(w / 2 - 10, h / 2 + 14, 20, 4, Colour::Rgb8(90, 10, 10));
@@ -224,6 +235,7 @@ void Amybe(Canvas& c, double w, double h, int f) {
     c.Ellipse(w / 2, h / 2, w / 2 - 3 - wob, h / 2 - 3 + wob / 2, Colour::Rgb8(90, 200, 255, 1));
     c.Circle(w / 2 - 12, h / 2 + 6, 5 + wob, Colour::Rgb8(160, 230, 255));
     c.Circle(w / 2 + 14, h / 2 - 4, 4, Colour::Rgb8(160, 230, 255));
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(30, 90, 170), 0.4, 6, 5);
     ShadedBall(c, w / 2, h / 2, 7, Colour::Rgb8(255, 80, 160));
 }
 

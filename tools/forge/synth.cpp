@@ -38,6 +38,7 @@ void Render(Sound& out, const Note& n, bool wrap) {
     const double cutoffEnd = n.cutoffEnd > 0 ? n.cutoffEnd : n.cutoff;
     const double cutoffStep = n.cutoff > 0 ? std::pow(cutoffEnd / n.cutoff, 64.0 / std::max<size_t>(64, held)) : 1;
     const double detuneRatio = std::pow(2.0, n.detune / 12);
+    const double vibratoSpan = std::pow(2.0, n.vibratoDepth / 12) - 1;
     const double panL = std::cos((n.pan + 1) * M_PI / 4), panR = std::sin((n.pan + 1) * M_PI / 4);
     Rng rng(n.seed);
     double hz = n.hz, decayLevel = 1, cutoff = n.cutoff, k = 0;
@@ -59,7 +60,7 @@ void Render(Sound& out, const Note& n, bool wrap) {
         }
         if (i < held) hz *= slideStep;
         double f = hz;
-        if (n.vibratoHz > 0) f *= 1 + (std::pow(2.0, n.vibratoDepth / 12) - 1) * std::sin(kTau * n.vibratoHz * i * dt);
+        if (n.vibratoHz > 0) f *= 1 + vibratoSpan * std::sin(kTau * n.vibratoHz * i * dt);
         double v;
         if (n.wave == Wave::Noise) {
             // Sample-and-hold at the note frequency: lower notes give coarser noise.
