@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "levels/proving_ground.h"
 #include "platform/data_dir.h"
 #include "shell/game_sequence.h"
 #include "shell/input.h"
@@ -15,18 +16,9 @@ namespace {
 
 constexpr int32_t kFramePeriod = 13;
 
-// TEMPORARY: stands in for the six levels until their scripts exist; clears at once.
-class PlaceholderLevel : public Level {
-public:
-    using Level::Level;
-    int32_t Run(int32_t*) override {
-        state = 1;
-        return 1;
-    }
-};
-
-std::unique_ptr<Level> MakeGameLevel(int, SDL_Surface* screen, int32_t framePeriod) {
-    return std::make_unique<PlaceholderLevel>(screen, framePeriod);
+// TEMPORARY: the proving ground stands in for each of the six levels until their scripts exist.
+std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t framePeriod) {
+    return MakeProvingGroundLevel(number, screen, framePeriod);
 }
 
 bool FindData() {
