@@ -53,24 +53,24 @@ void Bolt(Canvas& c, double w, double h, bool boosted, int index) {
     c.Ellipse(w / 2 + lean / 2, h * 0.42, w / 4, h * 0.34, inner);
 }
 
+// The second weapon's lances: longer and heavier than the bolts, tilted along their flight
+// (shots 2 and 3 drift two pixels sideways for every eight up).
 void WaveShot(Canvas& c, double w, double h, bool boosted, int index) {
     Colour outer = boosted ? Colour::Rgb8(255, 120, 60) : Colour::Rgb8(90, 255, 140);
-    Colour inner = boosted ? Colour::Rgb8(255, 250, 180) : Colour::Rgb8(230, 255, 230);
+    Colour inner = boosted ? Colour::Rgb8(255, 250, 180) : Colour::Rgb8(235, 255, 235);
+    Colour rim = boosted ? Colour::Rgb8(120, 30, 10) : Colour::Rgb8(20, 90, 50);
+    double tilt = index == 2 ? 0.245 : index == 3 ? -0.245 : 0;
     cairo_t* cr = c.cr();
-    double tilt = index == 2 ? 0.25 : index == 3 ? -0.25 : 0;
     cairo_save(cr);
     cairo_translate(cr, w / 2, h / 2);
     cairo_rotate(cr, tilt);
-    cairo_new_path(cr);
-    cairo_arc(cr, 0, h * 0.3, w * 0.55, M_PI * 1.15, M_PI * 1.85);
-    cairo_arc_negative(cr, 0, h * 0.45, w * 0.45, M_PI * 1.8, M_PI * 1.2);
-    cairo_close_path(cr);
-    c.Source(outer);
-    cairo_fill(cr);
+    const double hw = w * 0.32, hh = h / 2 - 1.5;
+    double lance[] = {0, -hh, hw, -hh + 6, hw * 0.7, hh - 3, 0, hh, -hw * 0.7, hh - 3, -hw, -hh + 6};
+    c.Polygon(lance, 6, outer);
+    c.PolygonOutline(lance, 6, 1.2, rim);
+    c.Ellipse(0, -hh * 0.25, hw * 0.4, hh * 0.6, inner);
+    c.Circle(0, -hh + 5, hw * 0.45, Colour::Rgb8(255, 255, 255));
     cairo_restore(cr);
-    c.Ellipse(w / 2, h * 0.28, w * 0.22, h * 0.12, inner);
-    c.Rectangle(w / 2 - 1.5, h * 0.35, 3, h * 0.55, outer.WithAlpha(0.85));
-    c.Rectangle(w / 2 - 0.6, h * 0.35, 1.2, h * 0.45, inner);
 }
 
 }  // namespace

@@ -65,11 +65,11 @@ Picture Resources(int step) {
     const double top = 480 - 250 * rise;
     c.RoundedRect(70, top, 500, 240, 14, Colour::Rgb8(14, 18, 48, 0.95));
     c.RoundedFrame(70, top, 500, 240, 14, 3, kSky);
-    c.Text("MADE WITH", Font::SansBold, 22, 320, top + 40, kGold);
-    c.Text("C++17, SDL 1.2, SDL_image, SDL_mixer", Font::Sans, 17, 320, top + 80, kWhite);
-    c.Text("Every picture, sound and tune is drawn", Font::Sans, 17, 320, top + 120, kWhite);
-    c.Text("and composed by skyrift-forge", Font::Sans, 17, 320, top + 146, kWhite);
-    c.Text("by the Skyrift team", Font::SansBold, 18, 320, top + 190, kSky);
+    c.Text("PICTURES, SOUND AND MUSIC", Font::SansBold, 22, 320, top + 40, kGold);
+    c.Text("Every picture, sound and tune of the game", Font::Sans, 17, 320, top + 84, kWhite);
+    c.Text("is drawn and composed by skyrift-forge,", Font::Sans, 17, 320, top + 110, kWhite);
+    c.Text("the game's own workshop", Font::Sans, 17, 320, top + 136, kWhite);
+    c.Text("THE SKYRIFT TEAM", Font::SansBold, 20, 320, top + 190, kSky);
     return c.Flatten({0, 128, 0});
 }
 
