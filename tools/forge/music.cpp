@@ -145,7 +145,11 @@ Sound MakeMusic(const Asset& a) {
     const double swing = st.swing * eighth;
 
     int barIndex = 0;
-    for (const Section& sec : plan) {
+    for (size_t si = 0; si < plan.size(); ++si) {
+        const Section& sec = plan[si];
+        // A level track lifts by a whole tone for its last two sections and its ending.
+        const int lift = (!a.loops && si + 3 >= plan.size()) ? 2 : 0;
+        auto Hz = [lift](double note) { return MidiToHz(note + lift); };
         for (int sb = 0; sb < sec.bars; ++sb, ++barIndex) {
             const double t0 = barIndex * bar;
             const int degree = st.progression[size_t(barIndex) % st.progression.size()];
@@ -157,7 +161,7 @@ Sound MakeMusic(const Asset& a) {
                     Note p;
                     p.start = t0;
                     p.length = bar * 0.95;
-                    p.hz = MidiToHz(note);
+                    p.hz = Hz(note);
                     p.wave = Wave::Saw;
                     p.detune = 0.1;
                     p.amp = 0.055;
@@ -176,7 +180,7 @@ Sound MakeMusic(const Asset& a) {
                     Note b;
                     b.start = t0 + e * eighth + (e % 2 ? swing : 0);
                     b.length = len * eighth * 0.85;
-                    b.hz = MidiToHz(chordRoot + pattern[e] - 12 * (chordRoot > st.root + 7));
+                    b.hz = Hz(chordRoot + pattern[e] - 12 * (chordRoot > st.root + 7));
                     b.wave = st.bass;
                     b.amp = 0.22;
                     b.decay = 6 / len;
@@ -193,7 +197,7 @@ Sound MakeMusic(const Asset& a) {
                             Note stab;
                             stab.start = t0 + e * eighth + swing;
                             stab.length = eighth * 0.35;
-                            stab.hz = MidiToHz(note);
+                            stab.hz = Hz(note);
                             stab.wave = Wave::Square;
                             stab.amp = 0.035;
                             stab.decay = 20;
@@ -211,7 +215,7 @@ Sound MakeMusic(const Asset& a) {
                     Note n;
                     n.start = t0 + s16 * sixteenth;
                     n.length = sixteenth * 0.6;
-                    n.hz = MidiToHz(tones[order[(s16 + barIndex) % 8]]);
+                    n.hz = Hz(tones[order[(s16 + barIndex) % 8]]);
                     n.wave = st.arp;
                     n.amp = 0.05;
                     n.decay = 12;
@@ -235,7 +239,7 @@ Sound MakeMusic(const Asset& a) {
                     n.length = len * eighth * 0.9;
                     int pitch = degree + step + shift;
                     while (pitch > 11) pitch -= 7;  // keep the tune within about an octave and a half
-                    n.hz = MidiToHz(ScaleNote(st, pitch) + 24);
+                    n.hz = Hz(ScaleNote(st, pitch) + 24);
                     n.wave = st.lead;
                     n.amp = 0.1;
                     n.attack = 0.01;
@@ -243,12 +247,38 @@ Sound MakeMusic(const Asset& a) {
                     n.sustain = 0.6;
                     n.release = 0.08;
                     n.cutoff = st.leadCutoff;
+                    n.cutoffEnd = st.leadCutoff * 0.45;  // each note closes a little: a plucked, vocal edge
                     n.vibratoHz = len > 1 ? 5.5 : 0;
                     n.vibratoDepth = 0.15;
                     n.detune = st.lead == Wave::Saw ? 0.08 : 0;
                     n.pan = -0.1;
                     Render(melodic, n, wrap);
+                    if (sec.motif == 1 && sec.pad) {  // big choruses: the tune doubled an octave down
+                        Note low = n;
+                        low.hz /= 2;
+                        low.wave = Wave::Triangle;
+                        low.amp = 0.07;
+                        low.detune = 0;
+                        low.pan = 0.25;
+                        Render(melodic, low, wrap);
+                    }
                 }
+            }
+            if (sec.drums && sb == 0) {  // a crash marks each new section
+                Note crash;
+                crash.start = t0;
+                crash.length = bar * 0.6;
+                crash.hz = 20000;
+                crash.wave = Wave::Noise;
+                crash.amp = 0.08;
+                crash.attack = 0.002;
+                crash.decay = 3;
+                crash.sustain = 0;
+                crash.cutoff = 9000;
+                crash.release = 0.1;
+                crash.pan = -0.2;
+                crash.seed = uint64_t(barIndex + 1000);
+                Render(out, crash, wrap);
             }
             if (sec.drums) {
                 for (int s16 = 0; s16 < 16; ++s16) {
