@@ -120,6 +120,28 @@ int RunForge(const Options& o) {
     return faults == 0 ? 0 : 1;
 }
 
+std::string ManifestTable() {
+    static const char* formats[] = {"PNG", "BMP", "WAV", "OGG"};
+    std::string out;
+    char line[512];
+    for (const Asset& a : Manifest()) {
+        std::string shape, key = "-";
+        if (a.IsPicture()) {
+            shape = std::to_string(a.width) + "x" + std::to_string(a.height) + " cells " + std::to_string(a.cols) +
+                    "x" + std::to_string(a.rows);
+            std::snprintf(line, sizeof line, "%d,%d,%d", a.key.r, a.key.g, a.key.b);
+            key = a.keyed ? line : "none";
+        } else {
+            std::snprintf(line, sizeof line, "%.0f-%.0f s%s", a.minSeconds, a.maxSeconds, a.loops ? " loop" : "");
+            shape = line;
+        }
+        std::snprintf(line, sizeof line, "%-56s %s  %-22s key %-11s %-10s seed %08x  %s\n", a.path.c_str(),
+                      formats[int(a.format)], shape.c_str(), key.c_str(), FamilyName(a.family), a.seed, a.note.c_str());
+        out += line;
+    }
+    return out;
+}
+
 Picture ContactSheet(const std::vector<const Product*>& pictures) {
     const int cols = 6, cellW = 250, cellH = 200, thumbW = 238, thumbH = 170;
     const int rows = int((pictures.size() + cols - 1) / cols);

@@ -33,6 +33,9 @@ struct Options {
 // Returns the process exit status: 0 when every file was made, passed its checks and was written.
 int RunForge(const Options& options);
 
+// The manifest as a table, one line per file: path, format, size, cells, key, family, seed, note.
+std::string ManifestTable();
+
 // One labelled picture of every picture product, for review.
 Picture ContactSheet(const std::vector<const Product*>& pictures);
 

@@ -1,5 +1,5 @@
 // skyrift-forge: makes every picture, sound and music file of Skyrift.
-//   skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] [--verbose]
+//   skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] [--verbose] [--list]
 // --out DIR writes the game's files under DIR (the build passes the game folder); without it
 // the forge still makes and checks everything, and writes only the contact sheet if asked.
 #include <cstdio>
@@ -25,10 +25,14 @@ int main(int argc, char** argv) {
         else if (arg == "--only") options.only = value("--only");
         else if (arg == "--contact-sheet") options.contactSheet = value("--contact-sheet");
         else if (arg == "--verbose") options.verbose = true;
+        else if (arg == "--list") {
+            std::fputs(forge::ManifestTable().c_str(), stdout);
+            return 0;
+        }
         else {
             std::fprintf(stderr,
                          "usage: skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] "
-                         "[--verbose]\n");
+                         "[--verbose] [--list]\n");
             return 2;
         }
     }

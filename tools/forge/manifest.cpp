@@ -181,7 +181,8 @@ void AddHero(Builder& b) {
         for (int i = 1; i <= 3; ++i) {
             std::string name = std::string(boosted ? "Heros2S_Tir_" : "Heros2_Tir_") + std::to_string(i) + ".png";
             b.Keyed(p + name, Family::Hero, std::string(boosted ? "waveS" : "wave") + std::to_string(i), 15,
-                    i == 1 ? 24 : 20, kMagenta);
+                    i == 1 ? 24 : 20, kMagenta)
+                .note = "second weapon lance; 15 wide like the bolts, longer (the code leaves the size open)";
         }
     }
 }
@@ -247,10 +248,10 @@ void AddEnemies(Builder& b) {
         {"OeilRB/OeilRB.png", "OeilRB", 110, 47, 2, &kBlack},
         {"Vax/Vax.png", "Vax", 46, 34, 3, &kMagenta},
     };
-    for (const Kind& k : kinds)
-        b.Sheet(std::string("Images/Ennemis/") + k.path, Family::Enemy, k.variant, k.w, k.h, k.cells, k.key);
-    b.list[b.list.size() - 14].note = "no colour key: drawn as an opaque 30x30 block";  // Cube
-    b.list[b.list.size() - 13].note = "no colour key: drawn as an opaque 90x90 block";  // CubeDevil
+    for (const Kind& k : kinds) {
+        Asset& a = b.Sheet(std::string("Images/Ennemis/") + k.path, Family::Enemy, k.variant, k.w, k.h, k.cells, k.key);
+        if (!k.key) a.note = "no colour key: each cell is drawn as an opaque block, so the art fills it";
+    }
 
     const Kind bosses[] = {
         {"Moine/MoineS.png", "Moine", 70, 62, 8, &kMagenta},
