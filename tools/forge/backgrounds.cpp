@@ -96,6 +96,32 @@ Picture Space(int w, int h, uint64_t seed, Rgbf deep, Rgbf nebula, Rgbf nebula2,
     LoadPicture(c, base);
     Rng rng(seed + 3);
     Stars(c, rng, stars, 0.95);
+    // A ringed planet, far off, and a few bright stars with flares.
+    const double px = rng.Range(440, 520), py = rng.Range(60, 420), pr = rng.Range(34, 46);
+    Wrapped(c, py, pr * 2.2, [&](double y) {
+        cairo_t* cr = c.cr();
+        c.Glow(px, y, pr * 1.6, Colour::Rgb8(120, 150, 255, 0.25));
+        ShadedBall(c, px, y, pr, Colour::Rgb8(150, 110, 170));
+        cairo_save(cr);
+        cairo_translate(cr, px, y);
+        cairo_scale(cr, 1, 0.28);
+        cairo_rotate(cr, 0.0);
+        cairo_set_line_width(cr, 7);
+        c.Source(Colour::Rgb8(210, 190, 160, 0.75));
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 0, 0, pr * 1.7, 0, 2 * M_PI);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    });
+    for (int i = 0; i < 6; ++i) {
+        double x = rng.Range(0, w), y = rng.Range(0, h);
+        Wrapped(c, y, 14, [&](double yy) {
+            c.Glow(x, yy, 9, Colour::Rgb8(200, 220, 255, 0.6));
+            c.Line(x - 12, yy, x + 12, yy, 1, Colour::Rgb8(220, 230, 255, 0.8));
+            c.Line(x, yy - 12, x, yy + 12, 1, Colour::Rgb8(220, 230, 255, 0.8));
+            c.Circle(x, yy, 1.8, Colour::Rgb8(255, 255, 255));
+        });
+    }
     return c.Opaque();
 }
 
@@ -103,10 +129,13 @@ Picture Land(int w, int h, uint64_t seed, Rgbf grassA, Rgbf grassB, Rgbf water, 
     TileNoise n(seed, 6, 5), fields(seed + 1, 12, 9), river(seed + 2, 3, 3);
     Picture base = Field(w, h, [&](double u, double v) {
         double e = n.Fractal(u * 6, v * 5, 5);
-        double f = fields.At(u * 12, v * 9);
-        Rgbf ground = Lerp(grassA, grassB, std::floor(f * 4) / 3.0);  // patchwork of fields
+        double f = fields.At(u * 12, v * 9) * 4;
+        Rgbf ground = Lerp(grassA, grassB, std::floor(f) / 3.0);  // patchwork of fields
         ground = Lerp(ground, rock, Smooth(0.62 - rockiness * 0.3, 0.75 - rockiness * 0.3, e));
-        double shade = 0.85 + 0.3 * (n.Fractal(u * 6 + 0.02, v * 5 + 0.02, 4) - e) * 8;
+        // Hills lit from the upper left.
+        const double d = 3.0 / 640;
+        double slope = n.Fractal((u - d) * 6, (v - d) * 5, 3) - n.Fractal((u + d) * 6, (v + d) * 5, 3);
+        double shade = std::max(0.8, std::min(1.2, 1.0 + slope * 12));
         ground = {ground.r * shade, ground.g * shade, ground.b * shade};
         double r = std::fabs(river.Fractal(u * 3, v * 3, 3) - 0.5);
         if (r < 0.018) return Lerp(water, Rgbf{200, 230, 255}, 0.2 * (1 - r / 0.018));
