@@ -142,6 +142,9 @@ Sound MakeMusic(const Asset& a) {
     const bool wrap = a.loops;
     std::vector<std::vector<int>> motifs = {MakeMotif(rng), MakeMotif(rng), MakeMotif(rng)};
     std::vector<Section> plan = Arrange(bars, a.loops, rng);
+    // Signatures: the dark tracks hold a low drone, the dreamy one rings its arpeggio like bells.
+    const bool drone = a.variant == "level3" || a.variant == "boss4" || a.variant == "level6";
+    const bool bells = a.variant == "level5" || a.variant == "boss5";
     const double swing = st.swing * eighth;
 
     int barIndex = 0;
@@ -156,6 +159,22 @@ Sound MakeMusic(const Asset& a) {
             const int chordRoot = ScaleNote(st, degree);
             const int third = ScaleNote(st, degree + 2), fifth = ScaleNote(st, degree + 4);
             const bool sectionEnd = sb == sec.bars - 1;
+            if (drone)
+                for (int note : {st.root - 12, st.root - 5}) {  // tonic and fifth, under everything
+                    Note d;
+                    d.start = t0;
+                    d.length = bar;
+                    d.hz = Hz(note + 12);
+                    d.wave = Wave::Saw;
+                    d.detune = 0.07;
+                    d.amp = 0.05;
+                    d.attack = 0.05;
+                    d.release = 0.05;
+                    d.cutoff = 260;
+                    d.vibratoHz = 0.3;
+                    d.vibratoDepth = 0.08;
+                    Render(out, d, wrap);
+                }
             if (sec.pad)
                 for (int note : {chordRoot + 12, third + 12, fifth + 12}) {
                     Note p;
@@ -222,6 +241,16 @@ Sound MakeMusic(const Asset& a) {
                     n.sustain = 0.2;
                     n.cutoff = st.arpCutoff;
                     n.release = 0.04;
+                    if (bells) {  // FM bells ring longer than the plucked arpeggio
+                        n.wave = Wave::Sine;
+                        n.fm = 1.8;
+                        n.fmRatio = 3.5;
+                        n.length = sixteenth * 1.5;
+                        n.decay = 7;
+                        n.sustain = 0;
+                        n.release = 0.15;
+                        n.amp = 0.06;
+                    }
                     n.pan = (s16 % 2 ? 0.35 : -0.35);
                     Render(melodic, n, wrap);
                 }
