@@ -65,6 +65,7 @@ public:
     int32_t PlayTime() const { return static_cast<int32_t>(now - levelStart); }
     bool BossMusicStarted() const { return bossMusicStarted; }
     bool BossExploding() const { return bossExploding; }
+    bool ScoreFlash() const { return scoreFlash; }  // a kill scored double in this frame
     int32_t State() const { return *state; }
     int32_t Frames() const { return frames; }  // frame loop iterations so far
     int32_t Score() const { return score ? *score : 0; }

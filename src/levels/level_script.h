@@ -31,8 +31,8 @@ struct LevelProfile {
     int32_t captureX = 139;
     std::vector<std::string> layerPaths;    // background layers, in creation order
     std::vector<BackgroundRow> schedule;    // first row whose end lies beyond t is used
-    std::string levelMusicPath;             // played once
-    std::string bossMusicPath;              // looped once the boss releases its hold
+    std::string levelMusicPath;             // played once; empty = none
+    std::string bossMusicPath;              // looped once the boss releases its hold; empty = none
     int32_t assetBank = 0;                  // LevelAssets::Load number; 0 = the level has no bank
     int32_t tableSize = 0;                  // slots of the timetable; 0 = no table
     int32_t bossDelay = 0;                  // boss spawn time = spawn clock after the table + this

@@ -35,10 +35,17 @@ void LevelRunner::LoadPictures() {
     SDL_Flip(screen);
 }
 
+namespace {
+
+// An empty path means the level has no such track.
+Mix_Music* LoadTrack(const std::string& path) { return path.empty() ? nullptr : platform::LoadMusic(path.c_str()); }
+
+}  // namespace
+
 void LevelRunner::LoadSounds() {
-    levelMusic = platform::LoadMusic(profile.levelMusicPath.c_str());
+    levelMusic = LoadTrack(profile.levelMusicPath);
     script.LoadExtraSounds();
-    bossMusic = platform::LoadMusic(profile.bossMusicPath.c_str());
+    bossMusic = LoadTrack(profile.bossMusicPath);
     bonusSound = platform::LoadSound("Sound/BonusBilan.wav");
 }
 

@@ -136,7 +136,7 @@ void PracticeTarget::FireRing() {
         shot->SetOrbit(x, y, 0, ringAngle + k * (360 / kRingShots), 0, 2, 0, 0);
         *slot = shot;
     }
-    ringAngle = (ringAngle + 11) % 360;
+    ringAngle = (ringAngle + 5 + RandomInt(20)) % 360;
     PlaySound(kChannelEnemyFire, fireSound);
 }
 

@@ -59,7 +59,8 @@ void Autopilot::Steer(LevelRunner& run, Uint8* keys) {
 
     std::vector<Threat> threats;
     std::unordered_map<const EnemyShot*, SDL_Rect> seen;
-    bool haveBonus = false, haveTarget = false;
+    std::unordered_map<const Enemy*, int> targetX;
+    bool haveBonus = false;
     int goalX = shipX, goalY = kRestY;
     long targetDistance = LONG_MAX;
 
@@ -95,16 +96,20 @@ void Autopilot::Steer(LevelRunner& run, Uint8* keys) {
         const int bx = Centre(body.x, body.w), by = Centre(body.y, body.h);
         // Bodies are threats too, grown by the ship's own half size.
         threats.push_back(Threat{bx, by, enemy->GetHitHalfWidth() + 16, enemy->GetHitHalfHeight() + 20, 0, 0});
+        targetX[enemy] = bx;
         if (by < 0 || bx < 138 || bx > 502) return;
         const long distance = std::abs(bx - shipX) + std::abs(by - shipY);
         if (!haveBonus && distance < targetDistance) {
             targetDistance = distance;
-            haveTarget = true;
-            goalX = bx;
+            // Lead a moving target by the time the shots take to climb to it.
+            auto last = lastTargetX.find(enemy);
+            const int drift = last != lastTargetX.end() ? bx - last->second : 0;
+            const int climb = std::max(0, shipY - by) / 8;
+            goalX = bx + (std::abs(drift) <= 4 ? drift * climb : 0);
         }
     });
     lastSeen.swap(seen);
-    (void)haveTarget;
+    lastTargetX.swap(targetX);
 
     int dx = 0, dy = 0;
     ChooseMove(shipX, shipY, std::clamp(goalX, kMinX, kMaxX), goalY, threats, &dx, &dy);

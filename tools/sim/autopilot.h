@@ -8,6 +8,7 @@
 #include <vector>
 
 class LevelRunner;
+class Enemy;
 class EnemyShot;
 
 class Autopilot {
@@ -28,4 +29,5 @@ public:
 
 private:
     std::unordered_map<const EnemyShot*, SDL_Rect> lastSeen;
+    std::unordered_map<const Enemy*, int> lastTargetX;  // body centres of the last frame
 };

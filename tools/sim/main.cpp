@@ -67,15 +67,17 @@ int main(int argc, char** argv) {
     } else {
         Simulator simulator(screen, options);
         const SimReport report = simulator.Run();
-        if (!report.ok) {
+        for (const LevelReport& level : report.levels) std::printf("%s\n", FormatLevelReport(level).c_str());
+        if (report.ok) {
+            const double gameSeconds = report.pacedFrames * kFrameMs / 1000.0;
+            std::printf("run paced_frames=%ld game_s=%.1f wall_s=%.2f speed=%.0fx%s\n", report.pacedFrames,
+                        gameSeconds, report.wallSeconds,
+                        report.wallSeconds > 0 ? gameSeconds / report.wallSeconds : 0.0,
+                        report.stopped ? " stopped_at_max_frames" : "");
+        } else {
             std::fprintf(stderr, "skyrift-sim: %s\n", report.error.c_str());
             status = 1;
         }
-        for (const LevelReport& level : report.levels) std::printf("%s\n", FormatLevelReport(level).c_str());
-        const double gameSeconds = report.pacedFrames * kFrameMs / 1000.0;
-        std::printf("run paced_frames=%ld game_s=%.1f wall_s=%.2f speed=%.0fx%s\n", report.pacedFrames, gameSeconds,
-                    report.wallSeconds, report.wallSeconds > 0 ? gameSeconds / report.wallSeconds : 0.0,
-                    report.stopped ? " stopped_at_max_frames" : "");
     }
     if (options.audio) Mix_CloseAudio();
     SDL_Quit();
