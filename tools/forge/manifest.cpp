@@ -306,7 +306,7 @@ void AddSounds(Builder& b) {
     b.Music("Nightmarish.ogg", "level3", 155, 200, false);
     b.Music("electric_mind.ogg", "level4", 155, 200, false);
     b.Music("sepia.ogg", "level5", 155, 200, false);
-    b.Music("Einhander-Badlands.ogg", "level6", 185, 230, false);
+    b.Music("Einhander-Badlands.ogg", "level6", 185, 260, false);
     b.Music("aka_bme.ogg", "boss1", 20, 90, true);
     b.Music("Super_R-Type.ogg", "boss2", 20, 90, true);
     b.Music("MetroidS.ogg", "boss4", 20, 90, true);

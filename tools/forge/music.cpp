@@ -48,13 +48,14 @@ const std::vector<int> kMixolydian = {0, 2, 4, 5, 7, 9, 10};
 const std::vector<int> kHarmonic = {0, 2, 3, 5, 7, 8, 11};
 
 Style StyleFor(const std::string& v) {
-    // Level tracks: bars chosen to last a little over 160 s (190 s for the last level).
+    // Level tracks: bars chosen to last a little over 160 s; the last level's runs 240 s, as its
+    // mid-boss fight against a weak ship can go on for minutes.
     if (v == "level1") return {128, 36, kMixolydian, {0, 4, 5, 3}, Wave::Square, Wave::Pulse25, Wave::Saw, 5000, 3500, 0, 0.0, 0.25, 88, 1, 0};
     if (v == "level2") return {140, 38, kDorian, {0, 3, 0, 6, 0, 3, 4, 4}, Wave::Saw, Wave::Square, Wave::Square, 3500, 4000, 1, 0.0, 0.2, 96, 0, 1};
     if (v == "level3") return {96, 40, kPhrygian, {0, 1, 0, 6, 5, 1}, Wave::Saw, Wave::Triangle, Wave::Saw, 1800, 2000, 2, 0.0, 0.35, 66, 2, 2};
     if (v == "level4") return {132, 33, kMinor, {0, 5, 2, 6}, Wave::Pulse25, Wave::Saw, Wave::Square, 4200, 2800, 1, 0.0, 0.2, 92, 3, 1};
     if (v == "level5") return {112, 41, kLydian, {0, 1, 4, 0, 5, 1}, Wave::Triangle, Wave::Pulse25, Wave::Sine, 6000, 5000, 3, 0.18, 0.4, 78, 4, 3};
-    if (v == "level6") return {136, 35, kHarmonic, {0, 5, 3, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 4500, 3000, 0, 0.0, 0.25, 112, 0, 0};
+    if (v == "level6") return {136, 35, kHarmonic, {0, 5, 3, 4, 0, 5, 6, 4}, Wave::Saw, Wave::Square, Wave::Saw, 4500, 3000, 0, 0.0, 0.25, 136, 0, 0};
     // Boss loops.
     if (v == "boss1") return {150, 43, kMinor, {0, 6, 5, 4}, Wave::Square, Wave::Saw, Wave::Saw, 5000, 3000, 0, 0.0, 0.15, 24, 3, 1};
     if (v == "boss2") return {162, 36, kMinor, {0, 0, 5, 6, 0, 0, 3, 4}, Wave::Saw, Wave::Square, Wave::Square, 4000, 4000, 3, 0.0, 0.15, 32, 0, 2};
