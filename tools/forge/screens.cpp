@@ -4,6 +4,7 @@
 
 #include "art.h"
 #include "families.h"
+#include "manifest.h"
 
 namespace forge {
 
@@ -185,7 +186,37 @@ Picture Caption(int w, int h, const std::string& text, const std::string& sub, C
     return c.Flatten(key);
 }
 
+// The first cell of a boss sheet, painted scaled into a box with its key colour left out.
+void PaintBoss(Canvas& c, const std::string& path, double cx, double top, double maxW, double maxH) {
+    const Asset* a = FindAsset(path);
+    if (!a) return;
+    Picture sheet = DrawBoss(*a);
+    const int cw = a->CellWidth(), ch = a->CellHeight();
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cw, ch);
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < ch; ++y)
+        for (int x = 0; x < cw; ++x) {
+            uint32_t px = sheet.At(x, y);
+            reinterpret_cast<uint32_t*>(data + size_t(y) * stride)[x] = px == a->key.Packed() ? 0 : 0xFF000000u | px;
+        }
+    cairo_surface_mark_dirty(s);
+    double k = std::min(maxW / cw, maxH / ch);
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_translate(cr, cx - cw * k / 2, top + (maxH - ch * k) / 2);
+    cairo_scale(cr, k, k);
+    cairo_set_source_surface(cr, s, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(s);
+}
+
 Picture Capture(int level) {
+    static const char* const bosses[6] = {"Images/Ennemis/Moine/MoineS.png", "Images/Ennemis/CubeBoss/CubeBossS.png",
+                                          "Images/Ennemis/Death/DeathS1.png", "Images/Ennemis/Monstro/MonstroS.png",
+                                          "Images/Ennemis/RadioZonde/RadioZondeS.png", "Images/Ennemis/Xorg/XorgS.png"};
     Picture bg = BackgroundPicture(kLevelLayers[level - 1], 640, 480);
     Canvas c(364, 480);
     Picture crop(364, 480);
@@ -194,7 +225,10 @@ Picture Capture(int level) {
     c.Rectangle(0, 0, 364, 480, Colour{0, 0, 0, 0.35});
     c.Text("LEVEL " + std::to_string(level), Font::SansBold, 52, 182, 130, kWhite, 3, Colour::Rgb8(20, 30, 90));
     c.Text(kLevelNames[level - 1], Font::SansBold, 24, 182, 168, kGold, 2, Colour::Rgb8(60, 30, 0));
-    c.Text("Arrows move  -  G fires", Font::Sans, 16, 182, 330, kWhite, 1.5, Colour::Rgb8(10, 10, 30));
+    // Below the GET READY strip: who waits at the end of the level.
+    c.RoundedRect(92, 318, 180, 150, 12, Colour::Rgb8(10, 10, 30, 0.6));
+    c.Text("AT THE END", Font::SansBold, 13, 182, 338, kSky);
+    PaintBoss(c, bosses[level - 1], 182, 346, 150, 116);
     return c.Opaque();
 }
 
