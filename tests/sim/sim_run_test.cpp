@@ -1,0 +1,128 @@
+// The simulator in-process: whole proving-ground runs and what they report.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "level_catalog.h"
+#include "simulator.h"
+#include "support/sdl_env.h"
+
+namespace {
+
+constexpr int kStartFrames = 300;
+constexpr int kSummaryFrames = 851;
+
+SimReport Simulate(const SimOptions& options) {
+    testsupport::DrainEvents();
+    Simulator simulator(testsupport::Screen(), options);
+    return simulator.Run();
+}
+
+TEST(SimRunTest, TheAutopilotClearsTheProvingGround) {
+    SimOptions options;
+    options.autopilot = true;
+    options.seed = 1;
+    const SimReport report = Simulate(options);
+    ASSERT_TRUE(report.ok) << report.error;
+    ASSERT_EQ(1u, report.levels.size());
+    const LevelReport& level = report.levels[0];
+    EXPECT_EQ(1, level.level);
+    EXPECT_EQ(1, level.result);
+    EXPECT_EQ(300, level.score);  // the target's points; weapon level 1 earns no summary bonus
+    EXPECT_EQ(1, level.weaponLevel);
+    EXPECT_GT(level.lives, 0);
+    EXPECT_GT(level.peakShots, 5);  // at least a fan of the target and the hero's own
+    EXPECT_LE(level.medianUs, level.p99Us);
+    EXPECT_LE(level.p99Us, level.maxUs);
+    // Start animation, play, then the whole level-clear summary: nothing else is paced.
+    EXPECT_EQ(kStartFrames + level.frames + kSummaryFrames, report.pacedFrames);
+    EXPECT_FALSE(report.stopped);
+}
+
+TEST(SimRunTest, TheSameSeedPlaysTheSameRun) {
+    SimOptions options;
+    options.autopilot = true;
+    options.seed = 7;
+    const SimReport first = Simulate(options);
+    const SimReport second = Simulate(options);
+    ASSERT_EQ(1u, first.levels.size());
+    ASSERT_EQ(1u, second.levels.size());
+    EXPECT_EQ(first.levels[0].frames, second.levels[0].frames);
+    EXPECT_EQ(first.levels[0].lives, second.levels[0].lives);
+    EXPECT_EQ(first.levels[0].peakShots, second.levels[0].peakShots);
+}
+
+TEST(SimRunTest, GodModeKeepsEveryLifeOfAShipThatNeverMoves) {
+    SimOptions options;
+    options.maxFrames = 4000;  // the idle ship never wins: the run is stopped with Escape
+    const SimReport mortal = Simulate(options);
+    options.god = true;
+    const SimReport god = Simulate(options);
+    ASSERT_EQ(1u, mortal.levels.size());
+    ASSERT_EQ(1u, god.levels.size());
+    EXPECT_TRUE(mortal.stopped);
+    EXPECT_LT(mortal.levels[0].lives, 6);  // the target's fans do reach the middle
+    EXPECT_EQ(6, god.levels[0].lives);
+    EXPECT_EQ(0, god.levels[0].result);
+}
+
+TEST(SimRunTest, AKeyLogDrivesTheRun) {
+    const std::string path = testing::TempDir() + "/sim_keys.txt";
+    {
+        std::ofstream log(path);
+        for (int line = 1; line < kStartFrames + 20; ++line) log << (line % 2 ? "left fire\n" : "17 # up + fire\n");
+        log << "+escape\n";
+    }
+    SimOptions options;
+    options.inputPath = path;
+    const SimReport report = Simulate(options);
+    std::remove(path.c_str());
+    ASSERT_TRUE(report.ok) << report.error;
+    ASSERT_EQ(1u, report.levels.size());
+    // The Escape pushed after the 20th loop frame is read by the 21st.
+    EXPECT_EQ(0, report.levels[0].result);
+    EXPECT_EQ(21, report.levels[0].frames);
+}
+
+TEST(SimRunTest, AMissingKeyLogOrLevelIsReportedNotPlayed) {
+    SimOptions options;
+    options.inputPath = "/nonexistent/keys.txt";
+    SimReport report = Simulate(options);
+    EXPECT_FALSE(report.ok);
+    EXPECT_TRUE(report.levels.empty());
+
+    options = SimOptions();
+    options.mode = SimMode::Level;
+    options.level = 42;
+    report = Simulate(options);
+    EXPECT_FALSE(report.ok);
+    EXPECT_EQ("level 42 has no script yet", report.error);
+}
+
+TEST(SimRunTest, TheProvingGroundTimetableIsItsBossAlone) {
+    std::string table;
+    ASSERT_TRUE(Simulator::PrintTimetable(testsupport::Screen(), 0, &table));
+    // No table; the boss at T0 + the 12000 ms boss delay of Level 1.
+    EXPECT_EQ("boss,PracticeTarget,284,-62,70,62,30,25,12000\n", table);
+    EXPECT_FALSE(Simulator::PrintTimetable(testsupport::Screen(), 9, &table));
+}
+
+TEST(SimRunTest, TheReportLineNamesEveryValue) {
+    LevelReport r;
+    r.level = 2;
+    r.result = 1;
+    r.frames = 1234;
+    r.score = 5678;
+    r.lives = 3;
+    r.weaponLevel = 5;
+    r.medianUs = 90;
+    r.p99Us = 300;
+    r.maxUs = 4000;
+    r.peakShots = 77;
+    EXPECT_EQ("level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
+              "peak_shots=77",
+              FormatLevelReport(r));
+}
+
+}  // namespace
