@@ -196,7 +196,7 @@ void LevelRunner::FreeMedia() {
     SDL_FreeSurface(loadingStrip);
     loadingPicture = capturePicture = loadingStrip = nullptr;
     script.FreeExtras();
-    // Music still fading out is halted by Mix_FreeMusic, which waits for the fade to finish.
+    // Mix_FreeMusic lets a fade-out still under way finish before it halts the track.
     platform::FreeMusic(levelMusic);
     platform::FreeMusic(bossMusic);
     platform::FreeSound(bonusSound);

@@ -23,8 +23,7 @@ struct FakeLog {
 
 class FakeEnemy : public Enemy {
 public:
-    // spawnAt: the time of play (ms after the frame loop starts) at which it becomes active,
-    // given the clock the runner hands the builder.
+    // spawnTime as the runner's builder would give it (see FakeScript::At).
     FakeEnemy(FakeLog& log, std::string name, SDL_Rect box, int spawnTime, int points);
     ~FakeEnemy() override;
 

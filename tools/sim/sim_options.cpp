@@ -85,7 +85,6 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
             ++modes;
         } else if (arg == "--seed") {
             if (!needNumber(0)) return false;
-            options->seedGiven = true;
             options->seed = static_cast<unsigned>(value);
         } else if (arg == "--autopilot") {
             options->autopilot = true;

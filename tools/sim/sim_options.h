@@ -8,7 +8,6 @@ enum class SimMode { ProvingGround, Level, Game, Timetable };
 struct SimOptions {
     SimMode mode = SimMode::ProvingGround;
     int level = 0;                 // --level N / --timetable N; 0 = the proving ground
-    bool seedGiven = false;
     unsigned seed = 1;
     bool autopilot = false;
     std::string inputPath;         // recorded key log, empty = none

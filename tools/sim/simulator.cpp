@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <typeinfo>
 
@@ -97,6 +98,10 @@ SimReport Simulator::Run() {
     if (!options.inputPath.empty() && !keyLog.Load(options.inputPath, &report.error)) {
         report.ok = false;
         return report;
+    }
+    if (options.screenshotEvery > 0) {
+        std::error_code made;
+        std::filesystem::create_directories(options.outDir, made);
     }
     const Clock::time_point wallStart = Clock::now();
     platform::UseVirtualClock(platform::Ticks());
