@@ -14,15 +14,15 @@ int FakeLog::Deletions(const std::string& name) const {
 }
 
 FakeEnemy::FakeEnemy(FakeLog& log, std::string name, SDL_Rect box, int spawnTime, int points)
-    : Enemy(box, 10, 10, spawnTime, points), log(log), name(std::move(name)) {}
+    : Enemy(box, 10, 10, spawnTime, points), log(log), name(name), stats(log.stats[name]) {}
 
 FakeEnemy::~FakeEnemy() { log.deleted.push_back(name); }
 
 bool FakeEnemy::Update() {
-    ++updates;
+    const int updates = ++stats.updates;
     const Uint32 now = platform::Ticks();
-    if (updates == 1) firstUpdate = now;
-    lastUpdate = now;
+    if (updates == 1) stats.firstUpdate = now;
+    stats.lastUpdate = now;
     if (updates == releaseHoldAtUpdate) SetMusicHold(false);
     if (finishWhen && finishWhen()) return false;
     if (destroyed) return ++updatesSinceKill < finishAfterKill;
@@ -30,8 +30,8 @@ bool FakeEnemy::Update() {
 }
 
 int FakeEnemy::CheckHit(EnemyShot**, int) {
-    ++checks;
-    if (destroyed || checks != killAtCheck) return kNoHit;
+    ++stats.checks;
+    if (destroyed || stats.checks != killAtCheck) return kNoHit;
     destroyed = true;
     return killResult;
 }

@@ -4,6 +4,7 @@
 #include <SDL/SDL.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,10 +16,21 @@
 
 namespace levelstest {
 
+// What the runner did to one fake; kept in the log, so it outlives the fake.
+struct FakeStats {
+    int updates = 0;
+    int checks = 0;
+    int shotReads = 0;
+    Uint32 firstUpdate = 0;
+    Uint32 lastUpdate = 0;
+};
+
 // What happened to the fakes of one run, shared by all of them.
 struct FakeLog {
     std::vector<std::string> deleted;  // names, in the order of deletion
+    std::map<std::string, FakeStats> stats;
     int Deletions(const std::string& name) const;
+    const FakeStats& Of(const std::string& name) { return stats[name]; }
 };
 
 class FakeEnemy : public Enemy {
@@ -31,7 +43,7 @@ public:
     int CheckHit(EnemyShot** heroShots, int count) override;
     bool IsDestroyed() override { return destroyed; }
     EnemyShot** GetShots() override {
-        ++shotReads;
+        ++stats.shotReads;
         return shots;
     }
     int GetShotCount() override { return 4; }
@@ -46,23 +58,20 @@ public:
     int releaseHoldAtUpdate = 0;      // the n-th Update clears the music hold; 0 = never
     std::function<bool()> finishWhen; // also finished when this says so
 
-    // What the runner did.
-    int updates = 0;
-    int checks = 0;
-    int shotReads = 0;
-    Uint32 firstUpdate = 0;
-    Uint32 lastUpdate = 0;
+    int Updates() const { return stats.updates; }
+    Uint32 FirstUpdate() const { return stats.firstUpdate; }
 
 private:
     FakeLog& log;
     std::string name;
+    FakeStats& stats;
     bool destroyed = false;
     int updatesSinceKill = 0;
     EnemyShot* shots[4] = {};
 };
 
-// A level built from lambdas. Its enemies are FakeEnemy objects the test keeps pointers to
-// (valid until the runner deletes them: read the log for that).
+// A level built from lambdas. The pointers to its enemies are valid only while the runner holds
+// them; after a run, read what happened from the log.
 class FakeScript : public LevelScript {
 public:
     FakeScript();

@@ -95,7 +95,7 @@ TEST_F(LevelEndTest, TheCleanUpDeletesWhatIsLeftOnceTableBeforeBoss) {
     script.tableAt = {{0, 0}, {1, 0}, {3, 100000}, {4, 0}};  // slot 2 stays empty; 4 waits behind 3
     int built = 0;
     script.setUpTable = [&built](FakeEnemy& enemy) {
-        if (built++ < 2) enemy.finishWhen = [&enemy] { return enemy.updates == 2; };
+        if (built++ < 2) enemy.finishWhen = [&enemy] { return enemy.Updates() == 2; };
     };
     EscapeAfterLoopFrame(10);
     int32_t score = 0;
@@ -119,14 +119,10 @@ TEST_F(LevelEndTest, AMidBossIsFoughtAloneAndHandsOverToTheBoss) {
         handOver = run.Now();
         run.GetBoss()->SetSpawnTime(static_cast<int>(run.Now()) + 40);
     };
-    Uint32 bossFirstUpdate = 0;
-    script.setUpBoss = [&bossFirstUpdate](FakeEnemy& boss) {
+    script.setUpBoss = [](FakeEnemy& boss) {
         boss.killAtCheck = 1;
         boss.killResult = Enemy::kBoostedHit;
-        boss.finishWhen = [&boss, &bossFirstUpdate] {
-            bossFirstUpdate = boss.firstUpdate;
-            return boss.updates == 3;
-        };
+        boss.finishWhen = [&boss] { return boss.Updates() == 3; };
     };
     int32_t score = 0;
     EXPECT_EQ(1, Play(script, &score));
@@ -134,7 +130,7 @@ TEST_F(LevelEndTest, AMidBossIsFoughtAloneAndHandsOverToTheBoss) {
     // Mid-boss active from t = 104, killed in its third frame (t = 130), gone after one more
     // update (t = 143). The boss then waits its 40 ms: frames at +13, +26, +39, then +52.
     EXPECT_EQ(143, static_cast<int32_t>(handOver - watch.levelStart));
-    EXPECT_EQ(handOver + 52, bossFirstUpdate);
+    EXPECT_EQ(handOver + 52, script.log.Of("boss").firstUpdate);
     EXPECT_EQ(2 * 500 + 300, score);  // the mid-boss's boosted kill doubles, the boss's does not
     EXPECT_EQ((std::vector<std::string>{"midboss", "boss"}), script.log.deleted);
 }

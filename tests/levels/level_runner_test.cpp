@@ -65,9 +65,9 @@ TEST_F(LevelRunnerTest, SpawnTimesCountFromTheStartOfPlayAndAnInactiveSlotBlocks
     EscapeAfterLoopFrame(100);
     Play(script, &score);
 
-    FakeEnemy& first = *script.table[0];
-    FakeEnemy& blocking = *script.table[1];
-    FakeEnemy& blocked = *script.table[2];
+    const auto& first = script.log.Of("slot0");
+    const auto& blocking = script.log.Of("slot1");
+    const auto& blocked = script.log.Of("slot2");
     EXPECT_EQ(0, PlayTime(first.firstUpdate));
     EXPECT_EQ(1001, PlayTime(blocking.firstUpdate));  // frames start every 13 ms: 77 x 13
     EXPECT_EQ(blocking.firstUpdate, blocked.firstUpdate);
@@ -87,13 +87,13 @@ TEST_F(LevelRunnerTest, TheBossFreezesTheTableOnceItsTimeHasCome) {
     EscapeAfterLoopFrame(40);
     Play(script, &score);
 
-    FakeEnemy& regular = *script.table[0];
+    const auto& regular = script.log.Of("slot0");
     EXPECT_EQ(195, PlayTime(regular.lastUpdate));  // frames at 0, 13, ... 195: 16 of them
     EXPECT_EQ(16, regular.updates);
     EXPECT_EQ(16, regular.checks);
     EXPECT_EQ(16, regular.shotReads);
-    EXPECT_EQ(208, PlayTime(script.boss->firstUpdate));
-    EXPECT_EQ(40 - 16, script.boss->updates);
+    EXPECT_EQ(208, PlayTime(script.log.Of("boss").firstUpdate));
+    EXPECT_EQ(40 - 16, script.log.Of("boss").updates);
     // The frozen enemy stays in its slot until the clean-up, which deletes it before the boss.
     EXPECT_EQ((std::vector<std::string>{"slot0", "boss"}), script.log.deleted);
 }
