@@ -126,3 +126,26 @@ TEST(SimRunTest, TheReportLineNamesEveryValue) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SimGameTest, TheWholeGameRunsFromTheTitleToTheFinalScore) {
+    SimOptions options;
+    options.mode = SimMode::Game;
+    options.autopilot = true;
+    const SimReport report = Simulate(options);
+    ASSERT_TRUE(report.ok) << report.error;
+    ASSERT_EQ(6u, report.levels.size());
+    int32_t score = 0;
+    for (int n = 1; n <= 6; ++n) {
+        const LevelReport& level = report.levels[n - 1];
+        EXPECT_EQ(n, level.level);
+        EXPECT_EQ(1, level.result);
+        score += 300;  // one target per level, weapon level 1: no summary bonus
+        EXPECT_EQ(score, level.score);
+    }
+    EXPECT_TRUE(report.gameFinished);
+    EXPECT_EQ(1800, report.finalScore);
+}
+
+}  // namespace

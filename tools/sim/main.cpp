@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
         Simulator simulator(screen, options);
         const SimReport report = simulator.Run();
         for (const LevelReport& level : report.levels) std::printf("%s\n", FormatLevelReport(level).c_str());
+        if (report.ok && options.mode == SimMode::Game)
+            std::printf("game finished=%d final_score=%d\n", report.gameFinished ? 1 : 0, report.finalScore);
         if (report.ok) {
             const double gameSeconds = report.pacedFrames * kFrameMs / 1000.0;
             std::printf("run paced_frames=%ld game_s=%.1f wall_s=%.2f speed=%.0fx%s\n", report.pacedFrames,

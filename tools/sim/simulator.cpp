@@ -134,7 +134,9 @@ void Simulator::PlayOneLevel() {
 
 void Simulator::PlayGame() {
     SimGameScreens screens(*this, screen, options.seed);
-    RunGameSequence(screens);
+    const GameOutcome outcome = RunGameSequence(screens);
+    report.gameFinished = outcome.finished;
+    report.finalScore = outcome.finalScore;
 }
 
 void Simulator::BeforeWait() {

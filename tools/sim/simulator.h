@@ -34,6 +34,8 @@ struct SimReport {
     std::vector<LevelReport> levels;
     long pacedFrames = 0;
     bool stopped = false;     // --max-frames was reached
+    bool gameFinished = false;  // --game: the final score screen was shown
+    int32_t finalScore = 0;
     double wallSeconds = 0;
 };
 
