@@ -3,6 +3,14 @@
 //
 // A script object lives for one run of its level, so run-local state of the level's own effects
 // (a sliding panel, an animated backdrop) can sit in its fields.
+//
+// How the levels fit: Level 1 gives its profile and schedule, walks its 600 slots in
+// BuildTimetable, builds Moine in MakeBoss, loads its panel and backdrop frames in the Extra
+// hooks and takes over DrawBackground once the boss approaches (run.BossMusicStarted() tells
+// panel from backdrop). Level 6 has no table and no bank: MakeMidBoss builds the Insecte,
+// BeforeThreatPass hands it the hero's weapon level (run.GetMidBoss() is null once it is gone),
+// MidBossFinished gives Xorg its new spawn time, switches layers and fades the music out, and
+// DrawBackground picks the layer from that switch.
 #pragma once
 
 #include <SDL/SDL.h>
