@@ -51,7 +51,7 @@ Picture Credits(int index) {
     if (index % 2 == 0) c.Text("PRESS ENTER", Font::SansBold, 18, 320, 430, kWhite, 1, Colour::Rgb8(30, 60, 140));
     // A ship crossing the sky, a little further each frame.
     cairo_save(c.cr());
-    cairo_translate(c.cr(), 520 - index * 14, 400 - index * 85);
+    cairo_translate(c.cr(), 540 - index * 10, 400 - index * 55);
     cairo_rotate(c.cr(), -0.15);
     c.Glow(36, 96, 30, Colour::Rgb8(90, 200, 255, 0.6));
     DrawLifeIcon(c, 72, 96);
