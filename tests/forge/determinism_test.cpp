@@ -35,7 +35,7 @@ TEST(Determinism, OneEntryOfEachKindComesOutByteForByteTheSame) {
     }
 }
 
-TEST(Determinism, TwoRunsIntoSeparateFoldersWriteIdenticalFiles) {
+TEST(Determinism, RunsIntoSeparateFoldersWriteIdenticalFiles) {
     const fs::path base = fs::temp_directory_path() / ("skyrift-forge-test-" + std::to_string(::getpid()));
     forge::Options options;
     options.only = "Images/Tirs/";  // a quick slice of the manifest, on two threads
@@ -44,12 +44,17 @@ TEST(Determinism, TwoRunsIntoSeparateFoldersWriteIdenticalFiles) {
     ASSERT_EQ(forge::RunForge(options), 0);
     options.outDir = (base / "b").string();
     ASSERT_EQ(forge::RunForge(options), 0);
+    options.outDir = (base / "c").string();  // one thread: the same files, whatever the order of work
+    options.threads = 1;
+    ASSERT_EQ(forge::RunForge(options), 0);
     int compared = 0;
     for (const forge::Asset& a : forge::Manifest()) {
         if (a.path.find("Images/Tirs/") == std::string::npos) continue;
-        std::vector<char> x = ReadAll(base / "a" / a.path), y = ReadAll(base / "b" / a.path);
+        std::vector<char> x = ReadAll(base / "a" / a.path), y = ReadAll(base / "b" / a.path),
+                          z = ReadAll(base / "c" / a.path);
         EXPECT_FALSE(x.empty()) << a.path;
         EXPECT_TRUE(x == y) << a.path;
+        EXPECT_TRUE(x == z) << a.path;
         ++compared;
     }
     EXPECT_GT(compared, 25);

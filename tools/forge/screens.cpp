@@ -170,8 +170,11 @@ Picture Wave(int index) {
 
 Picture ScoreFrame() {
     Canvas c(336, 172);
+    // Drawn without a colour key, so the frame fills its rectangle to the corners.
     c.Fill(Colour::Rgb8(20, 24, 60));
-    c.RoundedFrame(4, 4, 328, 164, 12, 4, kGold);
+    c.Rectangle(0, 0, 336, 172, kGold);
+    c.Rectangle(4, 4, 328, 164, Colour::Rgb8(120, 80, 20));
+    c.VerticalGradient(6, 6, 324, 160, Colour::Rgb8(28, 34, 84), Colour::Rgb8(14, 16, 44));
     c.Text("FINAL SCORE", Font::SansBold, 24, 168, 40, kWhite, 1, Colour::Rgb8(40, 60, 140));
     c.RoundedRect(84, 46, 177, 46, 6, Colour::Rgb8(10, 8, 30));  // digits land on x 90..254, y 52..85
     c.RoundedFrame(84, 46, 177, 46, 6, 2, kSky);
