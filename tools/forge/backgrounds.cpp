@@ -2,6 +2,8 @@
 // periods over the picture, and every shape crossing an edge is drawn again one height away.
 #include <cmath>
 #include <functional>
+#include <map>
+#include <mutex>
 
 #include "art.h"
 #include "families.h"
@@ -269,7 +271,8 @@ Picture Void(int w, int h, uint64_t seed, bool rift) {
 
 }  // namespace
 
-Picture BackgroundPicture(const std::string& name, int w, int h) {
+namespace {
+Picture PaintBackground(const std::string& name, int w, int h) {
     uint64_t seed = HashName(name);
     if (name == "Ciel")
         return Sky(w, h, seed, {70, 130, 225}, {110, 170, 240}, 26, 0, Colour::Rgb8(250, 252, 255, 0.92),
@@ -290,6 +293,24 @@ Picture BackgroundPicture(const std::string& name, int w, int h) {
     if (name == "Psyche3") return Plasma(w, h, seed, 0.1, 1);
     if (name == "LastLevel") return Void(w, h, seed, false);
     return Void(w, h, seed, true);  // Extra1: the rift itself
+}
+
+}  // namespace
+
+// The level previews reuse the layers; each is painted once per run and shared.
+Picture BackgroundPicture(const std::string& name, int w, int h) {
+    static std::mutex lock;
+    static std::map<std::string, Picture> painted;
+    const std::string key = name + "@" + std::to_string(w) + "x" + std::to_string(h);
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        auto it = painted.find(key);
+        if (it != painted.end()) return it->second;
+    }
+    Picture p = PaintBackground(name, w, h);
+    std::lock_guard<std::mutex> hold(lock);
+    painted.emplace(key, p);
+    return p;
 }
 
 Picture DrawBackground(const Asset& a) { return BackgroundPicture(a.variant, a.width, a.height); }
