@@ -8,8 +8,8 @@ namespace forge {
 namespace {
 constexpr double kTau = 6.283185307179586;
 
-double Osc(Wave w, double phase, Rng& rng) {
-    double p = phase - std::floor(phase);
+// `p` must lie in [0, 1).
+double Osc(Wave w, double p, Rng& rng) {
     switch (w) {
         case Wave::Sine: return std::sin(kTau * p);
         case Wave::Square: return p < 0.5 ? 0.8 : -0.8;
@@ -39,6 +39,7 @@ void Render(Sound& out, const Note& n, bool wrap) {
     const double cutoffStep = n.cutoff > 0 ? std::pow(cutoffEnd / n.cutoff, 64.0 / std::max<size_t>(64, held)) : 1;
     const double detuneRatio = std::pow(2.0, n.detune / 12);
     const double vibratoSpan = std::pow(2.0, n.vibratoDepth / 12) - 1;
+    const double releaseScale = 1.0 / double(std::max<size_t>(1, frames - held));
     const double panL = std::cos((n.pan + 1) * M_PI / 4), panR = std::sin((n.pan + 1) * M_PI / 4);
     Rng rng(n.seed);
     double hz = n.hz, decayLevel = 1, cutoff = n.cutoff, k = 0;
@@ -56,7 +57,7 @@ void Render(Sound& out, const Note& n, bool wrap) {
             decayLevel *= decayStep;
             releaseFrom = env;
         } else {
-            env = releaseFrom * (1 - double(i - held) / std::max<size_t>(1, frames - held));
+            env = releaseFrom * (1 - double(i - held) * releaseScale);
         }
         if (i < held) hz *= slideStep;
         double f = hz;
@@ -78,7 +79,9 @@ void Render(Sound& out, const Note& n, bool wrap) {
             }
             phase += f * dt;
             if (phase >= 1) phase -= 1;
-            v = Osc(n.wave, phase + mod, rng);
+            double p = phase + mod;
+            if (p < 0 || p >= 1) p -= std::floor(p);
+            v = Osc(n.wave, p, rng);
             if (n.detune != 0) {
                 phase2 += f * detuneRatio * dt;
                 if (phase2 >= 1) phase2 -= 1;
