@@ -87,8 +87,9 @@ double TileNoise::At(double x, double y) const {
     double fx = std::floor(x), fy = std::floor(y);
     int ix = int(fx), iy = int(fy);
     double tx = x - fx, ty = y - fy;
-    tx = tx * tx * (3 - 2 * tx);
-    ty = ty * ty * (3 - 2 * ty);
+    // Quintic fade: smooth to the second derivative, so no lattice lines show in steep gradients.
+    tx = tx * tx * tx * (tx * (tx * 6 - 15) + 10);
+    ty = ty * ty * ty * (ty * (ty * 6 - 15) + 10);
     auto g = [&](int i, int j) {
         i = ((i % px_) + px_) % px_;
         j = ((j % py_) + py_) % py_;
