@@ -34,27 +34,12 @@ EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* fram
       altFrameB(frameB),
       box(box),
       path(new PathSegment[4]{s0, s1, s2, s3}),
-      segment(0),
       animCounter(0),
       vx(0),
       vy(0),
       patternMode(0),
       movePattern(MovePattern::Spiral),
-      tick(0),
-      centreX(0),
-      centreY(0),
-      radius(0),
-      angle(0),
-      angleStep(0),
-      radiusStep(0),
-      phase1(0),
-      phase2(0),
-      exitAngle(0),
-      driftLeft(0),
-      driftRight(0),
-      damage(1),
-      useAltFrames(false),
-      isBonus(false) {}
+      tick(0) {}
 
 EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
                      MovePattern movePattern)
@@ -65,27 +50,12 @@ EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* fram
       altFrameB(frameB),
       box(box),
       path(new PathSegment[4]{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}),
-      segment(0),
       animCounter(-1),
       vx(kUninitialised),
       vy(kUninitialised),
       patternMode(1),
       movePattern(movePattern),
-      tick(kUninitialised),
-      centreX(0),
-      centreY(0),
-      radius(0),
-      angle(0),
-      angleStep(0),
-      radiusStep(0),
-      phase1(0),
-      phase2(0),
-      exitAngle(0),
-      driftLeft(0),
-      driftRight(0),
-      damage(1),
-      useAltFrames(false),
-      isBonus(false) {}
+      tick(kUninitialised) {}
 
 EnemyShot::~EnemyShot() { delete[] path; }
 

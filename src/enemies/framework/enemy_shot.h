@@ -89,27 +89,27 @@ private:
     SDL_Surface* altFrameB;
     SDL_Rect box;
     PathSegment* path;  // four owned legs
-    int32_t segment;
+    int32_t segment = 0;
     int32_t animCounter;
     int32_t vx;
     int32_t vy;
     int32_t patternMode;
     MovePattern movePattern;
     int32_t tick;
-    int32_t centreX;
-    int32_t centreY;
-    int32_t radius;
-    int32_t angle;
-    int32_t angleStep;
-    int32_t radiusStep;
-    int32_t phase1;
-    int32_t phase2;
-    int32_t exitAngle;
-    int32_t driftLeft;
-    int32_t driftRight;
-    int32_t damage;
-    bool useAltFrames;
-    bool isBonus;
+    int32_t centreX = 0;
+    int32_t centreY = 0;
+    int32_t radius = 0;
+    int32_t angle = 0;
+    int32_t angleStep = 0;
+    int32_t radiusStep = 0;
+    int32_t phase1 = 0;
+    int32_t phase2 = 0;
+    int32_t exitAngle = 0;
+    int32_t driftLeft = 0;
+    int32_t driftRight = 0;
+    int32_t damage = 1;
+    bool useAltFrames = false;
+    bool isBonus = false;
 };
 
 // Runs one frame of every shot in an owner's array: shots that report themselves gone are
