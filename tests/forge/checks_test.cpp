@@ -6,6 +6,7 @@
 #include "canvas.h"
 #include "checks.h"
 #include "manifest.h"
+#include "visibility.h"
 
 namespace {
 
@@ -195,6 +196,41 @@ TEST(CheckSound, ALoopMustJoinCleanly) {
     cut.left = cut.right = Sine(44100, 100.5);
     EXPECT_TRUE(forge::CheckSound(Effect(0.5, 2, true), loop).empty());
     EXPECT_FALSE(forge::CheckSound(Effect(0.5, 2, true), cut).empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShotVisibility, ARimmedShotReadsOnAnyGroundAndAFlatOneDoesNot) {
+    // A 5x5 shot: dark rim, bright core, magenta key in the corners.
+    Picture rimmed(5, 5, 0x301020);
+    rimmed.Set(0, 0, 0xFF00FF);
+    rimmed.Set(4, 4, 0xFF00FF);
+    rimmed.Set(2, 2, 0xFFFFF0);
+    Picture flat(5, 5, 0x808080);
+    for (uint32_t ground : {0x000000u, 0x808080u, 0xFFFFFFu, 0x4060A0u}) {
+        Picture field(64, 48, ground);
+        EXPECT_DOUBLE_EQ(forge::ShotVisibility(rimmed, kMagenta, field, 90), 1.0) << std::hex << ground;
+    }
+    EXPECT_DOUBLE_EQ(forge::ShotVisibility(flat, kMagenta, Picture(64, 48, 0x808080), 90), 0.0);
+    // Half the field matches the flat shot: it is lost over that half.
+    Picture half(64, 48, 0x000000);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 32; ++x) half.Set(x, y, 0x808080);
+    double v = forge::ShotVisibility(flat, kMagenta, half, 90);
+    EXPECT_GT(v, 0.3);
+    EXPECT_LT(v, 0.7);
+}
+
+TEST(ShotVisibility, EveryLevelNamesForgedShotsAndLayers) {
+    for (const forge::LevelLook& look : forge::LevelLooks()) {
+        EXPECT_FALSE(look.backgrounds.empty()) << look.level;
+        EXPECT_FALSE(look.shots.empty()) << look.level;
+        for (const std::string& p : look.backgrounds) EXPECT_NE(forge::FindAsset(p), nullptr) << p;
+        for (const std::string& p : look.shots) EXPECT_NE(forge::FindAsset(p), nullptr) << p;
+    }
+    EXPECT_EQ(forge::LevelLooks().size(), 6u);
 }
 
 }  // namespace

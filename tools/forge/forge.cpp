@@ -9,6 +9,7 @@
 #include "canvas.h"
 #include "families.h"
 #include "manifest.h"
+#include "visibility.h"
 
 namespace forge {
 
@@ -80,7 +81,10 @@ int RunForge(const Options& o) {
     auto worker = [&] {
         for (size_t i; (i = next++) < todo.size();) {
             products[i] = Make(*todo[i]);
-            if (!keepPictures) products[i].picture = Picture();
+            // Shots and layers stay for the visibility check; the rest only for a contact sheet.
+            const Family family = todo[i]->family;
+            const bool needed = family == Family::Shot || family == Family::Background || todo[i]->variant.rfind("backdrop", 0) == 0;
+            if (!keepPictures && !needed) products[i].picture = Picture();
         }
     };
     std::vector<std::thread> pool;
@@ -88,7 +92,16 @@ int RunForge(const Options& o) {
     worker();
     for (std::thread& t : pool) t.join();
 
+    Faults visibility = CheckShotVisibility([&](const std::string& path) -> const Picture* {
+        for (const Product& p : products)
+            if (p.asset->path == path && p.picture.width > 0) return &p.picture;
+        return nullptr;
+    });
     int faults = 0;
+    for (const std::string& f : visibility) {
+        std::fprintf(stderr, "skyrift-forge: %s\n", f.c_str());
+        ++faults;
+    }
     size_t totalBytes = 0;
     for (const Product& p : products) {
         for (const std::string& f : p.faults) {

@@ -18,16 +18,16 @@ ShotLook LookFor(const std::string& v) {
     if (v.rfind("pellet_crimson", 0) == 0) return {c(255, 240, 240), c(230, 30, 90), c(90, 20, 60)};
     if (v.rfind("pellet_violet", 0) == 0) return {c(255, 230, 255), c(190, 80, 255), c(70, 30, 120)};
     if (v.rfind("pellet_blue", 0) == 0) return {c(235, 250, 255), c(60, 150, 255), c(30, 40, 130)};
-    if (v.rfind("orb_orange", 0) == 0) return {c(255, 255, 220), c(255, 150, 30), c(140, 60, 20)};
+    if (v.rfind("orb_orange", 0) == 0) return {c(255, 255, 220), c(255, 150, 30), c(110, 40, 10)};
     if (v.rfind("orb_red", 0) == 0) return {c(255, 240, 230), c(255, 50, 40), c(120, 20, 30)};
     if (v.rfind("orb_blue", 0) == 0) return {c(230, 245, 255), c(70, 120, 255), c(40, 40, 140)};
-    if (v.rfind("orb_yellow", 0) == 0) return {c(255, 255, 235), c(255, 220, 40), c(150, 90, 20)};
-    if (v.rfind("orb_ice", 0) == 0) return {c(245, 255, 255), c(120, 230, 255), c(40, 90, 150)};
+    if (v.rfind("orb_yellow", 0) == 0) return {c(255, 255, 235), c(255, 220, 40), c(110, 60, 10)};
+    if (v.rfind("orb_ice", 0) == 0) return {c(245, 255, 255), c(120, 230, 255), c(20, 60, 110)};
     if (v.rfind("orb_ruby", 0) == 0) return {c(255, 230, 240), c(240, 40, 110), c(120, 30, 70)};
-    if (v.rfind("orb_amber", 0) == 0) return {c(255, 250, 220), c(255, 170, 40), c(130, 80, 30)};
-    if (v.rfind("orb_light", 0) == 0) return {c(255, 255, 255), c(200, 255, 220), c(60, 140, 120)};
-    if (v.rfind("invader", 0) == 0) return {c(255, 255, 255), c(120, 255, 120), c(30, 110, 50)};
-    if (v.rfind("needle", 0) == 0) return {c(255, 255, 230), c(255, 220, 50), c(150, 80, 20)};
+    if (v.rfind("orb_amber", 0) == 0) return {c(255, 250, 220), c(255, 170, 40), c(100, 55, 15)};
+    if (v.rfind("orb_light", 0) == 0) return {c(255, 255, 255), c(200, 255, 220), c(20, 70, 60)};
+    if (v.rfind("invader", 0) == 0) return {c(255, 255, 255), c(255, 90, 210), c(70, 10, 80)};
+    if (v.rfind("needle", 0) == 0) return {c(255, 255, 230), c(255, 220, 50), c(110, 50, 10)};
     return {c(255, 255, 255), c(60, 210, 90), c(30, 90, 50)};
 }
 
@@ -52,13 +52,14 @@ void Invader(Canvas& c, double w, double h, const ShotLook& look, bool second) {
     static const char* b[] = {"..X...X..", "X..XXX..X", "X.XXXXX.X", "XXX.X.XXX", "XXXXXXXXX", "..X...X..", ".X.....X."};
     const char** art = second ? b : a;
     double px = (w - 1) / 9.0, py = (h - 1) / 7.0;
-    c.Rectangle(0, 0, w, h, Colour{0, 0, 0, 0});
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 9; ++x)
-            if (art[y][x] == 'X') c.Rectangle(0.5 + x * px, 0.5 + y * py, px + 0.2, py + 0.2, look.rim);
+            if (art[y][x] == 'X') c.Rectangle(x * px, y * py, px + 1, py + 1, look.rim);
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 9; ++x)
-            if (art[y][x] == 'X') c.Rectangle(0.5 + x * px + 0.3, 0.5 + y * py + 0.3, px - 0.4, py - 0.4, look.body);
+            if (art[y][x] == 'X') c.Rectangle(0.5 + x * px, 0.5 + y * py, px, py, look.body);
+    c.Rectangle(0.5 + 2 * px, 0.5 + 2 * py, 5 * px, py, look.core);  // a bright band across the middle
+    c.Rectangle(0.5 + 4 * px, 0.5 + 1 * py, px, 3 * py, look.core);
 }
 
 void Needle(Canvas& c, double w, double h, const ShotLook& look, bool second) {
