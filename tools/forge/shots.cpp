@@ -51,15 +51,22 @@ void Invader(Canvas& c, double w, double h, const ShotLook& look, bool second) {
     static const char* a[] = {"..X...X..", "...XXX...", "..XXXXX..", ".XX.X.XX.", "XXXXXXXXX", "X.X...X.X", "..XX.XX.."};
     static const char* b[] = {"..X...X..", "X..XXX..X", "X.XXXXX.X", "XXX.X.XXX", "XXXXXXXXX", "..X...X..", ".X.....X."};
     const char** art = second ? b : a;
-    double px = (w - 1) / 9.0, py = (h - 1) / 7.0;
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 9; ++x)
-            if (art[y][x] == 'X') c.Rectangle(x * px, y * py, px + 1, py + 1, look.rim);
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 9; ++x)
-            if (art[y][x] == 'X') c.Rectangle(0.5 + x * px, 0.5 + y * py, px, py, look.body);
-    c.Rectangle(0.5 + 2 * px, 0.5 + 2 * py, 5 * px, py, look.core);  // a bright band across the middle
-    c.Rectangle(0.5 + 4 * px, 0.5 + 1 * py, px, 3 * py, look.core);
+    // Whole pixels, no smoothing: the art pixel x spans [edge(x), edge(x + 1)).
+    auto ex = [&](int x) { return 1 + int(x * (w - 2) / 9.0); };
+    auto ey = [&](int y) { return 1 + int(y * (h - 2) / 7.0); };
+    cairo_save(c.cr());
+    cairo_set_antialias(c.cr(), CAIRO_ANTIALIAS_NONE);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 9; ++x) {
+                if (art[y][x] != 'X') continue;
+                int grow = pass == 0 ? 1 : 0;  // the rim: every cell grown by a pixel, drawn first
+                c.Rectangle(ex(x) - grow, ey(y) - grow, ex(x + 1) - ex(x) + 2 * grow, ey(y + 1) - ey(y) + 2 * grow,
+                            pass == 0 ? look.rim : look.body);
+            }
+    c.Rectangle(ex(3), ey(2), ex(6) - ex(3), ey(3) - ey(2), look.core);
+    c.Rectangle(ex(4), ey(1), ex(5) - ex(4), ey(4) - ey(1), look.core);
+    cairo_restore(c.cr());
 }
 
 void Needle(Canvas& c, double w, double h, const ShotLook& look, bool second) {
