@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kBarWidth = 73;
 constexpr int kFlashFrames = 10;
-constexpr int kMaxShownScore = 99999;
 
 // Copies the part (sx, sy, w, h) of source to (x, y) on screen.
 void BlitPart(SDL_Surface* source, int sx, int sy, int w, int h, SDL_Surface* screen, int x, int y) {
@@ -106,12 +105,8 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
     BlitPart(bossBarSheet, 171, 0, lowerWidth, 19, screen, 534, 132);
     BlitPart(bossBarSheet, 88, 0, upperWidth, 19, screen, 534, 132);
 
-    int shown = score > kMaxShownScore ? kMaxShownScore : (score < 0 ? 0 : score);
-    SDL_Surface* digits = flashCounter > 0 ? flashDigitSheet : digitSheet;
-    int divisor = 10000;
-    for (int d = 0; d < 5; ++d, divisor /= 10) {
-        int digit = shown / divisor;
-        shown %= divisor;
-        BlitPart(digits, 22 * digit, 0, 22, 22, screen, 515 + 22 * d, 40);
-    }
+    int32_t digits[5];
+    ScoreDigits(score, digits);
+    SDL_Surface* sheet = flashCounter > 0 ? flashDigitSheet : digitSheet;
+    for (int k = 0; k < 5; ++k) BlitPart(sheet, 22 * digits[k], 0, 22, 22, screen, 515 + 22 * k, 40);
 }

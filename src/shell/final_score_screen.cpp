@@ -13,21 +13,8 @@ constexpr int kDigitWidth = 33;
 constexpr int kDigitHeight = 34;
 constexpr int kFrameX = 152, kFrameY = 154;
 constexpr int kDigitsX = 242, kDigitsY = 206;
-constexpr int32_t kHighestScoreShown = 99999;
 
 }  // namespace
-
-void ScoreDigits(int32_t score, int32_t digits[5]) {
-    if (score > kHighestScoreShown) score = kHighestScoreShown;
-    if (score < 0) score = 0;
-    digits[0] = score / 10000;
-    int32_t rest = score - digits[0] * 10000;
-    digits[1] = rest / 1000;
-    rest -= digits[1] * 1000;
-    digits[2] = rest / 100;
-    digits[3] = (rest - digits[2] * 100) / 10;
-    digits[4] = rest - digits[2] * 100 - digits[3] * 10;
-}
 
 FinalScoreScreen::FinalScoreScreen(SDL_Surface* screen, int32_t framePeriod)
     : screen(screen),

@@ -7,10 +7,6 @@
 
 class FrameTimer;
 
-// The five digits shown for a score, leading zeros included. Scores beyond five digits show
-// as 99999 (and below zero as 00000) so every digit comes from the sheet.
-void ScoreDigits(int32_t score, int32_t digits[5]);
-
 class FinalScoreScreen {
 public:
     FinalScoreScreen(SDL_Surface* screen, int32_t framePeriod);

@@ -31,6 +31,19 @@ SDL_Surface* CopySurface(SDL_Surface* source) {
     return copy;
 }
 
+void ScoreDigits(int32_t score, int32_t digits[5]) {
+    constexpr int32_t kHighestScoreShown = 99999;
+    if (score > kHighestScoreShown) score = kHighestScoreShown;
+    if (score < 0) score = 0;
+    digits[0] = score / 10000;
+    int32_t rest = score - digits[0] * 10000;
+    digits[1] = rest / 1000;
+    rest -= digits[1] * 1000;
+    digits[2] = rest / 100;
+    digits[3] = (rest - digits[2] * 100) / 10;
+    digits[4] = rest - digits[2] * 100 - digits[3] * 10;
+}
+
 FrameTimer::FrameTimer(Uint32 startTicks, Uint32 period) : deadline(startTicks + period), period(period) {}
 
 void FrameTimer::Wait(Uint32 now) {

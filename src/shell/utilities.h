@@ -21,6 +21,10 @@ int32_t RandomInt(int32_t n);
 // Null when the surface cannot be created. The caller frees it.
 SDL_Surface* CopySurface(SDL_Surface* source);
 
+// The five digits shown for a score, leading zeros included, by successive division. Scores
+// beyond five digits show as 99999 (and below zero as 00000) so every digit comes from a sheet.
+void ScoreDigits(int32_t score, int32_t digits[5]);
+
 // Holds a loop to one frame per period. A slow frame is not made up by shorter ones: the next
 // deadline always counts from the end of the wait.
 class FrameTimer {
