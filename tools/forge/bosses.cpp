@@ -38,23 +38,35 @@ void Moine(Canvas& c, double w, double h, int f) {
 
 void CubeBoss(Canvas& c, double w, double h, int f) {
     // A fortress cube with two upper guns and a bottom gun at the points its attacks use.
-    c.RoundedRect(20, 20, w - 40, h - 70, 10, Colour::Rgb8(40, 50, 70));
-    c.VerticalGradient(26, 26, w - 52, h - 82, Colour::Rgb8(130, 150, 190), Colour::Rgb8(60, 70, 110));
-    for (int i = 0; i < 6; ++i) {
-        double y = 60 + i * 22;
-        c.Rectangle(40, y, w - 80, 3, Colour::Rgb8(90, 105, 150));
+    // A cube seen from the front and a little above: top and right faces, then the front.
+    double top[] = {20, 50, 50, 18, 282, 18, 252, 50};
+    ShadedPolygon(c, top, 4, Colour::Rgb8(170, 185, 225), Colour::Rgb8(40, 50, 70), 2);
+    double side[] = {252, 50, 282, 18, 282, 188, 252, 220};
+    ShadedPolygon(c, side, 4, Colour::Rgb8(70, 80, 120), Colour::Rgb8(40, 50, 70), 2);
+    c.Rectangle(20, 50, 232, 170, Colour::Rgb8(40, 50, 70));
+    c.VerticalGradient(24, 54, 224, 162, Colour::Rgb8(130, 150, 190), Colour::Rgb8(60, 70, 110));
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(30, 40, 70), 0.35, 7, 51);
+    for (int k = 0; k < 8; ++k) {  // rivets along the edges
+        c.Circle(30 + k * 30, 58, 2, Colour::Rgb8(200, 210, 240));
+        c.Circle(30 + k * 30, 210, 2, Colour::Rgb8(200, 210, 240));
     }
-    double core = 22 + 4 * std::sin(f * M_PI / 3);
-    c.Glow(w / 2, 110, core * 2.2, Colour::Rgb8(90, 255, 200, 0.8));
-    c.Rectangle(w / 2 - core, 110 - core, core * 2, core * 2, Colour::Rgb8(40, 200, 160));
-    c.Rectangle(w / 2 - core / 2, 110 - core / 2, core, core, Colour::Rgb8(210, 255, 240));
+    for (int i = 0; i < 6; ++i) {  // armour bands; a scan of light runs down them frame by frame
+        double y = 70 + i * 22;
+        bool lit = i == f;
+        c.Rectangle(40, y, 192, lit ? 5 : 3, lit ? Colour::Rgb8(160, 255, 220) : Colour::Rgb8(90, 105, 150));
+    }
+    double core = 22 + 5 * std::cos(f * M_PI / 3);
+    const double cx = 136, cy = 128;
+    c.Glow(cx, cy, core * 2.2, Colour::Rgb8(90, 255, 200, 0.8));
+    c.Rectangle(cx - core, cy - core, core * 2, core * 2, Colour::Rgb8(40, 200, 160));
+    c.Rectangle(cx - core / 2, cy - core / 2, core, core, Colour::Rgb8(210, 255, 240));
     for (int i = 0; i < 6; ++i) {
         bool lit = i == f;
-        c.Circle(50 + i * 40, 180, 6, lit ? Colour::Rgb8(255, 255, 160) : Colour::Rgb8(120, 60, 60));
+        c.Circle(46 + i * 36, 196, 6, lit ? Colour::Rgb8(255, 255, 160) : Colour::Rgb8(120, 60, 60));
     }
     Turret(c, 46, 45, 18, Colour::Rgb8(200, 80, 80), f % 2 == 0);
     Turret(c, 255, 45, 18, Colour::Rgb8(200, 80, 80), f % 2 == 1);
-    double neck[] = {110, h - 52, w - 110, h - 52, 165, 232, 135, 232};
+    double neck[] = {110, 218, 190, 218, 165, 232, 135, 232};
     ShadedPolygon(c, neck, 4, Colour::Rgb8(90, 100, 140), Colour::Rgb8(200, 210, 240), 1.5);
     Turret(c, 149, 225, 16, Colour::Rgb8(90, 200, 120), f % 3 == 0);
 }
