@@ -145,9 +145,13 @@ void RadioZonde(Canvas& c, double w, double h, int f) {
     ShadedBall(c, 156, 172, 11, Colour::Rgb8(80, 230, 255));
     for (int i = 0; i < 5; ++i) {
         double x = 70 + i * 44;
+        c.Line(x, 210, x + (i - 2) * 14 + tilt, h - 8, 6, Colour::Rgb8(50, 55, 80));
         c.Line(x, 210, x + (i - 2) * 14 + tilt, h - 8, 3, Colour::Rgb8(200, 210, 230));
         c.Circle(x + (i - 2) * 14 + tilt, h - 8, 5, (i + f) % 2 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(255, 240, 120));
     }
+    c.RoundedRect(90, 236, 134, 14, 6, Colour::Rgb8(60, 70, 100));  // a ring bracing the legs
+    c.RoundedRect(94, 239, 126, 8, 4, Colour::Rgb8(150, 160, 200));
+    c.Line(w / 2, 210, w / 2 + tilt, 300, 7, Colour::Rgb8(50, 55, 80));
     c.Line(w / 2, 210, w / 2 + tilt, 300, 4, Colour::Rgb8(230, 230, 240));
     double dish[] = {w / 2 - 40 + tilt, 300, w / 2 + 40 + tilt, 300, w / 2 + tilt, 270};
     ShadedPolygon(c, dish, 3, Colour::Rgb8(210, 210, 230), Colour::Rgb8(90, 90, 120), 1.5);
@@ -157,7 +161,8 @@ void Insecte(Canvas& c, double w, double, int f) {
     bool dropping = f >= 2;
     double wing = (f % 2 == 0) ? 1.0 : 0.6;
     for (int s = -1; s <= 1; s += 2) {
-        c.Ellipse(w / 2 + s * 55, 30, 42, 22 * wing + 4, Colour::Rgb8(190, 240, 255, 0.85));
+        c.Ellipse(w / 2 + s * 52, 30, 40, 22 * wing + 4, Colour::Rgb8(190, 240, 255, 0.85));
+        c.Line(w / 2 + s * 14, 30, w / 2 + s * 86, 26 - 8 * wing, 1.5, Colour::Rgb8(120, 170, 200));
         c.Ellipse(w / 2 + s * 50, 55, 34, 14 * wing + 3, Colour::Rgb8(150, 210, 250, 0.85));
         for (int leg = 0; leg < 3; ++leg)
             c.Line(w / 2 + s * 12, 60 + leg * 10, w / 2 + s * (40 + leg * 8), 80 + leg * 12, 3, Colour::Rgb8(90, 60, 30));
