@@ -3,6 +3,7 @@
 // the lead plays motifs that repeat and vary, so it sounds written rather than random.
 // Level tracks fade in and out and play once; boss tracks wrap every tail round their end.
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 #include "families.h"
@@ -106,22 +107,32 @@ std::vector<Section> Arrange(int totalBars, bool loop, Rng& rng) {
     return plan;
 }
 
-// A two-bar motif: 16 eighth-note slots, each a scale step offset or a rest (-99) or a tie (-98).
+// A two-bar motif: 16 eighth-note slots, each a scale step above the chord root, a rest
+// (kRest) or a tie (kTie). Strong beats land on chord tones and the phrase comes home to the
+// root, so the tune sounds written rather than wandering.
 std::vector<int> MakeMotif(Rng& rng) {
-    std::vector<int> m(16, -99);
+    std::vector<int> m(16, kRest);
     int step = rng.Below(3) * 2;
     for (int i = 0; i < 16; ++i) {
         bool strong = i % 4 == 0;
         if (!strong && rng.Chance(0.3)) {
-            m[i] = rng.Chance(0.5) ? -98 : -99;
+            m[size_t(i)] = rng.Chance(0.5) ? kTie : kRest;
             continue;
         }
         int move = rng.Below(5) - 2;
         if (rng.Chance(0.15)) move *= 2;
         step = std::max(-2, std::min(9, step + move));
-        m[i] = step;
+        if (strong) {  // nearest chord tone: root, third, fifth or octave
+            static const int tones[] = {0, 2, 4, 7};
+            int best = 0;
+            for (int t : tones)
+                if (std::abs(t - step) < std::abs(best - step)) best = t;
+            step = best;
+        }
+        m[size_t(i)] = step;
     }
-    m[15] = -98;
+    m[14] = 0;
+    m[15] = kTie;
     return m;
 }
 
@@ -261,9 +272,9 @@ Sound MakeMusic(const Asset& a) {
                 const int shift = (sb / 2) % 2 == 1 ? 2 : 0;  // the answer phrase sits a third higher
                 for (int e = 0; e < 8; ++e) {
                     int step = motif[size_t(half + e)];
-                    if (step <= -98) continue;
+                    if (step <= kTie) continue;
                     int len = 1;
-                    while (e + len < 8 && motif[size_t(half + e + len)] == -98) ++len;
+                    while (e + len < 8 && motif[size_t(half + e + len)] == kTie) ++len;
                     Note n;
                     n.start = t0 + e * eighth + (e % 2 ? swing : 0);
                     n.length = len * eighth * 0.9;
