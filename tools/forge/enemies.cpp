@@ -38,6 +38,7 @@ void Delta(Canvas& c, double w, double h, int f) {
     ShadedPolygon(c, hull, 8, Colour::Rgb8(150, 60, 170), Colour::Rgb8(240, 200, 255), 1.5);
     double spine[] = {w / 2, h - 12, w / 2 - 18, 24, w / 2, 10, w / 2 + 18, 24};
     ShadedPolygon(c, spine, 4, Colour::Rgb8(90, 40, 130), Colour::Rgb8(200, 150, 255), 1);
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(60, 20, 90), 0.3, 6, 21);
     c.Ellipse(w / 2, 30, 9, 12, Colour::Rgb8(255, 80, 90));
     c.Ellipse(w / 2 - 2, 26, 3, 4, Colour::Rgb8(255, 210, 220));
     for (int s = -1; s <= 1; s += 2) {
@@ -55,6 +56,7 @@ void Yeux(Canvas& c, double w, double h, int f) {
     double body[] = {w / 2 - dir * 50, 8, w / 2 + dir * 30, 4, w / 2 + dir * 52, h / 2, w / 2 + dir * 30, h - 4,
                      w / 2 - dir * 50, h - 8, w / 2 - dir * 40, h / 2};
     ShadedPolygon(c, body, 6, Colour::Rgb8(60, 150, 120), Colour::Rgb8(190, 255, 220), 1.5);
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(30, 80, 60), 0.3, 5, 22);
     Eye(c, w / 2 + dir * 12, h / 2, 12, Colour::Rgb8(230, 60, 60), dir, 0.2);
     c.Glow(w / 2 - dir * 48, h / 2, 10, Colour::Rgb8(120, 220, 255, 0.9));
 }
@@ -269,6 +271,7 @@ void Fee(Canvas& c, double w, double, int f) {
 void OeilRB(Canvas& c, double w, double h, int) {
     double body[] = {6, h / 2, 30, 4, w - 26, 6, w - 4, h / 2, w - 26, h - 6, 30, h - 4};
     ShadedPolygon(c, body, 6, Colour::Rgb8(200, 60, 70), Colour::Rgb8(255, 210, 120), 1.5);
+    Mottle(c, 0, 0, w, h, Colour::Rgb8(110, 30, 40), 0.3, 5, 23);
     c.Rectangle(24, h / 2 - 2, w - 48, 4, Colour::Rgb8(90, 40, 160));
     Eye(c, w / 2 - 18, h / 2, 11, Colour::Rgb8(220, 40, 40), 0.3, 0.3);
     Eye(c, w / 2 + 18, h / 2, 11, Colour::Rgb8(40, 90, 240), 0.3, 0.3);
