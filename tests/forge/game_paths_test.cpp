@@ -49,6 +49,34 @@ TEST(GamePaths, EveryPathLiteralInTheGameSourcesIsForged) {
     }
 }
 
+// The game's colour keys: each picture is loaded with the key its forged file was made for, so no
+// sprite shows its background as a coloured square.
+TEST(GamePaths, TheGameKeysEveryPictureWithTheColourItWasForgedWith) {
+    const std::regex call("Picture\\(\"([^\"]+)\",\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)");
+    const std::regex tableRow("\"(\\./Images/[^\"]+)\",\\s*0x([0-9A-Fa-f]{6})\\)");
+    int checked = 0;
+    const fs::path src = fs::path(SKYRIFT_SOURCE_DIR) / "src";
+    for (const auto& entry : fs::recursive_directory_iterator(src)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".cpp") continue;
+        std::ifstream in(entry.path());
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string s = text.str();
+        auto compare = [&](const std::string& path, int rgb) {
+            const forge::Asset* asset = forge::FindAsset(path);
+            if (!asset || !asset->keyed) return;
+            const int forged = static_cast<int>(asset->key.Packed());
+            EXPECT_EQ(rgb, forged) << path << " is keyed differently in " << entry.path().filename();
+            ++checked;
+        };
+        for (std::sregex_iterator it(s.begin(), s.end(), call), end; it != end; ++it)
+            compare((*it)[1], (std::stoi((*it)[2]) << 16) | (std::stoi((*it)[3]) << 8) | std::stoi((*it)[4]));
+        for (std::sregex_iterator it(s.begin(), s.end(), tableRow), end; it != end; ++it)
+            compare((*it)[1], std::stoi((*it)[2], nullptr, 16));
+    }
+    EXPECT_GT(checked, 50);
+}
+
 struct Expected {
     const char* path;
     int width, height;  // 0: a sound
