@@ -110,7 +110,8 @@ Picture BossBar(const Asset& a) {
     c.Rectangle(0, 0, 83, 19, Colour::Rgb8(200, 210, 230));
     c.Rectangle(1, 1, 81, 17, Colour::Rgb8(70, 75, 100));
     c.Rectangle(3, 3, 77, 13, Colour::Rgb8(12, 14, 28));
-    c.Rectangle(78, 5, 3, 9, Colour::Rgb8(255, 90, 90));
+    // A neutral end cap: a red one read as energy left in an empty bar.
+    c.Rectangle(78, 5, 3, 9, Colour::Rgb8(110, 120, 150));
     // Fills keep rows 0..2 and 16..18 transparent.
     c.VerticalGradient(88, 3, 73, 13, Colour::Rgb8(255, 150, 170), Colour::Rgb8(200, 20, 60));
     c.VerticalGradient(171, 3, 73, 13, Colour::Rgb8(255, 240, 140), Colour::Rgb8(230, 140, 20));
