@@ -1,7 +1,9 @@
 // Renders one frame of play for a person to look at: a background, the hero firing a level-7
-// volley stream and a ring of spiral shots, saved as BMP in $SKYRIFT_ARTIFACTS (or /tmp).
+// volley stream and a ring of spiral shots, saved as BMP in $SKYRIFT_ARTIFACTS (build/artifacts under ctest; else /tmp).
 // Uses the game's own pictures from the working directory when they are there.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <string>
@@ -92,6 +94,7 @@ TEST(HeroRender, HeroVolleysAndASpiralRing) {
 
     const char* dir = std::getenv("SKYRIFT_ARTIFACTS");
     const std::string folder = dir != nullptr ? dir : "/tmp";
+    mkdir(folder.c_str(), 0755);
     EXPECT_EQ(SDL_SaveBMP(screen, (folder + "/hero_render.bmp").c_str()), 0) << folder;
 
     // A graze (one ring shot passing just beside the ship) boosts the next volleys and the ship.
