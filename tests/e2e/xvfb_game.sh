@@ -1,0 +1,60 @@
+# Shared by the end-to-end scripts: a private Xvfb, the real game in it, screenshots and keys.
+# Source it with the game binary and an output folder; it leaves DISPLAY, gamepid, window set.
+set -u
+game=$1
+out=$2
+mkdir -p "$out"
+cd "$(dirname "$game")"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 640x480x24 -noreset >"$out/xvfb.log" 2>&1 &
+xvfb=$!
+gamepid=
+cleanup() {
+  [ -n "$gamepid" ] && kill -9 "$gamepid" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} ./skyrift >"$out/game.out" 2>"$out/game.err" &
+gamepid=$!
+window=
+for _ in $(seq 100); do
+  window=$(xdotool search --class skyrift 2>/dev/null | head -1)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+if [ -z "$window" ]; then
+  echo "FAIL: no skyrift window appeared"; cat "$out/game.out" "$out/game.err"; exit 1
+fi
+
+# Waits until the screen is not black and saves it as $out/$1.png (SDL2-based SDL 1.2 starts slower).
+screenshot_when_lit() {
+  local lit=0
+  for _ in $(seq 40); do
+    import -display "$DISPLAY" -window root "$out/$1.png" 2>/dev/null
+    lit=$(convert "$out/$1.png" -format '%[fx:mean>0.02]' info: 2>/dev/null || echo 0)
+    [ "$lit" = 1 ] && return 0
+    sleep 0.25
+  done
+  echo "FAIL: the screen stayed black ($1)"; cat "$out/game.err"; exit 1
+}
+
+press() { xdotool key "$1" 2>/dev/null; }
+
+# Waits up to 10 s for the game to end and checks its exit status.
+expect_exit() {
+  for _ in $(seq 100); do kill -0 "$gamepid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$gamepid" 2>/dev/null; then
+    echo "FAIL: the game is still running"; exit 1
+  fi
+  wait "$gamepid"
+  local status=$?
+  gamepid=
+  if [ $status -ne "$1" ]; then
+    echo "FAIL: exit status $status, expected $1"; cat "$out/game.out" "$out/game.err"; exit 1
+  fi
+}
