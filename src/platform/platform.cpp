@@ -44,6 +44,15 @@ Uint8* UseVirtualKeys() {
 
 void UseRealKeys() { virtualKeysActive = false; }
 
+void PushKeyDown(SDLKey key) {
+    SDL_Event event = {};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+}
+
 void SetWaitObserver(WaitObserver* observer) { waitObserver = observer; }
 
 WaitObserver* GetWaitObserver() { return waitObserver; }

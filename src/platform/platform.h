@@ -33,6 +33,10 @@ void SetVirtualSleepOvershoot(Uint32 ms);
 Uint8* UseVirtualKeys();
 void UseRealKeys();
 
+// Puts a key-down event for key on SDL's queue, as a press would: how the simulator and the
+// tests press keys.
+void PushKeyDown(SDLKey key);
+
 // Told around every pacing wait of every loop (FrameTimer::Wait): BeforeWait when a frame's
 // work is done, AfterWait when the next frame's work begins. The simulator measures frame
 // work and feeds recorded input here.

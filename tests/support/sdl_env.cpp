@@ -68,14 +68,7 @@ void DrainEvents() {
     }
 }
 
-void PushKeyDown(SDLKey sym) {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = sym;
-    SDL_PushEvent(&event);
-}
+void PushKeyDown(SDLKey sym) { platform::PushKeyDown(sym); }
 
 void PushEventType(Uint8 type) {
     SDL_Event event = {};

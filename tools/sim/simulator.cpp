@@ -12,6 +12,7 @@
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "level_catalog.h"
+#include "platform/platform.h"
 #include "frame_stats.h"
 #include "shell/final_score_screen.h"
 #include "shell/game_sequence.h"
@@ -21,15 +22,6 @@ namespace {
 
 constexpr int32_t kFramePeriod = 13;
 constexpr long kScreenAnswerEvery = 30;  // paced frames between two Enter presses on a screen
-
-void PushKey(SDLKey key) {
-    SDL_Event event = {};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
-}
 
 std::string ClassName(const Enemy& enemy) {
     const char* mangled = typeid(enemy).name();
@@ -152,13 +144,13 @@ void Simulator::AfterWait() {
         // Escape ends a level, the title, the final score and a game over alike.
         report.stopped = true;
         for (int key = 0; key < SDLK_LAST; ++key) keys[key] = 0;
-        PushKey(SDLK_ESCAPE);
+        platform::PushKeyDown(SDLK_ESCAPE);
     } else {
         ApplyInput();
         if (running && options.autopilot) autopilot.Steer(*running, keys);
-        if (showing != Screen::None && report.pacedFrames % kScreenAnswerEvery == 0) PushKey(SDLK_RETURN);
+        if (showing != Screen::None && report.pacedFrames % kScreenAnswerEvery == 0) platform::PushKeyDown(SDLK_RETURN);
         if (awaitingGameOver && (options.autopilot || nextKeyFrame >= keyLog.Size())) {
-            PushKey(SDLK_ESCAPE);
+            platform::PushKeyDown(SDLK_ESCAPE);
             awaitingGameOver = false;
         }
     }
@@ -183,7 +175,7 @@ void Simulator::ApplyInput() {
     const KeyFrame& frame = keyLog.At(nextKeyFrame++);
     for (int key = 0; key < SDLK_LAST; ++key) keys[key] = 0;
     for (SDLKey key : frame.held) keys[key] = 1;
-    for (SDLKey key : frame.pressed) PushKey(key);
+    for (SDLKey key : frame.pressed) platform::PushKeyDown(key);
 }
 
 void Simulator::CountShots(LevelRunner& run) {
