@@ -5,8 +5,8 @@
 #include "enemies/framework/sound_channels.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/utilities.h"
+#include "core/input.h"
+#include "core/utilities.h"
 
 namespace {
 

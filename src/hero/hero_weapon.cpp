@@ -2,8 +2,8 @@
 #include "enemies/framework/sound_channels.h"
 #include "hero/hero.h"
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/utilities.h"
+#include "core/input.h"
+#include "core/utilities.h"
 
 namespace {
 

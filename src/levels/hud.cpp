@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/loaders.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 namespace {
 

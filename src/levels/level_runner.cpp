@@ -6,8 +6,8 @@
 #include "levels/hud.h"
 #include "levels/scrolling_background.h"
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/utilities.h"
+#include "core/input.h"
+#include "core/utilities.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "levels/scrolling_background.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/utilities.h"
+#include "core/input.h"
+#include "core/utilities.h"
 
 namespace {
 

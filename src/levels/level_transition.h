@@ -7,7 +7,7 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 class Hud;
 

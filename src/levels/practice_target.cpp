@@ -5,7 +5,7 @@
 #include "enemies/framework/sound_channels.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "levels/proving_ground.h"
 
 #include "levels/practice_target.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 ProvingGroundScript::ProvingGroundScript(int levelNumber) {
     profile.levelNumber = levelNumber;

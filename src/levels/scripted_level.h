@@ -5,7 +5,7 @@
 
 #include "levels/level_runner.h"
 #include "levels/level_script.h"
-#include "shell/level.h"
+#include "levels/level.h"
 
 class ScriptedLevel : public Level {
 public:

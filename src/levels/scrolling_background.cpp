@@ -1,7 +1,7 @@
 #include "levels/scrolling_background.h"
 
 #include "platform/loaders.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 namespace {
 constexpr int kLayerHeight = 480;

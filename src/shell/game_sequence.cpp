@@ -2,7 +2,7 @@
 
 #include "shell/final_score_screen.h"
 #include "shell/title_screen.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 void GameScreens::SeedRandomNumbers() { SeedRandom(); }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/level.h"
+#include "levels/level.h"
 
 constexpr int kLevelCount = 6;
 

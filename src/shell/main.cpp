@@ -10,7 +10,7 @@
 #include "levels/proving_ground.h"
 #include "platform/data_dir.h"
 #include "shell/game_sequence.h"
-#include "shell/input.h"
+#include "core/input.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "platform/loaders.h"
 #include "platform/platform.h"
 #include "shell/screen_events.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 namespace {
 

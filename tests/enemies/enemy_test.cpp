@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "enemies/framework/enemy.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace {

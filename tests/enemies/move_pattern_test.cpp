@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "enemies/framework/enemy_shot.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "enemies/framework/enemy_shot.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 using testsupport::PixelAt;

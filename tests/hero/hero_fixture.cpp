@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace herotest {

@@ -2,8 +2,8 @@
 // The default ship at (302, 420, 31, 40) has its centre at (317, 440).
 #include "hero_fixture.h"
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/utilities.h"
+#include "core/input.h"
+#include "core/utilities.h"
 
 namespace herotest {
 

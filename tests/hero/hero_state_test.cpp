@@ -7,7 +7,7 @@
 #include "hero_fixture.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 namespace herotest {
 

@@ -12,7 +12,7 @@
 #include "hero/hero.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace {

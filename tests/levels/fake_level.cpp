@@ -4,7 +4,7 @@
 
 #include "levels/scrolling_background.h"
 #include "platform/platform.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace levelstest {

@@ -4,7 +4,7 @@
 #include "enemies/framework/enemy_shot.h"
 #include "levels/practice_target.h"
 #include "platform/platform.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace {

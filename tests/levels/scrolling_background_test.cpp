@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 #include "test_pictures.h"
 

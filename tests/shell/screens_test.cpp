@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "shell/final_score_screen.h"
 #include "shell/title_screen.h"
-#include "shell/utilities.h"
+#include "core/utilities.h"
 #include "support/data_folder.h"
 #include "support/frame_script.h"
 #include "support/sdl_env.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "levels/level_script.h"
-#include "shell/level.h"
+#include "levels/level.h"
 
 std::unique_ptr<LevelScript> MakeCatalogScript(int number);
 std::unique_ptr<Level> MakeCatalogLevel(int number, SDL_Surface* screen, int32_t framePeriod);

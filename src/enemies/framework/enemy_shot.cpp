@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/utilities.h"
+#include "core/utilities.h"
 
 #include <cstdlib>
 #include <ctime>

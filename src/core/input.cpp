@@ -1,4 +1,4 @@
-#include "shell/input.h"
+#include "core/input.h"
 
 Uint8 InputFlags[8] = {0, 0, 0, 0, 0, 0, 0, 0};
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform.h"
-#include "shell/input.h"
-#include "shell/utilities.h"
+#include "core/input.h"
+#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 using testsupport::PixelAt;
