@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "levels/proving_ground.h"
+#include "levels/level_catalog.h"
 #include "platform/data_dir.h"
 #include "shell/game_sequence.h"
 #include "core/input.h"
@@ -15,11 +15,6 @@
 namespace {
 
 constexpr int32_t kFramePeriod = 13;
-
-// TEMPORARY: the proving ground stands in for each of the six levels until their scripts exist.
-std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t framePeriod) {
-    return MakeProvingGroundLevel(number, screen, framePeriod);
-}
 
 bool FindData() {
     std::vector<std::string> tried;

@@ -1,18 +1,75 @@
 #include "level_catalog.h"
 
+#include "levels/level_catalog.h"
+#include "levels/level_runner.h"
 #include "levels/proving_ground.h"
+#include "levels/scripted_level.h"
+
+namespace {
+
+// A scripted level made from a script factory of the simulator's.
+class CatalogLevel : public ScriptedLevel {
+public:
+    CatalogLevel(SDL_Surface* screen, int32_t framePeriod, int number)
+        : ScriptedLevel(screen, framePeriod), number(number) {}
+
+protected:
+    std::unique_ptr<LevelScript> MakeScript() override { return MakeCatalogScript(number); }
+
+private:
+    int number;
+};
+
+// The level's own script with the table left empty.
+class BossOnlyScript : public LevelScript {
+public:
+    explicit BossOnlyScript(std::unique_ptr<LevelScript> level) : level(std::move(level)) {
+        profile = this->level->Profile();
+        profile.tableSize = 0;
+    }
+
+    const LevelProfile& Profile() const override { return profile; }
+    BossEntry MakeBoss(SDL_Surface* screen, int32_t spawnTime) override { return level->MakeBoss(screen, spawnTime); }
+    void LoadExtraPictures() override { level->LoadExtraPictures(); }
+    void LoadExtraSounds() override { level->LoadExtraSounds(); }
+    void FreeExtras() override { level->FreeExtras(); }
+    bool DrawBackground(LevelRunner& run) override { return level->DrawBackground(run); }
+    void BeforeThreatPass(LevelRunner& run) override { level->BeforeThreatPass(run); }
+
+private:
+    std::unique_ptr<LevelScript> level;
+    LevelProfile profile;
+};
+
+struct BossName {
+    const char* name;
+    int level;
+};
+
+const BossName kBosses[] = {
+    {"Moine", 1}, {"CubeBoss", 2}, {"Death", 3}, {"Monstro", 4}, {"RadioZonde", 5}, {"Insecte", 6}, {"Xorg", 6},
+};
+
+}  // namespace
 
 std::unique_ptr<LevelScript> MakeCatalogScript(int number) {
     if (number == 0) return std::make_unique<ProvingGroundScript>(1);
-    return nullptr;
+    return MakeLevelScript(number);
 }
 
 std::unique_ptr<Level> MakeCatalogLevel(int number, SDL_Surface* screen, int32_t framePeriod) {
-    if (number == 0) return MakeProvingGroundLevel(1, screen, framePeriod);
-    return nullptr;
+    if (!MakeCatalogScript(number)) return nullptr;
+    return std::make_unique<CatalogLevel>(screen, framePeriod, number);
 }
 
-std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t framePeriod) {
-    std::unique_ptr<Level> level = MakeCatalogLevel(number, screen, framePeriod);
-    return level ? std::move(level) : MakeProvingGroundLevel(number, screen, framePeriod);
+int BossLevel(const std::string& name) {
+    for (const BossName& boss : kBosses)
+        if (name == boss.name) return boss.level;
+    return 0;
+}
+
+std::unique_ptr<LevelScript> MakeBossScript(const std::string& name) {
+    std::unique_ptr<LevelScript> level = MakeLevelScript(BossLevel(name));
+    if (!level) return nullptr;
+    return std::make_unique<BossOnlyScript>(std::move(level));
 }

@@ -26,11 +26,15 @@ std::string SimUsage() {
            "  --level N             play level N (0 = the proving ground)\n"
            "  --game                the whole game: title, six levels, final score; the title and\n"
            "                        final screens are answered with Enter\n"
+           "  --boss NAME           play one boss alone in its level's setting, built as its level\n"
+           "                        builds it, with an empty timetable (Moine, CubeBoss, Death,\n"
+           "                        Monstro, RadioZonde, Insecte, Xorg)\n"
            "  --timetable N         print level N's table without playing: one line per enemy,\n"
            "                        slot,Class,x,y,w,h,hitHalfWidth,hitHalfHeight,spawnMs\n"
            "                        (spawnMs counted from T0), then midboss/boss lines\n"
            "\n"
            "options:\n"
+           "  --weapon N            the hero starts at weapon level N (1..7)\n"
            "  --seed S              srand(S) before play (default 1)\n"
            "  --autopilot           hold fire, steer under the nearest target, dodge shots;\n"
            "                        a game over is answered with Escape\n"
@@ -80,6 +84,22 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
             options->mode = arg == "--level" ? SimMode::Level : SimMode::Timetable;
             options->level = static_cast<int>(value);
             ++modes;
+        } else if (arg == "--boss") {
+            if (!next) {
+                *error = "--boss needs a boss name";
+                return false;
+            }
+            options->mode = SimMode::Boss;
+            options->boss = next;
+            ++i;
+            ++modes;
+        } else if (arg == "--weapon") {
+            if (!needNumber(1)) return false;
+            if (value > 7) {
+                *error = "--weapon takes a level from 1 to 7";
+                return false;
+            }
+            options->weapon = static_cast<int>(value);
         } else if (arg == "--game") {
             options->mode = SimMode::Game;
             ++modes;
@@ -118,7 +138,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
         }
     }
     if (modes > 1) {
-        *error = "choose one of --proving-ground, --level, --game, --timetable";
+        *error = "choose one of --proving-ground, --level, --boss, --game, --timetable";
         return false;
     }
     if (options->autopilot && !options->inputPath.empty()) {

@@ -3,11 +3,13 @@
 
 #include <string>
 
-enum class SimMode { ProvingGround, Level, Game, Timetable };
+enum class SimMode { ProvingGround, Level, Game, Timetable, Boss };
 
 struct SimOptions {
     SimMode mode = SimMode::ProvingGround;
     int level = 0;                 // --level N / --timetable N; 0 = the proving ground
+    std::string boss;              // --boss NAME
+    int weapon = 0;                // --weapon N: the hero's weapon level from the start; 0 = as dealt
     unsigned seed = 1;
     bool autopilot = false;
     std::string inputPath;         // recorded key log, empty = none

@@ -12,6 +12,7 @@
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "level_catalog.h"
+#include "levels/level_catalog.h"
 #include "platform/platform.h"
 #include "frame_stats.h"
 #include "shell/final_score_screen.h"
@@ -75,7 +76,13 @@ std::string FormatLevelReport(const LevelReport& r) {
                   "max=%lld peak_shots=%d",
                   r.level, r.result, r.frames, r.score, r.lives, r.weaponLevel, static_cast<long long>(r.medianUs),
                   static_cast<long long>(r.p99Us), static_cast<long long>(r.maxUs), r.peakShots);
-    return line;
+    std::string text = line;
+    if (!r.boss.empty()) {
+        std::snprintf(line, sizeof line, " boss=%s boss_energy=%d boss_frames=%d", r.boss.c_str(), r.bossEnergy,
+                      r.bossFrames);
+        text += line;
+    }
+    return text;
 }
 
 Simulator::Simulator(SDL_Surface* screen, const SimOptions& options) : screen(screen), options(options) {}
@@ -104,6 +111,8 @@ SimReport Simulator::Run() {
 
     if (options.mode == SimMode::Game)
         PlayGame();
+    else if (options.mode == SimMode::Boss)
+        PlayBoss();
     else
         PlayOneLevel();
 
@@ -122,6 +131,24 @@ void Simulator::PlayOneLevel() {
     }
     int32_t score = 0;
     level->Run(&score);
+}
+
+void Simulator::PlayBoss() {
+    if (BossLevel(options.boss) == 0) {
+        report.ok = false;
+        report.error = "no boss is called " + options.boss;
+        return;
+    }
+    std::unique_ptr<LevelScript> script = MakeBossScript(options.boss);
+    if (!script) {
+        report.ok = false;
+        report.error = "the level of " + options.boss + " has no script yet";
+        return;
+    }
+    int32_t state = 1;
+    int32_t score = 0;
+    LevelRunner runner(screen, kFramePeriod, *script, &state);
+    runner.Run(&score);
 }
 
 void Simulator::PlayGame() {
@@ -159,6 +186,8 @@ void Simulator::AfterWait() {
         // The hit is undone before the explosion can take the life.
         if (options.god && hero->GetState() == kHeroExploding) hero->MakeInvulnerable();
         CountShots(*running);
+        Enemy* boss = running->GetBoss();
+        if (boss && boss->IsActive(static_cast<int>(running->Now()))) ++bossFrames;
     }
     measuring = running != nullptr;
     workStart = Clock::now();
@@ -205,6 +234,10 @@ void Simulator::LoopStarted(LevelRunner& run) {
     currentLevel = run.Script().Profile().levelNumber;
     workUs.clear();
     peakShots = 0;
+    bossFrames = 0;
+    bossName = run.GetBoss() ? ClassName(*run.GetBoss()) : std::string();
+    bossEnergy = run.BossMaxEnergy();
+    if (options.weapon > 0) run.GetHero()->SetWeaponLevel(options.weapon);
     measuring = true;
     workStart = Clock::now();
 }
@@ -229,6 +262,9 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
     level.p99Us = summary.p99Us;
     level.maxUs = summary.maxUs;
     level.peakShots = peakShots;
+    level.boss = bossName;
+    level.bossEnergy = bossEnergy;
+    level.bossFrames = bossFrames;
     report.levels.push_back(level);
 }
 

@@ -26,6 +26,9 @@ struct LevelReport {
     int64_t p99Us = 0;
     int64_t maxUs = 0;
     int peakShots = 0;        // live shots of the hero and the active enemies
+    std::string boss;         // the boss's class; empty for a level without one
+    int bossEnergy = 0;       // its starting energy
+    int32_t bossFrames = 0;   // frames it was active
 };
 
 struct SimReport {
@@ -40,7 +43,7 @@ struct SimReport {
 };
 
 // "level=1 result=1 frames=... score=... lives=... weapon=... work_us median=... p99=... max=...
-// peak_shots=..."
+// peak_shots=..." and, for a level with a boss, " boss=NAME boss_energy=MAX boss_frames=N"
 std::string FormatLevelReport(const LevelReport& report);
 
 class Simulator : public platform::WaitObserver, public LevelWatcher {
@@ -69,6 +72,7 @@ private:
     using Clock = std::chrono::steady_clock;
 
     void PlayOneLevel();
+    void PlayBoss();
     void PlayGame();
     void ApplyInput();
     void CountShots(LevelRunner& run);
@@ -87,6 +91,9 @@ private:
     int currentLevel = 0;
     std::vector<int64_t> workUs;
     int peakShots = 0;
+    std::string bossName;
+    int bossEnergy = 0;
+    int32_t bossFrames = 0;
     Clock::time_point workStart;
     bool measuring = false;
     bool awaitingGameOver = false;  // the game-over screen waits for its answer

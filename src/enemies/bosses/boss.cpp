@@ -1,0 +1,148 @@
+#include "enemies/bosses/boss.h"
+
+#include <cstdlib>
+
+#include "core/utilities.h"
+#include "enemies/framework/sound_channels.h"
+#include "platform/platform.h"
+
+Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
+           const BossTraits& traits)
+    : Enemy(box, hitHalfWidth, hitHalfHeight, spawnTime, traits.points),
+      traits(traits),
+      screen(screen),
+      energy(energyUnits * traits.energyPerUnit),
+      maxEnergy(energyUnits * traits.energyPerUnit),
+      shotSlotCount(traits.shotSlots),
+      shots(new EnemyShot*[traits.shotSlots]()),
+      sheet(platform::LoadPicture(traits.sheetPath, traits.sheetKey)),
+      explosionSheet(platform::LoadPicture("./Images/Explosions/Explosion_192.png", 0, 1, 1)),
+      explosionSound(platform::LoadSound("Sound/Explosion_Boss.wav")),
+      fireSound(platform::LoadSound("Sound/Shot1.wav")) {}
+
+Boss::~Boss() {
+    // Shots first: they draw with the pictures freed after them.
+    DeleteShots(shots, shotSlotCount);
+    delete[] shots;
+    SDL_FreeSurface(sheet);
+    SDL_FreeSurface(explosionSheet);
+    for (SDL_Surface* picture : ownedPictures) SDL_FreeSurface(picture);
+    platform::FreeSound(explosionSound);
+    platform::FreeSound(fireSound);
+    for (Mix_Chunk* sound : ownedSounds) platform::FreeSound(sound);
+}
+
+SDL_Surface* Boss::Own(SDL_Surface* picture) {
+    ownedPictures.push_back(picture);
+    return picture;
+}
+
+Mix_Chunk* Boss::Own(Mix_Chunk* sound) {
+    ownedSounds.push_back(sound);
+    return sound;
+}
+
+int Boss::LiveShots() const {
+    int live = 0;
+    for (int i = 0; i < shotSlotCount; ++i)
+        if (shots[i]) ++live;
+    return live;
+}
+
+bool Boss::Update() {
+    Advance();
+    bool alive = true;
+    if (state == kNormal) {
+        DrawCell(sheet, traits.sheetCells, frame);
+    } else if (state == kHit) {
+        DrawHit();
+        state = kNormal;
+    } else {
+        alive = Explode();
+    }
+    UpdateShots(shots, shotSlotCount);
+    return alive;
+}
+
+void Boss::Advance() {
+    if (energy <= 0) return;
+    const SDL_Rect before = box;
+    int dx = 0, dy = 0;
+    if (phase == 0)
+        Entry(dx, dy);
+    else
+        RunPhase(dx, dy);
+    Move(dx, dy);
+    if (before.x + before.w < 138 || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
+        // Gone without a fight: no explosion, no sound, no score.
+        explosionCell = explosionCellCount;
+        endCounter = kEndFrames;
+        state = kDestroyed;
+    }
+}
+
+void Boss::DrawCell(SDL_Surface* picture, int cells, int c) {
+    if (!picture) return;
+    SDL_Rect source = MakeRect(c * picture->w / cells, 0, picture->w / cells, picture->h);
+    SDL_Rect at = box;
+    SDL_BlitSurface(picture, &source, screen, &at);
+}
+
+void Boss::DrawHit() { DrawCell(sheet, traits.sheetCells, HitCell()); }
+
+void Boss::PlayFireSound() { PlaySound(kChannelEnemyFire, fireSound); }
+
+bool Boss::Explode() {
+    if (explosionCell < explosionCellCount) {
+        if (explosionSoundPending) {
+            PlaySound(kChannelEnemyExplosion, explosionSound);
+            explosionSoundPending = false;
+            explosionStarted = true;
+        }
+        // The first step comes at once and shows cell -1, which draws nothing; the last cell is
+        // never shown.
+        SDL_Rect source = MakeRect((explosionCell - 1) * explosionCellWidth, 0, explosionCellWidth,
+                                   explosionCellHeight);
+        const Uint32 now = platform::Ticks();
+        if (now > explosionLastTick + static_cast<Uint32>(explosionPeriod)) {
+            explosionCell += 1;
+            explosionLastTick = now;
+        }
+        SDL_Rect at = MakeRect(box.x + box.w / 2 - explosionCellWidth / 2, box.y + box.h / 2 - explosionCellHeight / 2,
+                               0, 0);
+        if (source.x >= 0 && explosionSheet) SDL_BlitSurface(explosionSheet, &source, screen, &at);
+        return true;
+    }
+    bool alive = endCounter < kEndFrames;
+    if (traits.waitsForShots && LiveShots() > 0) alive = true;
+    endCounter += 1;
+    return alive;
+}
+
+bool Boss::Hits(const SDL_Rect& s) const {
+    const int scx = s.x + s.w / 2, scy = s.y + s.h / 2;
+    const int bcx = box.x + box.w / 2, bcy = box.y + box.h / 2;
+    return std::abs(scx - bcx) < s.w / 2 + hitHalfWidth && std::abs(scy - bcy) < s.h / 2 + hitHalfHeight;
+}
+
+int Boss::CheckHit(EnemyShot** heroShots, int count) {
+    if (state == kDestroyed) return kNoHit;
+    int result = kNoHit;
+    // Every shot that hits in this call counts, also after the killing one.
+    for (int i = 0; i < count; ++i) {
+        EnemyShot* shot = heroShots[i];
+        if (!shot || !Hits(shot->GetRect())) continue;
+        const int damage = shot->GetDamage();
+        energy -= damage;
+        if (energy > 0) {
+            state = kHit;
+        } else {
+            state = kDestroyed;
+            explosionSoundPending = true;
+        }
+        delete shot;
+        heroShots[i] = nullptr;
+        result = traits.boostedResult && (damage == 4 || damage == 6) ? kBoostedHit : i;
+    }
+    return result;
+}

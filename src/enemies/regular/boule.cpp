@@ -1,0 +1,43 @@
+#include "enemies/regular/boule.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Boule::kTraits = {
+    AssetKind::Boule, 5, 3, 3, 2, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false, playfield::kWindow,
+};
+
+Boule::Boule(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+             int spawnTime, int vy, int vx, bool variant, int hitPoints)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
+      vx(vx),
+      vy(vy),
+      variant(variant) {
+    frame = variant ? 0 : 1;
+}
+
+void Boule::Steer() {
+    const SDL_Rect copy = box;
+    const int dx = 2 * vx, dy = 2 * vy;
+    // The reversal counts from the next frame: dx and dy are already taken.
+    if (flipCounter == flipPeriod) {
+        flipCounter = 0;
+        vy = -vy;
+    } else {
+        flipCounter += 1;
+    }
+    const int threshold = RandomInt(70) + 100;
+    if (fireCounter > threshold && copy.x > 138 && copy.x < 502) {
+        fireCounter = 0;
+        Fire();
+    } else if (copy.x > 138) {
+        fireCounter += 1;
+    }
+    MoveAndTest(copy, dx, dy);
+}
+
+void Boule::Fire() {
+    static const PathSegment kLegs[4] = {{0, 2, 5}, {0, 2, 5}, {0, 2, 30}, {0, 2, 300}};
+    Volley volley(shots, shotSlots, 1);
+    if (volley.Path(screen, shotA, shotB, MakeRect(box.x + 11, box.y + 11, 9, 9), kLegs)) PlayFireSound();
+}

@@ -1,0 +1,60 @@
+// The large ships that fly in, stay and fire for a fixed number of frames, and fly out: one
+// entry / attack / exit machine driven by each class's row of lengths, steps and fire windows.
+// A class writes its volley and, where it has one, its animation and aim.
+#pragma once
+
+#include "enemies/regular/regular_enemy.h"
+
+// What a step is multiplied by.
+enum class StepScale { One, Dir, Speed };
+
+struct PhaseRow {
+    int entryLength;      // frames of the entry; the attack begins on the frame after
+    int entryMoveFrames;  // the entry moves while the counter is below this
+    int entryDx, entryDy;
+    StepScale entryScale;
+    int attackLength;
+    int firePeriod;       // fires when the counter is a multiple of this,
+    int fireLimit;        // strictly between 30 and this
+    int fireAngleStart;
+    int exitDx, exitDy;
+    StepScale exitScale;
+};
+
+class PhasedEnemy : public RegularEnemy {
+public:
+    enum Phase { kEntry, kAttack, kExit };
+    static constexpr int kExitStart = 201;
+    static constexpr int kExitEnd = 3000;
+    static constexpr int kFireFrom = 30;
+
+    int GetPhase() const { return phase; }
+    int GetPhaseCounter() const { return phaseCounter; }
+    int GetFireAngle() const { return fireAngle; }
+
+protected:
+    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+                int spawnTime, const RegularTraits& traits, int hitPoints, const PhaseRow& row);
+
+    void Steer() override;
+    virtual void Fire() = 0;
+    // Aim kept between volleys.
+    virtual void BeforeVolley() {}
+    virtual void AfterVolley() {}
+    virtual void Animate(Phase current) { (void)current; }
+
+    // Turns the volley's base angle by step, folding it back first once it has reached 360.
+    void TurnFireAngle(int step);
+
+    const PhaseRow& row;
+    int phase = kEntry;
+    int phaseCounter = 0;
+    int phaseLength;
+    int fireAngle = 0;
+    int dir = 1;
+    int speed = 1;
+    int angleDir = 1;
+
+private:
+    int Scale(StepScale scale) const;
+};

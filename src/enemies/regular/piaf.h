@@ -1,0 +1,20 @@
+// The small bird of Level 1: rains down, drifting towards the middle; never fires.
+#pragma once
+
+#include "enemies/regular/regular_enemy.h"
+
+class Piaf : public RegularEnemy {
+public:
+    static const RegularTraits kTraits;
+
+    Piaf(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime);
+
+    int GetVx() const { return vx; }
+
+protected:
+    void Steer() override;
+
+private:
+    int vx;
+    int vy = 3;
+};

@@ -1,0 +1,36 @@
+#include "enemies/regular/soucoupe.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Soucoupe::kTraits = {
+    AssetKind::Soucoupe, 5, 1, 4, -1, 0, 160, 120, 16, 50, 1, SteerWhile::Always, true, false, playfield::kStandard,
+};
+
+Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+                   int spawnTime, int mode)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
+      mode(mode),
+      dir(box.x < 138 ? 1 : -1) {}
+
+void Soucoupe::Steer() {
+    const SDL_Rect copy = box;
+    Alternate(8, 4);
+    MoveAndTest(copy, mode == 0 ? dir : 0, mode == 0 ? 0 : 2);
+}
+
+void Soucoupe::WhileDestroyed() {
+    if (!carriesBonus) return;
+    Fire();
+    carriesBonus = false;
+}
+
+void Soucoupe::Fire() {
+    const int fall = mode == 0 ? 3 : 2;
+    const PathSegment legs[4] = {{0, fall, 5}, {0, fall, 5}, {0, fall, 30}, {0, fall, 300}};
+    Volley volley(shots, shotSlots, 1);
+    if (EnemyShot* bonus = volley.Path(screen, shotA, shotB, MakeRect(box.x + 20, box.y + 24, 29, 31), legs)) {
+        bonus->SetBonus(true);
+        PlayFireSound();
+    }
+}

@@ -1,0 +1,19 @@
+// The eye ship of Level 1: flies in from one side, sprays shots in random directions and leaves
+// the way it came.
+#pragma once
+
+#include "enemies/regular/phased_enemy.h"
+
+class Yeux : public PhasedEnemy {
+public:
+    static const RegularTraits kTraits;
+    static const PhaseRow kRow;
+
+    Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+         int strength);
+
+    int GetDir() const { return dir; }
+
+protected:
+    void Fire() override;
+};

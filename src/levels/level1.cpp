@@ -1,0 +1,144 @@
+#include "levels/level1.h"
+
+#include <algorithm>
+
+#include "core/utilities.h"
+#include "enemies/bosses/moine.h"
+#include "enemies/framework/sound_channels.h"
+#include "enemies/regular/boule.h"
+#include "enemies/regular/delta.h"
+#include "enemies/regular/modular.h"
+#include "enemies/regular/piaf.h"
+#include "enemies/regular/soucoupe.h"
+#include "enemies/regular/yeux.h"
+#include "levels/level_runner.h"
+#include "levels/scrolling_background.h"
+#include "platform/loaders.h"
+
+namespace {
+
+constexpr int32_t kLastBoule = 92;
+constexpr int32_t kFirstSaucer = 80;
+constexpr int32_t kLastPiaf = 239;
+constexpr int32_t kWaveSize = 5;
+constexpr int32_t kWaveGap = 800;
+constexpr int32_t kPiafGap = 75;
+constexpr int32_t kModularGap = 100;
+
+}  // namespace
+
+constexpr int Level1Script::kBackdropSequence[8];
+
+Level1Script::Level1Script() {
+    profile.levelNumber = 1;
+    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelOne.png";
+    profile.captureX = 139;
+    profile.layerPaths = {"./Images/Panorama/Ciel.png", "./Images/Panorama/Transition.png",
+                          "./Images/Panorama/Etoiles.png"};
+    // From kBossApproachMs on, DrawBackground takes over.
+    profile.schedule = {
+        {30000, 1, 4}, {36500, 1, 6}, {51000, 2, 6}, {67500, 3, 6}, {kScheduleForever, 3, 8},
+    };
+    profile.levelMusicPath = "Sound/Vintage.ogg";
+    profile.bossMusicPath = "Sound/aka_bme.ogg";
+    profile.assetBank = 1;
+    profile.tableSize = kTableSize;
+    profile.bossDelay = 12000;
+}
+
+// Nineteen waves of balls with a saucer among them, the bird rain, the delta ship, a saucer, the
+// two eye ships, then two streams of modules around the last saucer. Random numbers are drawn
+// slot by slot: the script's own first, then the enemy's constructor's.
+void Level1Script::BuildTimetable(Timetable& table) {
+    SDL_Surface* screen = table.screen;
+    LevelAssets* assets = table.assets;
+    int32_t& clock = table.spawnClock;
+    int member = 0, wave = 0, baseY = 0;
+    for (int32_t slot = 0; slot < table.size && slot < kTableSize; ++slot) {
+        Enemy*& enemy = table.slots[slot];
+        if (slot == kFirstSaucer) {
+            enemy = new Soucoupe(screen, assets, MakeRect(115, 10, 68, 65), 30, 20, clock, 0);
+        } else if (slot <= kLastBoule) {
+            // Five balls side by side in two interleaved rows, from alternating sides.
+            if (member == 0) baseY = RandomInt(200);
+            const bool fromRight = wave % 2 == 0;
+            const int x = fromRight ? 502 + 25 * member : 137 - 25 * member;
+            const int y = member % 2 == 0 ? baseY : baseY + 25;
+            enemy = new Boule(screen, assets, MakeRect(x, y, 30, 30), 15, 15, clock, member % 2 == 0 ? 1 : -1,
+                              fromRight ? -1 : 1, member == 0, 5);
+            if (++member == kWaveSize) {
+                member = 0;
+                wave += 1;
+                clock += kWaveGap;
+            }
+            if (slot == kLastBoule) clock += 4000;
+        } else if (slot <= kLastPiaf) {
+            enemy = new Piaf(screen, assets, MakeRect(138 + RandomInt(364), 0, 32, 9), 8, 3,
+                             clock + (slot - kLastBoule) * kPiafGap);
+            if (slot == kLastPiaf) clock += (kLastPiaf - kLastBoule) * kPiafGap + 4000;
+        } else if (slot == 240) {
+            enemy = new Delta(screen, assets, MakeRect(236, -93, 158, 94), 60, 15, clock, 4);
+            clock += 15500;
+        } else if (slot == 241) {
+            enemy = new Soucoupe(screen, assets, MakeRect(286, -15, 68, 65), 30, 20, clock, 1);
+            clock += 1500;
+        } else if (slot == 242) {
+            enemy = new Yeux(screen, assets, MakeRect(29, 100, 110, 47), 30, 15, clock, 4);
+        } else if (slot == 243) {
+            enemy = new Yeux(screen, assets, MakeRect(501, 100, 110, 47), 30, 15, clock, 4);
+            clock += 12500;
+        } else if (slot == 400) {
+            enemy = new Soucoupe(screen, assets, MakeRect(286, -15, 68, 65), 30, 20, clock, 1);
+        } else {
+            enemy = new Modular(screen, assets, MakeRect(138 + RandomInt(320), -32, 34, 33), 15, 15, clock);
+            clock += kModularGap;
+        }
+    }
+}
+
+BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
+    return BossEntry::Of(new Moine(screen, MakeRect(284, 210, 70, 62), 30, 25, spawnTime, 4));
+}
+
+void Level1Script::LoadExtraPictures() {
+    panel = platform::LoadPicture("./Images/Panorama/AnimPanoMoine.png", 255, 0, 255);
+    static const char* const kBackdropPaths[5] = {
+        "./Images/Panorama/Extra31.png", "./Images/Panorama/Extra32.png", "./Images/Panorama/Extra33.png",
+        "./Images/Panorama/Extra34.png", "./Images/Panorama/Extra35.png",
+    };
+    for (int i = 0; i < 5; ++i) backdrops[i] = platform::LoadPicture(kBackdropPaths[i]);
+}
+
+void Level1Script::LoadExtraSounds() { panelSound = platform::LoadSound("Sound/mPUPPUPU.wav"); }
+
+void Level1Script::FreeExtras() {
+    SDL_FreeSurface(panel);
+    panel = nullptr;
+    for (SDL_Surface*& backdrop : backdrops) {
+        SDL_FreeSurface(backdrop);
+        backdrop = nullptr;
+    }
+    platform::FreeSound(panelSound);
+    panelSound = nullptr;
+}
+
+// The boss approach: the panel slides in over the stars until the boss music starts, then the
+// backdrop animates over the playfield.
+bool Level1Script::DrawBackground(LevelRunner& run) {
+    if (run.PlayTime() < kBossApproachMs) return false;
+    if (!run.BossMusicStarted()) {
+        if (ScrollingBackground* stars = run.Layer(3)) stars->Scroll(8);
+        if (panel) BlitAt(panel, run.Screen(), MakeRect(panelX, 0, 0, 0));
+        if (panelX == kPanelStartX) PlaySound(kChannelBossEffects, panelSound);
+        if (panelX > kPanelRestX) panelX = std::max(kPanelRestX, panelX - kPanelStep);
+        return true;
+    }
+    SDL_Surface* backdrop = backdrops[kBackdropSequence[backdropFrame]];
+    if (backdrop) BlitAt(backdrop, run.Screen(), MakeRect(138, 0, 0, 0));
+    backdropTick += 1;
+    if (backdropTick >= kBackdropFrameTicks) {
+        backdropTick = 0;
+        backdropFrame = (backdropFrame + 1) % 8;
+    }
+    return true;
+}

@@ -1,0 +1,18 @@
+#include "levels/level_catalog.h"
+
+#include "levels/level1.h"
+#include "levels/proving_ground.h"
+
+std::unique_ptr<LevelScript> MakeLevelScript(int number) {
+    switch (number) {
+        case 1: return std::make_unique<Level1Script>();
+        default: return nullptr;
+    }
+}
+
+std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t framePeriod) {
+    switch (number) {
+        case 1: return std::make_unique<Level1>(screen, framePeriod);
+        default: return MakeProvingGroundLevel(number, screen, framePeriod);
+    }
+}
