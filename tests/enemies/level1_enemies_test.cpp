@@ -1,0 +1,331 @@
+// The Level 1 regular enemies on the shared skeleton: what each is built with, how it moves and
+// fires, the hit flash, the timed explosion, the wait for its last shot and the playfield.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/utilities.h"
+#include "enemies/framework/level_assets.h"
+#include "enemies/regular/boule.h"
+#include "enemies/regular/delta.h"
+#include "enemies/regular/modular.h"
+#include "enemies/regular/piaf.h"
+#include "enemies/regular/soucoupe.h"
+#include "enemies/regular/yeux.h"
+#include "platform/platform.h"
+#include "support/sdl_env.h"
+
+namespace {
+
+constexpr Uint32 kFrameMs = 13;
+
+class Level1EnemyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        assets.Load(1);
+        std::srand(5);
+    }
+
+    // One game frame: the enemy's update, then 13 ms of the virtual clock.
+    static bool Frame(Enemy& enemy) {
+        const bool alive = enemy.Update();
+        platform::Sleep(kFrameMs);
+        return alive;
+    }
+
+    LevelAssets assets;
+    SDL_Surface* screen = testsupport::Screen();
+};
+
+// A still shot of damage `damage` whose centre lies on (x, y), as the hero's would be.
+EnemyShot* HeroShot(int x, int y, int damage = 1) {
+    const PathSegment still = {0, 0, 1};
+    auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(x - 2, y - 5, 4, 10), still, still, still, still);
+    shot->SetDamage(damage);
+    return shot;
+}
+
+// Hits the enemy's centre with one shot of the given damage; returns CheckHit's result.
+int HitCentre(Enemy& enemy, int damage) {
+    const SDL_Rect b = enemy.GetRect();
+    EnemyShot* shots[1] = {HeroShot(b.x + b.w / 2, b.y + b.h / 2, damage)};
+    const int result = enemy.CheckHit(shots, 1);
+    DeleteShots(shots, 1);
+    return result;
+}
+
+struct Construction {
+    const char* name;
+    std::function<RegularEnemy*(SDL_Surface*, LevelAssets*)> make;
+    int points, hitPoints, shotSlots, frame, firstExplosionFrame, explosionFrames;
+    int explosionW, explosionH;
+};
+
+TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
+    const SDL_Rect box = MakeRect(300, 100, 40, 40);
+    const std::vector<Construction> rows = {
+        {"Boule leader", [&](SDL_Surface* s, LevelAssets* a) { return new Boule(s, a, box, 15, 15, 0, 1, -1, true, 5); },
+         5, 5, 3, 0, 0, 12, 32, 32},
+        {"Boule", [&](SDL_Surface* s, LevelAssets* a) { return new Boule(s, a, box, 15, 15, 0, 1, -1, false, 7); },
+         5, 7, 3, 1, 0, 12, 32, 32},
+        {"Piaf", [&](SDL_Surface* s, LevelAssets* a) { return new Piaf(s, a, box, 8, 3, 0); }, 1, 1, 3, 0, 1, 12, 32, 30},
+        {"Modular", [&](SDL_Surface* s, LevelAssets* a) { return new Modular(s, a, box, 15, 15, 0); }, 1, 10, 3, 0, 1, 12,
+         32, 30},
+        {"Soucoupe", [&](SDL_Surface* s, LevelAssets* a) { return new Soucoupe(s, a, box, 30, 20, 0, 0); }, 5, 1, 1, 0,
+         1, 16, 160, 120},
+        {"Delta", [&](SDL_Surface* s, LevelAssets* a) { return new Delta(s, a, box, 60, 15, 0, 4); }, 200, 1400, 500, 0,
+         1, 16, 160, 120},
+        {"Yeux left", [&](SDL_Surface* s, LevelAssets* a) { return new Yeux(s, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); },
+         100, 400, 500, 0, 1, 16, 160, 120},
+        {"Yeux right", [&](SDL_Surface* s, LevelAssets* a) { return new Yeux(s, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); },
+         100, 200, 500, 1, 1, 16, 160, 120},
+    };
+    for (const Construction& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<RegularEnemy> enemy(row.make(screen, &assets));
+        EXPECT_EQ(row.points, enemy->GetScore());
+        EXPECT_EQ(row.hitPoints, enemy->GetHitPoints());
+        EXPECT_EQ(row.shotSlots, enemy->GetShotCount());
+        EXPECT_EQ(row.frame, enemy->GetFrame());
+        EXPECT_EQ(row.firstExplosionFrame, enemy->GetExplosionFrame());
+        EXPECT_EQ(row.explosionFrames, enemy->Traits().explosionFrames);
+        EXPECT_EQ(row.explosionW, enemy->Traits().explosionFrameWidth);
+        EXPECT_EQ(row.explosionH, enemy->Traits().explosionFrameHeight);
+        EXPECT_EQ(0, enemy->GetState());
+        EXPECT_EQ(0, enemy->LiveShots());
+        for (int i = 0; i < enemy->GetShotCount(); ++i) ASSERT_EQ(nullptr, enemy->GetShots()[i]);
+    }
+}
+
+TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
+    // Piaf: one draw of 3 for its drift, towards the middle. Modular: one draw of 20 for its entry.
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::srand(seed);
+        const int left = std::rand() % 3, right = std::rand() % 3, entry = std::rand() % 20 + 10;
+        std::srand(seed);
+        Piaf leftBird(screen, &assets, MakeRect(309, 0, 32, 9), 8, 3, 0);
+        Piaf rightBird(screen, &assets, MakeRect(310, 0, 32, 9), 8, 3, 0);
+        Modular module(screen, &assets, MakeRect(200, -32, 34, 33), 15, 15, 0);
+        EXPECT_EQ(left, leftBird.GetVx());
+        EXPECT_EQ(-right, rightBird.GetVx());
+        EXPECT_EQ(entry, module.GetEntryLength());
+    }
+}
+
+TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
+    Boule ball(screen, &assets, MakeRect(300, 200, 30, 30), 15, 15, 0, 1, -1, false, 5);
+    std::vector<int> ys;
+    for (int frame = 0; frame < 48; ++frame) {
+        Frame(ball);
+        ys.push_back(ball.GetRect().y);
+    }
+    EXPECT_EQ(300 - 2 * 48, ball.GetRect().x);
+    EXPECT_EQ(200 + 32, ys[15]);  // sixteen frames down
+    EXPECT_EQ(200 + 30, ys[16]);  // then sixteen up
+    EXPECT_EQ(200, ys[31]);
+    EXPECT_EQ(202, ys[32]);
+
+    Boule bobbing(screen, &assets, MakeRect(300, 200, 30, 30), 15, 15, 0, 1, 0, false, 5);
+    Boule straight(screen, &assets, MakeRect(300, 200, 30, 30), 15, 15, 0, 0, -1, false, 5);
+    for (int frame = 0; frame < 40; ++frame) {
+        Frame(bobbing);
+        Frame(straight);
+        ASSERT_EQ(300, bobbing.GetRect().x);
+        ASSERT_EQ(200, straight.GetRect().y);
+    }
+}
+
+TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAndOneFrames) {
+    for (unsigned seed = 1; seed <= 10; ++seed) {
+        std::srand(seed);
+        Boule inside(screen, &assets, MakeRect(139, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+        Boule outside(screen, &assets, MakeRect(138, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+        int firstShot = 0;
+        for (int frame = 1; frame <= 400 && firstShot == 0; ++frame) {
+            Frame(inside);
+            Frame(outside);
+            if (inside.LiveShots() > 0) firstShot = frame;
+        }
+        EXPECT_GE(firstShot, 102);
+        EXPECT_LE(firstShot, 171);
+        EXPECT_EQ(0, outside.LiveShots()) << "the counter does not run at the playfield's left edge";
+        // The shot falls straight down from near the ball's centre, 2 pixels a frame.
+        const EnemyShot* shot = inside.GetShots()[0];
+        ASSERT_NE(nullptr, shot);
+        EXPECT_EQ(139 + 11, shot->GetRect().x);
+        EXPECT_EQ(9, shot->GetRect().w);
+    }
+}
+
+TEST_F(Level1EnemyTest, AFullShotArrayFiresNothing) {
+    Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+    const PathSegment still = {0, 0, 1};
+    EnemyShot** shots = ball.GetShots();
+    for (int i = 0; i < 3; ++i)
+        shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(200 + 20 * i, 300, 9, 9), still, still, still, still);
+    std::vector<EnemyShot*> before(shots, shots + 3);
+    for (int frame = 0; frame < 400; ++frame) Frame(ball);
+    EXPECT_EQ(before, std::vector<EnemyShot*>(shots, shots + 3));
+}
+
+TEST_F(Level1EnemyTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {
+    Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+    EXPECT_EQ(0, HitCentre(ball, 1));
+    EXPECT_EQ(RegularEnemy::kHit, ball.GetState());
+    EXPECT_EQ(4, ball.GetHitPoints());
+    Frame(ball);
+    EXPECT_EQ(RegularEnemy::kNormal, ball.GetState());
+
+    // Two boosted shots in one call: 5 - 8, destroyed at once without a flash.
+    Boule other(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+    EnemyShot* shots[3] = {HeroShot(315, 115, 4), nullptr, HeroShot(315, 115, 4)};
+    EXPECT_EQ(Enemy::kBoostedHit, other.CheckHit(shots, 3));
+    EXPECT_TRUE(other.IsDestroyed());
+    EXPECT_EQ(-3, other.GetHitPoints());
+    EXPECT_EQ(nullptr, shots[0]);
+    EXPECT_EQ(nullptr, shots[2]);
+    EXPECT_EQ(Enemy::kNoHit, HitCentre(other, 1)) << "a destroyed enemy is not hit again";
+}
+
+TEST_F(Level1EnemyTest, TheHitTestIsStrictOnBothAxes) {
+    // Box (300, 100, 30, 30): centre (315, 115), half extents 15 x 15; the shots are 4 x 10.
+    struct Case {
+        int x, y;
+        bool hit;
+    } cases[] = {{315 + 16, 115, true}, {315 + 17, 115, false}, {315 - 16, 115, true}, {315 - 17, 115, false},
+                 {315, 115 + 19, true}, {315, 115 + 20, false}, {315, 115 - 19, true}, {315, 115 - 20, false}};
+    for (const Case& c : cases) {
+        Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+        EnemyShot* shots[1] = {HeroShot(c.x, c.y)};
+        EXPECT_EQ(c.hit ? 0 : Enemy::kNoHit, ball.CheckHit(shots, 1)) << c.x << "," << c.y;
+        DeleteShots(shots, 1);
+    }
+}
+
+TEST_F(Level1EnemyTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesThirtySixFramesAfterIt) {
+    struct Case {
+        const char* name;
+        RegularEnemy* enemy;
+        int stepsToEnd;  // counter advances from the first value to explosionFrames
+    } cases[] = {
+        {"Boule", new Boule(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 1), 12},
+        {"Piaf", new Piaf(screen, &assets, MakeRect(300, 100, 32, 9), 8, 3, 0), 11},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<RegularEnemy> enemy(c.enemy);
+        HitCentre(*enemy, 10);
+        ASSERT_TRUE(enemy->IsDestroyed());
+        int frames = 0;
+        while (enemy->GetExplosionFrame() < enemy->Traits().explosionFrames) {
+            ASSERT_TRUE(Frame(*enemy));
+            ++frames;
+        }
+        // 20 or 50 ms a step against 13 ms frames: Boule steps on every second frame, Piaf on
+        // every fourth; the first step comes at once.
+        const int framesPerStep = enemy->Traits().explosionFrameMs / static_cast<int>(kFrameMs) + 1;
+        EXPECT_EQ(1 + (c.stepsToEnd - 1) * framesPerStep, frames);
+        for (int wait = 1; wait <= 35; ++wait) ASSERT_TRUE(Frame(*enemy)) << wait;
+        EXPECT_FALSE(Frame(*enemy));
+    }
+}
+
+TEST_F(Level1EnemyTest, ADestroyedBallWaitsForItsLastShot) {
+    Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
+    const PathSegment fall = {0, 2, 300};
+    ball.GetShots()[1] = new EnemyShot(screen, nullptr, nullptr, MakeRect(311, 300, 9, 9), fall, fall, fall, fall);
+    HitCentre(ball, 5);
+    int frames = 0;
+    while (Frame(ball)) ASSERT_LT(++frames, 1000);
+    EXPECT_EQ(0, ball.LiveShots());
+    EXPECT_GT(frames, 80) << "the shot had 180 pixels to fall at 2 a frame";
+}
+
+TEST_F(Level1EnemyTest, LeavingThePlayfieldEndsWithoutExplosion) {
+    struct Case {
+        const char* name;
+        RegularEnemy* enemy;
+    } cases[] = {
+        {"Boule past the window's left", new Boule(screen, &assets, MakeRect(-30, 100, 30, 30), 15, 15, 0, 0, -1, false, 5)},
+        {"Piaf past the bottom", new Piaf(screen, &assets, MakeRect(300, 481, 32, 9), 8, 3, 0)},
+        {"Modular past the playfield's left", new Modular(screen, &assets, MakeRect(105, 100, 32, 30), 15, 15, 0)},
+        {"Delta past the bottom", new Delta(screen, &assets, MakeRect(236, 641, 158, 94), 60, 15, 0, 4)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<RegularEnemy> enemy(c.enemy);
+        EXPECT_FALSE(Frame(*enemy)) << "gone on the frame it leaves: no shots, no wait";
+        EXPECT_TRUE(enemy->IsDestroyed());
+        EXPECT_FALSE(enemy->ExplosionStarted());
+    }
+    // Just inside, each stays.
+    Boule ball(screen, &assets, MakeRect(-29, 100, 30, 30), 15, 15, 0, 0, -1, false, 5);
+    EXPECT_TRUE(Frame(ball));
+    EXPECT_FALSE(ball.IsDestroyed());
+}
+
+TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {
+    std::srand(3);
+    Modular module(screen, &assets, MakeRect(200, -32, 34, 33), 15, 15, 0);
+    const int entry = module.GetEntryLength();
+    for (int frame = 0; frame < entry; ++frame) Frame(module);
+    EXPECT_EQ(-32 + 4 * entry, module.GetRect().y);
+    for (int frame = 0; frame < 15; ++frame) Frame(module);
+    EXPECT_EQ(0, module.LiveShots());
+    module.Update();  // the sixteenth frame of the hover fires: right, straight down, left
+    ASSERT_EQ(3, module.LiveShots());
+    EnemyShot** shots = module.GetShots();
+    EXPECT_EQ(200 + 13 + 3, shots[0]->GetRect().x);
+    EXPECT_EQ(200 + 13, shots[1]->GetRect().x);
+    EXPECT_EQ(200 + 13 - 3, shots[2]->GetRect().x);
+    const int hoverY = module.GetRect().y;
+    for (int frame = 16; frame < 60; ++frame) Frame(module);
+    EXPECT_EQ(hoverY, module.GetRect().y);
+    // Left of the middle, the swoop starts almost straight down and bends to the right.
+    for (int frame = 0; frame < 10; ++frame) Frame(module);
+    EXPECT_GT(module.GetRect().x, 200);
+    EXPECT_GT(module.GetRect().y, hoverY);
+}
+
+TEST_F(Level1EnemyTest, ASaucerDropsItsBonusWhenDestroyedOrWhenItLeaves) {
+    Soucoupe crossing(screen, &assets, MakeRect(115, 10, 68, 65), 30, 20, 0, 0);
+    Soucoupe falling(screen, &assets, MakeRect(286, -15, 68, 65), 30, 20, 0, 1);
+    for (int frame = 0; frame < 10; ++frame) {
+        Frame(crossing);
+        Frame(falling);
+    }
+    EXPECT_EQ(125, crossing.GetRect().x);  // from the left, one pixel a frame
+    EXPECT_EQ(5, falling.GetRect().y);     // two pixels a frame
+    // A destroyed saucer keeps moving; the bonus leaves from where it is after that frame's move.
+    struct Case {
+        Soucoupe* saucer;
+        int dx, dy, fall;
+    } cases[] = {{&crossing, 1, 0, 3}, {&falling, 0, 2, 2}};
+    for (const Case& c : cases) {
+        HitCentre(*c.saucer, 1);
+        ASSERT_TRUE(c.saucer->CarriesBonus());
+        const SDL_Rect at = c.saucer->GetRect();
+        Frame(*c.saucer);
+        EXPECT_FALSE(c.saucer->CarriesBonus());
+        const EnemyShot* bonus = c.saucer->GetShots()[0];
+        ASSERT_NE(nullptr, bonus);
+        EXPECT_TRUE(bonus->IsBonus());
+        const SDL_Rect b = bonus->GetRect();
+        EXPECT_EQ(at.x + c.dx + 20, b.x);
+        EXPECT_EQ(at.y + c.dy + 24, b.y);
+        EXPECT_EQ(29, b.w);
+        EXPECT_EQ(31, b.h);
+        const int y0 = b.y;
+        Frame(*c.saucer);
+        EXPECT_EQ(y0 + c.fall, c.saucer->GetShots()[0]->GetRect().y);
+    }
+    // Leaving the playfield: the bonus is dropped and gone with the saucer in the same frame.
+    Soucoupe leaving(screen, &assets, MakeRect(503, 100, 68, 65), 30, 20, 0, 0);
+    EXPECT_FALSE(Frame(leaving));
+    EXPECT_FALSE(leaving.CarriesBonus());
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+// The entry / attack / exit machine of the large ships, on Delta and Yeux: when each phase
+// switches, how far they move, when and what they fire, and how they stop when destroyed.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "core/utilities.h"
+#include "enemies/framework/level_assets.h"
+#include "enemies/regular/delta.h"
+#include "enemies/regular/yeux.h"
+#include "platform/platform.h"
+#include "support/sdl_env.h"
+
+namespace {
+
+class PhasedEnemyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        assets.Load(1);
+        std::srand(11);
+    }
+
+    // One frame; returns the slots that were free before it and hold a shot after it.
+    static std::vector<int> FrameNewShots(RegularEnemy& enemy) {
+        std::vector<bool> freeBefore(enemy.GetShotCount());
+        for (int i = 0; i < enemy.GetShotCount(); ++i) freeBefore[i] = enemy.GetShots()[i] == nullptr;
+        enemy.Update();
+        platform::Sleep(13);
+        std::vector<int> added;
+        for (int i = 0; i < enemy.GetShotCount(); ++i)
+            if (freeBefore[i] && enemy.GetShots()[i]) added.push_back(i);
+        return added;
+    }
+
+    LevelAssets assets;
+    SDL_Surface* screen = testsupport::Screen();
+};
+
+TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesAndLeavesAtTheBottom) {
+    Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 4);
+    std::vector<int> ys(1, -93);
+    std::vector<int> volleyFrames;
+    for (int frame = 1; frame <= 800; ++frame) {
+        // The aim turns before every volley, also when the array is too full for all ten shots.
+        const int angle = delta.GetFireAngle();
+        const std::vector<int> added = FrameNewShots(delta);
+        if (delta.GetFireAngle() != angle) {
+            if (volleyFrames.empty()) EXPECT_EQ(10u, added.size());
+            volleyFrames.push_back(frame);
+            EXPECT_LE(added.size(), 10u);
+        } else {
+            EXPECT_TRUE(added.empty()) << frame;
+        }
+        ys.push_back(delta.GetRect().y);
+    }
+    EXPECT_EQ(-93 + 4 * 65, ys[65]);  // 4 pixels a frame for the 65 frames of the entry
+    EXPECT_EQ(ys[65], ys[66]);        // the switch to the attack does not move
+    EXPECT_EQ(ys[65], ys[766]);       // the attack holds still
+    EXPECT_EQ(ys[65] + 5, ys[767]);   // the frame the attack ends already steps out
+    EXPECT_EQ(ys[65] + 5 * 34, ys[800]);
+    EXPECT_EQ(PhasedEnemy::kExit, delta.GetPhase());
+    // Every fourth attack frame strictly between 30 and 600: counters 32 .. 596.
+    ASSERT_EQ(142u, volleyFrames.size());
+    EXPECT_EQ(66 + 33, volleyFrames.front());
+    EXPECT_EQ(66 + 597, volleyFrames.back());
+}
+
+TEST_F(PhasedEnemyTest, DeltaTurnsItsFansThirteenDegreesAVolleyAndFoldsAt360) {
+    Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 4);
+    std::vector<int> angles;
+    for (int frame = 1; frame <= 700; ++frame) {
+        const int angle = delta.GetFireAngle();
+        FrameNewShots(delta);
+        if (delta.GetFireAngle() != angle) angles.push_back(delta.GetFireAngle());
+    }
+    ASSERT_GT(angles.size(), 30u);
+    EXPECT_EQ(13, angles[0]);
+    EXPECT_EQ(26, angles[1]);
+    // 27 volleys bring it to 351, the next to 364; then it folds to 360 - 364 and turns on.
+    EXPECT_EQ(351, angles[26]);
+    EXPECT_EQ(364, angles[27]);
+    EXPECT_EQ(360 - 364 + 13, angles[28]);
+}
+
+TEST_F(PhasedEnemyTest, DeltaWithFiveFreeSlotsFiresOnlyItsLeftFan) {
+    Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 4);
+    const PathSegment still = {0, 0, 1};
+    EnemyShot** shots = delta.GetShots();
+    for (int i = 0; i < 495; ++i)
+        shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(300, 300, 4, 4), still, still, still, still);
+    std::vector<int> added;
+    for (int frame = 1; frame <= 120 && added.empty(); ++frame) added = FrameNewShots(delta);
+    ASSERT_EQ(5u, added.size());
+    const int bx = delta.GetRect().x;
+    for (int slot : added) EXPECT_NEAR(bx + 46, shots[slot]->GetRect().x, 3) << slot;
+}
+
+TEST_F(PhasedEnemyTest, YeuxEnteringFromTheRightFliesLeftAndLeavesToTheRight) {
+    Yeux eyes(screen, &assets, MakeRect(501, 100, 110, 47), 30, 15, 0, 4);
+    EXPECT_EQ(-1, eyes.GetDir());
+    std::vector<int> xs(1, 501);
+    int volleys = 0;
+    bool ended = false;
+    for (int frame = 1; frame <= 1000 && !ended; ++frame) {
+        const std::vector<int> added = FrameNewShots(eyes);
+        if (!added.empty()) {
+            ++volleys;
+            EXPECT_EQ(3u, added.size());
+        }
+        xs.push_back(eyes.GetRect().x);
+        ended = eyes.IsDestroyed();
+    }
+    EXPECT_EQ(501 - 4 * 28, xs[28]);  // moves for 28 of its 35 entry frames
+    EXPECT_EQ(xs[28], xs[35]);
+    EXPECT_EQ(142, volleys);
+    EXPECT_EQ(1, eyes.GetFrame());  // fixed frame of a ship from the right
+    EXPECT_TRUE(ended) << "it went back out to the right";
+    EXPECT_GT(xs.back(), 502 - 4);
+    EXPECT_FALSE(eyes.ExplosionStarted());
+
+    Yeux left(screen, &assets, MakeRect(29, 100, 110, 47), 30, 15, 0, 4);
+    for (int frame = 0; frame < 28; ++frame) FrameNewShots(left);
+    EXPECT_EQ(29 + 4 * 28, left.GetRect().x);
+}
+
+TEST_F(PhasedEnemyTest, ADestroyedShipStopsAtOnceButItsShotsFlyOn) {
+    Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 1);
+    for (int frame = 0; frame < 120; ++frame) FrameNewShots(delta);
+    ASSERT_GT(delta.LiveShots(), 0);
+    const PathSegment still = {0, 0, 1};
+    const SDL_Rect b = delta.GetRect();
+    EnemyShot* hero[1] = {new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
+                                        still, still, still, still)};
+    hero[0]->SetDamage(350);
+    delta.CheckHit(hero, 1);
+    ASSERT_TRUE(delta.IsDestroyed());
+    for (int frame = 0; frame < 200; ++frame) {
+        EXPECT_TRUE(FrameNewShots(delta).empty());
+        EXPECT_EQ(b.y, delta.GetRect().y);
+    }
+    EXPECT_TRUE(delta.ExplosionStarted()) << "the large ships tell the level their explosion has begun";
+}
+
+}  // namespace
