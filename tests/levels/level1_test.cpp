@@ -1,0 +1,199 @@
+// Level 1's script: the 600-slot timetable with its clock checkpoints and draw order, the boss,
+// and the boss approach (the panel sliding in, then the backdrop).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "enemies/bosses/moine.h"
+#include "enemies/framework/level_assets.h"
+#include "enemies/regular/boule.h"
+#include "enemies/regular/delta.h"
+#include "enemies/regular/modular.h"
+#include "enemies/regular/piaf.h"
+#include "enemies/regular/soucoupe.h"
+#include "enemies/regular/yeux.h"
+#include "fake_level.h"
+#include "hero/hero.h"
+#include "levels/level1.h"
+#include "levels/level_runner.h"
+#include "support/frame_script.h"
+#include "support/sdl_env.h"
+
+namespace {
+
+constexpr int32_t kT0 = 50000;
+
+class Level1TableTest : public ::testing::Test {
+protected:
+    void Build(unsigned seed) {
+        std::srand(seed);
+        table.screen = testsupport::Screen();
+        table.assets = &assets;
+        table.slots = slots.data();
+        table.size = static_cast<int32_t>(slots.size());
+        table.spawnClock = kT0;
+        script.BuildTimetable(table);
+        boss.reset(script.MakeBoss(table.screen, table.spawnClock + script.Profile().bossDelay).enemy);
+    }
+    void TearDown() override {
+        for (Enemy* enemy : slots) delete enemy;
+    }
+    int32_t Spawn(int slot) const { return slots[slot]->GetSpawnTime() - kT0; }
+    template <class T>
+    bool Is(int slot) const {
+        return dynamic_cast<T*>(slots[slot]) != nullptr;
+    }
+
+    LevelAssets assets{};
+    Level1Script script;
+    std::vector<Enemy*> slots = std::vector<Enemy*>(600, nullptr);
+    Timetable table;
+    std::unique_ptr<Enemy> boss;
+
+    void SetUp() override { assets.Load(1); }
+};
+
+TEST_F(Level1TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
+    Build(1);
+    for (int slot = 0; slot < 600; ++slot) {
+        ASSERT_NE(nullptr, slots[slot]) << slot;
+        if (slot > 0) EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "the table stays in spawn-time order at " << slot;
+        const bool saucer = slot == 80 || slot == 241 || slot == 400;
+        const bool right = saucer            ? Is<Soucoupe>(slot)
+                           : slot <= 92     ? Is<Boule>(slot)
+                           : slot <= 239    ? Is<Piaf>(slot)
+                           : slot == 240    ? Is<Delta>(slot)
+                           : slot <= 243    ? Is<Yeux>(slot)
+                                            : Is<Modular>(slot);
+        EXPECT_TRUE(right) << slot;
+    }
+    // Wave w of balls at 800 w (wave 16 begins at slot 81, behind the saucer).
+    const int firstOfWave[19] = {0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 81, 86, 91};
+    for (int w = 0; w < 19; ++w) EXPECT_EQ(800 * w, Spawn(firstOfWave[w])) << "wave " << w;
+    const std::vector<std::pair<int, int32_t>> checkpoints = {
+        {80, 12800},  {92, 14400},  {93, 18475},  {239, 29425}, {240, 33425}, {241, 48925}, {242, 50425},
+        {243, 50425}, {244, 62925}, {399, 78425}, {400, 78525}, {401, 78525}, {599, 98325},
+    };
+    for (const auto& [slot, time] : checkpoints) EXPECT_EQ(time, Spawn(slot)) << "slot " << slot;
+    ASSERT_TRUE(dynamic_cast<Moine*>(boss.get()));
+    EXPECT_EQ(110425, boss->GetSpawnTime() - kT0);
+    EXPECT_EQ(12000, static_cast<Moine*>(boss.get())->GetMaxEnergy());
+}
+
+TEST_F(Level1TableTest, WavesComeFromAlternatingSidesInTwoInterleavedRows) {
+    Build(3);
+    struct Member {
+        int slot, x, dy;
+        int vx, vy;
+    } members[] = {
+        {0, 502, 0, -1, 1},  {1, 527, 25, -1, -1}, {2, 552, 0, -1, 1}, {4, 602, 0, -1, 1},
+        {5, 137, 0, 1, 1},   {6, 112, 25, 1, -1},  {9, 37, 0, 1, 1},   {81, 502, 0, -1, 1},
+        {86, 137, 0, 1, 1},  {91, 502, 0, -1, 1},  {92, 527, 25, -1, -1},
+    };
+    for (const Member& m : members) {
+        auto* ball = static_cast<Boule*>(slots[m.slot]);
+        const int leader = m.slot - (m.slot == 92 ? 1 : m.slot >= 81 ? (m.slot - 81) % 5 : m.slot % 5);
+        EXPECT_EQ(m.x, ball->GetRect().x) << m.slot;
+        EXPECT_EQ(slots[leader]->GetRect().y + m.dy, ball->GetRect().y) << m.slot;
+        EXPECT_EQ(m.vx, ball->GetVx()) << m.slot;
+        EXPECT_EQ(m.vy, ball->GetVy()) << m.slot;
+        EXPECT_EQ(30, ball->GetRect().w);
+        EXPECT_EQ(5, ball->GetHitPoints());
+        EXPECT_EQ(m.slot == leader ? 0 : 1, ball->GetFrame()) << "only a wave's first ball is the variant";
+    }
+    const SDL_Rect saucer = slots[80]->GetRect();
+    EXPECT_EQ(115, saucer.x);
+    EXPECT_EQ(68, saucer.w);
+    EXPECT_EQ(236, slots[240]->GetRect().x);
+    EXPECT_EQ(-93, slots[240]->GetRect().y);
+    EXPECT_EQ(501, slots[243]->GetRect().x);
+}
+
+// The draws, replayed by hand: one 200 per wave, then per bird the script's 364 and the bird's
+// own 3, then per module the script's 320 and the module's own 20.
+TEST_F(Level1TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
+    for (unsigned seed : {1u, 9u, 42u}) {
+        SCOPED_TRACE(seed);
+        for (Enemy*& enemy : slots) {
+            delete enemy;
+            enemy = nullptr;
+        }
+        Build(seed);
+        std::srand(seed);
+        for (int slot = 0; slot < 600; ++slot) {
+            if (slot == 80 || slot == 241 || slot == 400 || (slot >= 240 && slot <= 243)) continue;
+            if (slot <= 92) {
+                const bool leader = slot < 80 ? slot % 5 == 0 : (slot - 81) % 5 == 0;
+                if (leader) {
+                    ASSERT_EQ(std::rand() % 200, slots[slot]->GetRect().y) << slot;
+                }
+            } else if (slot <= 239) {
+                const int x = 138 + std::rand() % 364;
+                const int drift = std::rand() % 3;
+                ASSERT_EQ(x, slots[slot]->GetRect().x) << slot;
+                ASSERT_EQ(x < 310 ? drift : -drift, static_cast<Piaf*>(slots[slot])->GetVx()) << slot;
+            } else {
+                const int x = 138 + std::rand() % 320;
+                const int entry = std::rand() % 20 + 10;
+                ASSERT_EQ(x, slots[slot]->GetRect().x) << slot;
+                ASSERT_EQ(entry, static_cast<Modular*>(slots[slot])->GetEntryLength()) << slot;
+            }
+        }
+    }
+}
+
+// The boss approach, watched frame by frame through a real run with an untouchable hero that
+// never fires.
+TEST(Level1ApproachTest, ThePanelSlidesInOnceThenTheBackdropLoops) {
+    testsupport::DrainEvents();
+    levelstest::RunWatch watch;
+    testsupport::FrameScript frames;
+    struct Seen {
+        int32_t time;
+        int32_t panelX;
+        bool music;
+        int backdropFrame, backdropTick;
+    };
+    std::vector<Seen> seen;
+    Level1Script* script = nullptr;
+    int backdropFrames = 0;
+    frames.Every([&](int) {
+        if (!watch.run) return;
+        watch.run->GetHero()->MakeInvulnerable();
+        script = static_cast<Level1Script*>(&watch.run->Script());
+        seen.push_back({watch.run->PlayTime(), script->PanelX(), watch.run->BossMusicStarted(), script->BackdropFrame(),
+                        script->BackdropTick()});
+        if (seen.back().music && ++backdropFrames == 100) testsupport::PushKeyDown(SDLK_ESCAPE);
+    });
+    Level1Script level;
+    int32_t state = 1, score = 0;
+    LevelRunner runner(testsupport::Screen(), 13, level, &state);
+    ASSERT_EQ(0, runner.Run(&score));
+
+    size_t first = 0;
+    while (first < seen.size() && seen[first].time < Level1Script::kBossApproachMs) ++first;
+    ASSERT_LT(first, seen.size());
+    ASSERT_FALSE(seen[first].music);
+    // 502 before the first approach frame, 5 pixels less after each, resting at 72 after 86.
+    EXPECT_EQ(497, seen[first].panelX);
+    EXPECT_EQ(502, seen[first - 1].panelX);
+    EXPECT_EQ(72, seen[first + 85].panelX);
+    EXPECT_EQ(77, seen[first + 84].panelX);
+
+    size_t music = first;
+    while (music < seen.size() && !seen[music].music) ++music;
+    ASSERT_LT(music + 80, seen.size());
+    EXPECT_EQ(0, seen[music].backdropTick) << "the backdrop starts the frame after the music";
+    // Frame n of the backdrop (1-based) draws step (n - 1) / 9 of the eight-step loop.
+    for (size_t n = 1; n <= 80; ++n) {
+        const int drawn = seen[music + n - 1].backdropFrame;
+        EXPECT_EQ(static_cast<int>((n - 1) / 9 % 8), drawn) << n;
+    }
+    EXPECT_EQ(72, seen.back().panelX);
+}
+
+}  // namespace
