@@ -61,7 +61,9 @@ TEST_F(Level1TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
     Build(1);
     for (int slot = 0; slot < 600; ++slot) {
         ASSERT_NE(nullptr, slots[slot]) << slot;
-        if (slot > 0) EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "the table stays in spawn-time order at " << slot;
+        if (slot > 0) {
+            EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "the table stays in spawn-time order at " << slot;
+        }
         const bool saucer = slot == 80 || slot == 241 || slot == 400;
         const bool right = saucer            ? Is<Soucoupe>(slot)
                            : slot <= 92     ? Is<Boule>(slot)
