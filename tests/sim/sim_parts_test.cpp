@@ -34,6 +34,12 @@ TEST(SimOptionsTest, ReadsModesAndValues) {
     ASSERT_TRUE(Parse({"--timetable", "3"}, &options, &error));
     EXPECT_EQ(SimMode::Timetable, options.mode);
     EXPECT_EQ(3, options.level);
+
+    options = SimOptions();
+    ASSERT_TRUE(Parse({"--boss", "Moine", "--weapon", "7"}, &options, &error)) << error;
+    EXPECT_EQ(SimMode::Boss, options.mode);
+    EXPECT_EQ("Moine", options.boss);
+    EXPECT_EQ(7, options.weapon);
 }
 
 TEST(SimOptionsTest, RejectsWhatCannotBeMeant) {
@@ -44,6 +50,10 @@ TEST(SimOptionsTest, RejectsWhatCannotBeMeant) {
         {"--level", "2x"},
         {"--game", "--proving-ground"},     // two modes
         {"--autopilot", "--input", "k"},    // two drivers
+        {"--boss"},                         // no name
+        {"--boss", "Moine", "--level", "1"},
+        {"--weapon", "0"},                  // weapon levels run from 1 to 7
+        {"--weapon", "8"},
         {"--fast"},
     };
     for (const auto& args : bad) {

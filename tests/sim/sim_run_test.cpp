@@ -123,6 +123,38 @@ TEST(SimRunTest, TheReportLineNamesEveryValue) {
     EXPECT_EQ("level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
               "peak_shots=77",
               FormatLevelReport(r));
+    r.boss = "CubeBoss";
+    r.bossEnergy = 18000;
+    r.bossFrames = 4321;
+    EXPECT_EQ("level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
+              "peak_shots=77 boss=CubeBoss boss_energy=18000 boss_frames=4321",
+              FormatLevelReport(r));
+}
+
+// The boss alone in its level's setting: no table, the boss at T0 + its level's delay, the hero
+// at the weapon level asked for.
+TEST(SimRunTest, ABossAloneIsFoughtInItsLevelsSetting) {
+    SimOptions options;
+    options.mode = SimMode::Boss;
+    options.boss = "Moine";
+    options.weapon = 7;
+    options.autopilot = true;
+    options.god = true;
+    const SimReport report = Simulate(options);
+    ASSERT_TRUE(report.ok) << report.error;
+    ASSERT_EQ(1u, report.levels.size());
+    const LevelReport& level = report.levels[0];
+    EXPECT_EQ(1, level.level);
+    EXPECT_EQ(1, level.result);
+    EXPECT_EQ("Moine", level.boss);
+    EXPECT_EQ(12000, level.bossEnergy);
+    EXPECT_EQ(7, level.weaponLevel);
+    EXPECT_EQ(350 + 450, level.score);  // the boss, then the summary's bonus for weapon level 7
+    // Spawned 12 s after T0, which lies 4 s after the start of play: about 1230 frames of waiting.
+    EXPECT_NEAR(level.frames - level.bossFrames, 16000 / 13, 3);
+
+    options.boss = "Nobody";
+    EXPECT_FALSE(Simulate(options).ok);
 }
 
 }  // namespace
