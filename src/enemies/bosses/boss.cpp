@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "core/utilities.h"
+#include "enemies/framework/explosion.h"
 #include "enemies/framework/sound_channels.h"
-#include "platform/platform.h"
 
 Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
            const BossTraits& traits)
@@ -53,7 +53,7 @@ bool Boss::Update() {
     Advance();
     bool alive = true;
     if (state == kNormal) {
-        DrawCell(sheet, traits.sheetCells, frame);
+        DrawCell(Sheet(), traits.sheetCells, frame);
     } else if (state == kHit) {
         DrawHit();
         state = kNormal;
@@ -88,7 +88,7 @@ void Boss::DrawCell(SDL_Surface* picture, int cells, int c) {
     SDL_BlitSurface(picture, &source, screen, &at);
 }
 
-void Boss::DrawHit() { DrawCell(sheet, traits.sheetCells, HitCell()); }
+void Boss::DrawHit() { DrawCell(Sheet(), traits.sheetCells, HitCell()); }
 
 void Boss::PlayFireSound() { PlaySound(kChannelEnemyFire, fireSound); }
 
@@ -99,18 +99,9 @@ bool Boss::Explode() {
             explosionSoundPending = false;
             explosionStarted = true;
         }
-        // The first step comes at once and shows cell -1, which draws nothing; the last cell is
-        // never shown.
-        SDL_Rect source = MakeRect((explosionCell - 1) * explosionCellWidth, 0, explosionCellWidth,
-                                   explosionCellHeight);
-        const Uint32 now = platform::Ticks();
-        if (now > explosionLastTick + static_cast<Uint32>(explosionPeriod)) {
-            explosionCell += 1;
-            explosionLastTick = now;
-        }
-        SDL_Rect at = MakeRect(box.x + box.w / 2 - explosionCellWidth / 2, box.y + box.h / 2 - explosionCellHeight / 2,
-                               0, 0);
-        if (source.x >= 0 && explosionSheet) SDL_BlitSurface(explosionSheet, &source, screen, &at);
+        // The last cell of the sheet is never shown.
+        DrawExplosionFrame(screen, explosionSheet, box, explosionCellWidth, explosionCellHeight, explosionPeriod,
+                           &explosionCell, &explosionLastTick);
         return true;
     }
     bool alive = endCounter < kEndFrames;
@@ -119,10 +110,13 @@ bool Boss::Explode() {
     return alive;
 }
 
-bool Boss::Hits(const SDL_Rect& s) const {
+bool Boss::CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH) {
     const int scx = s.x + s.w / 2, scy = s.y + s.h / 2;
-    const int bcx = box.x + box.w / 2, bcy = box.y + box.h / 2;
-    return std::abs(scx - bcx) < s.w / 2 + hitHalfWidth && std::abs(scy - bcy) < s.h / 2 + hitHalfHeight;
+    return std::abs(scx - cx) < s.w / 2 + halfW && std::abs(scy - cy) < s.h / 2 + halfH;
+}
+
+bool Boss::Hits(const SDL_Rect& s) const {
+    return CentresMeet(s, box.x + box.w / 2, box.y + box.h / 2, hitHalfWidth, hitHalfHeight);
 }
 
 int Boss::CheckHit(EnemyShot** heroShots, int count) {

@@ -69,8 +69,13 @@ protected:
     // The hit flash; the default draws cell HitCell() of the sheet.
     virtual void DrawHit();
     virtual int HitCell() const { return frame; }
+    // The sheet the boss is drawn from now; a boss with a damaged look switches it.
+    virtual SDL_Surface* Sheet() const { return sheet; }
     // Whether a hero shot with box s hits the boss; the default is the box test of the half extents.
     virtual bool Hits(const SDL_Rect& s) const;
+    // The hit rule: the shot's centre and (cx, cy) lie closer on each axis than the shot's half
+    // size plus halfW or halfH (integer halves, strict).
+    static bool CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH);
 
     // Draws cell c of a sheet of cells cells at the box's corner.
     void DrawCell(SDL_Surface* picture, int cells, int c);

@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "core/utilities.h"
+#include "enemies/framework/explosion.h"
 #include "enemies/framework/level_assets.h"
 #include "enemies/framework/sound_channels.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -107,17 +107,8 @@ void RegularEnemy::DrawExplosion() {
         playExplosionSound = false;
         if (traits.flagsExplosion) explosionStarted = true;
     }
-    // Counter k shows sheet frame k - 1: a counter of 0 shows nothing.
-    SDL_Rect source = MakeRect((explosionFrame - 1) * explosionFrameWidth, 0, explosionFrameWidth,
-                               explosionFrameHeight);
-    const Uint32 now = platform::Ticks();
-    if (now > explosionTicks + static_cast<Uint32>(explosionFrameMs)) {
-        explosionFrame += 1;
-        explosionTicks = now;
-    }
-    SDL_Rect at = MakeRect(box.x + box.w / 2 - explosionFrameWidth / 2, box.y + box.h / 2 - explosionFrameHeight / 2,
-                           0, 0);
-    if (source.x >= 0 && explosionSheet) SDL_BlitSurface(explosionSheet, &source, screen, &at);
+    DrawExplosionFrame(screen, explosionSheet, box, explosionFrameWidth, explosionFrameHeight, explosionFrameMs,
+                       &explosionFrame, &explosionTicks);
 }
 
 int RegularEnemy::CheckHit(EnemyShot** heroShots, int count) {
