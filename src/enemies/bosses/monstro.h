@@ -1,0 +1,45 @@
+// The boss of Level 4: a monster that descends from the top edge, sprays shots from eight mouths,
+// drops crawling walkers, lunges down the screen and, in its last stage, sways from side to side
+// and lunges at random moments.
+#pragma once
+
+#include "enemies/bosses/boss.h"
+
+class Monstro : public Boss {
+public:
+    static const BossTraits kTraits;
+
+    static constexpr int kEntryLength = 400;
+    static constexpr int kDescentTicks = 150;  // 2 pixels down a frame, while the tick is below this
+    static constexpr int kRestY = 47;          // where the descent ends and every lunge climbs back to
+    static constexpr int kSwayLeftX = 138;
+    static constexpr int kSwayRightX = 240;
+
+    // One mouth of the eight-mouth spray: where it sits on the body and the first of the 90
+    // degrees its shot may take.
+    struct Mouth {
+        int x, y, baseAngle;
+    };
+    static const Mouth kMouths[8];
+
+    Monstro(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
+
+    bool SwaysRight() const { return swayRight; }
+
+protected:
+    void Entry(int& dx, int& dy) override;
+    void RunPhase(int& dx, int& dy) override;
+    void Fire() override;
+    int HitCell() const override { return frame + 2; }
+
+private:
+    void Animate();
+    void Lunge(int& dy);
+    void Sway(int& dx);
+    void StartPhase(int next, int length);
+
+    Mix_Chunk* chargeSound;
+    SDL_Surface* shotRedA;
+    SDL_Surface* shotRedB;
+    bool swayRight = false;
+};

@@ -1,0 +1,24 @@
+// The amoeba of Level 4: drops from a random column, stops to spit four shots every fourth frame
+// for a while, and drops on.
+#pragma once
+
+#include "enemies/regular/regular_enemy.h"
+
+class Amybe : public RegularEnemy {
+public:
+    static const RegularTraits kTraits;
+
+    Amybe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+          int spawnTime, int strength);
+
+    int GetFlyTime() const { return flyTime; }
+
+protected:
+    void Steer() override;
+
+private:
+    void Fire();
+
+    int flyTime;
+    int phaseCounter = 0;
+};

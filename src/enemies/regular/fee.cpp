@@ -1,0 +1,39 @@
+#include "enemies/regular/fee.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Fee::kTraits = {
+    AssetKind::Fee, 30, 500, 4, -1, 2, 48, 48, 14, 40, 0, SteerWhile::NotDestroyed, false, false, playfield::kWide,
+};
+
+Fee::Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+         int)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 30),
+      hspeed(box.x < 502 ? 3 : -3) {}
+
+void Fee::Steer() {
+    const SDL_Rect copy = box;
+    if (tick % 10 == 0) frame = 1 - frame;
+    tick += 1;
+    int dx = 0;
+    if (tick < kFlyInTicks) {
+        dx = hspeed;
+    } else if (tick >= kFireFromTick) {
+        // Between the fly-in and kFireFromTick it hovers without firing.
+        if (tick >= stayTime + 200)
+            dx = hspeed;
+        else if (tick % kFirePeriod == 0)
+            Fire();
+    }
+    MoveAndTest(copy, dx, 0);
+}
+
+// Three shots ten degrees apart in a random direction of the lower half.
+void Fee::Fire() {
+    const int r = RandomInt(180);
+    Volley volley(shots, shotSlots, 3);
+    const SDL_Rect at = MakeRect(box.x + 15, box.y + 35, 16, 16);
+    for (int k = 0; k < 3; ++k) volley.Radial(screen, shotA, shotB, at, r + 10 * k, 1);
+    if (volley.Complete()) PlayFireSound();
+}

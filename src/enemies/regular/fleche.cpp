@@ -1,0 +1,26 @@
+#include "enemies/regular/fleche.h"
+
+#include "core/utilities.h"
+
+const RegularTraits Fleche::kTraits = {
+    AssetKind::Fleche, 3, 1, 4, -1, 0, 32, 32, 12, 20, 0, SteerWhile::Always, true, false, playfield::kStandard,
+};
+
+Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+               int spawnTime, int hitPoints)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
+      pauseLength(RandomInt(10) + 30),
+      hspeed(box.x > 320 ? -3 : 3) {}
+
+void Fleche::Steer() {
+    const SDL_Rect copy = box;
+    Alternate(2);
+    int dx = 0, dy = 0;
+    // It dives for the first third of its pause length, hangs until twice that, then dives on.
+    if (phaseCounter < pauseLength / 3 || phaseCounter >= 2 * pauseLength) {
+        dx = hspeed;
+        dy = 3;
+    }
+    phaseCounter += 1;
+    MoveAndTest(copy, dx, dy);
+}

@@ -1,0 +1,19 @@
+#include "enemies/regular/papillon.h"
+
+const RegularTraits Papillon::kTraits = {
+    AssetKind::Papillon, 1, 1, 2, -1, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false,
+    playfield::kStandard,
+};
+
+Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+                   int spawnTime, int)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
+      hspeed(box.x > 480 ? -2 : 2) {}
+
+void Papillon::Steer() {
+    const SDL_Rect copy = box;
+    // The wing beat counts before it tests, so the first flap comes on the fourth frame.
+    tick += 1;
+    if (tick % 4 == 0) frame = 1 - frame;
+    MoveAndTest(copy, hspeed, 0);
+}

@@ -1,0 +1,34 @@
+#include "enemies/regular/vax.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Vax::kTraits = {
+    AssetKind::Vax, 7, 50, 3, 2, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false, playfield::kFalling,
+};
+
+Vax::Vax(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+         int)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 15) {}
+
+void Vax::Steer() {
+    const SDL_Rect copy = box;
+    if (tick % 5 == 0) frame = 1 - frame;
+    tick += 1;
+    int dx = 0, dy = 0;
+    if (copy.y < kFireLine) {
+        dy = 6;
+    } else if (fired) {
+        dx = 6;
+    } else {
+        // The frame it fires it stands still.
+        Fire();
+        fired = true;
+    }
+    MoveAndTest(copy, dx, dy);
+}
+
+void Vax::Fire() {
+    Volley volley(shots, shotSlots, 1);
+    if (volley.Radial(screen, shotA, shotB, MakeRect(box.x + 19, box.y + 18, 8, 20), 90, 8)) PlayFireSound();
+}

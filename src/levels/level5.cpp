@@ -1,0 +1,116 @@
+#include "levels/level5.h"
+
+#include "core/utilities.h"
+#include "enemies/bosses/radio_zonde.h"
+#include "enemies/regular/fee.h"
+#include "enemies/regular/oeil_rb.h"
+#include "enemies/regular/papillon.h"
+#include "enemies/regular/soucoupe.h"
+#include "enemies/regular/vax.h"
+
+namespace {
+
+constexpr int32_t kLastFirstSwarm = 299;
+constexpr int32_t kFirstFairyLine = 300;   // 300-303, from the right
+constexpr int32_t kSecondFairyLine = 304;  // 304-307, from the left
+constexpr int32_t kFirstSaucer = 308;      // 308-310
+constexpr int32_t kFirstEye = 311;
+constexpr int32_t kEyePair = 600;          // 600-601
+constexpr int32_t kLastVaxStream = 899;
+constexpr int32_t kStreamEye = 900;
+constexpr int32_t kSwarmEye = 965;
+
+constexpr int kButterflySize = 14;
+constexpr int kFromLeftX = 130;  // just left of the playfield
+constexpr int kFromRightX = 492;
+
+// A butterfly from a random side edge at the height rowY() gives; side is drawn before the height.
+template <class RowY>
+Enemy* Butterfly(const Timetable& table, int32_t spawnTime, RowY rowY) {
+    const int side = RandomInt(2);
+    const int y = rowY();
+    return new Papillon(table.screen, table.assets,
+                        MakeRect(side == 1 ? kFromLeftX : kFromRightX, y, kButterflySize, kButterflySize), 5, 5,
+                        spawnTime, 1);
+}
+
+Enemy* EyeShip(const Timetable& table, int x, int y, int32_t spawnTime) {
+    return new OeilRB(table.screen, table.assets, MakeRect(x, y, 110, 47), 30, 15, spawnTime, 1);
+}
+
+}  // namespace
+
+Level5Script::Level5Script() {
+    profile.levelNumber = 5;
+    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelFive.png";
+    profile.captureX = 140;
+    profile.layerPaths = {"./Images/Panorama/Psyche2.png", "./Images/Panorama/Transition2.png",
+                          "./Images/Panorama/Psyche3.png"};
+    profile.schedule = {{15500, 1, 4}, {42600, 1, 6}, {69000, 2, 6}, {kScheduleForever, 3, 8}};
+    profile.levelMusicPath = "Sound/sepia.ogg";
+    profile.bossMusicPath = "Sound/RadioZonde.ogg";
+    profile.assetBank = 5;
+    profile.tableSize = kTableSize;
+    profile.bossDelay = 6000;
+}
+
+SDL_Rect Level5Script::VaxBlockBox(int32_t slot) {
+    const int row = (slot - kVaxBlockFirst) / kVaxColumns;
+    const int column = (slot - kVaxBlockFirst) % kVaxColumns;
+    return MakeRect(138 + 46 * column, -68 * (row + 1), 46, 34);
+}
+
+// Random numbers are drawn slot by slot: the script's own first (side, then height, for a
+// butterfly; the column for a Vax of the stream), then the enemy's constructor's.
+void Level5Script::BuildTimetable(Timetable& table) {
+    SDL_Surface* screen = table.screen;
+    LevelAssets* assets = table.assets;
+    int32_t& clock = table.spawnClock;
+    const auto firstSwarmRow = [] { return 14 * RandomInt(35); };
+    const auto laterSwarmRow = [] { return 140 + 10 * RandomInt(35); };
+    for (int32_t slot = 0; slot < table.size && slot < kTableSize; ++slot) {
+        Enemy*& enemy = table.slots[slot];
+        if (slot <= kLastFirstSwarm) {
+            enemy = Butterfly(table, clock, firstSwarmRow);
+            clock += slot == kLastFirstSwarm ? 5030 : 30;
+        } else if (slot < kSecondFairyLine) {
+            // Waiting right of the playfield, 75 pixels apart.
+            enemy = new Fee(screen, assets, MakeRect(502 + 75 * (slot - kFirstFairyLine), 40, 45, 74), 16, 12, clock, 1);
+            if (slot == kSecondFairyLine - 1) clock += 10000;
+        } else if (slot < kFirstSaucer) {
+            // Waiting left of it.
+            enemy = new Fee(screen, assets, MakeRect(93 - 75 * (slot - kSecondFairyLine), 90, 45, 74), 16, 12, clock, 1);
+            if (slot == kFirstSaucer - 1) clock += 15000;
+        } else if (slot < kFirstEye) {
+            enemy = new Soucoupe(screen, assets, MakeRect(170 + 100 * (slot - kFirstSaucer), -15, 68, 65), 30, 20,
+                                 clock + 1000, 1);
+            clock += 3000;
+        } else if (slot == kFirstEye) {
+            enemy = EyeShip(table, 30, 200, clock + 1000);
+            clock += 19000;
+        } else if (slot <= kVaxBlockLast) {
+            // All 288 share one spawn time and come into view as they descend.
+            enemy = new Vax(screen, assets, VaxBlockBox(slot), 17, 3, clock, 1);
+        } else if (slot < kEyePair + 2) {
+            const int n = slot - kEyePair;
+            enemy = EyeShip(table, 80 * n, 50 + 60 * n, clock + 8000);
+            clock += slot == kEyePair ? 8000 : 19000;
+        } else if (slot <= kLastVaxStream) {
+            enemy = new Vax(screen, assets, MakeRect(138 + RandomInt(364), -33, 46, 34), 17, 3, clock, 1);
+            clock += 50;
+        } else if (slot == kStreamEye) {
+            enemy = EyeShip(table, 30, 50, clock + 3000);
+            clock += 3000;
+        } else if (slot == kSwarmEye) {
+            // Active together with the butterfly of the next slot.
+            enemy = EyeShip(table, 30, 50, clock);
+        } else {
+            enemy = Butterfly(table, clock, laterSwarmRow);
+            clock += 200;
+        }
+    }
+}
+
+BossEntry Level5Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
+    return BossEntry::Of(new RadioZonde(screen, MakeRect(503, 0, 314, 344), 80, 20, spawnTime, 6));
+}

@@ -1,0 +1,463 @@
+// The regular enemies of Levels 4 and 5 on the shared skeleton: what each is built with and
+// draws, how it moves, when and what it fires, the cells it shows, and where it leaves.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/utilities.h"
+#include "enemies/framework/level_assets.h"
+#include "enemies/regular/amybe.h"
+#include "enemies/regular/fee.h"
+#include "enemies/regular/fleche.h"
+#include "enemies/regular/oeil_rb.h"
+#include "enemies/regular/papillon.h"
+#include "enemies/regular/vax.h"
+#include "platform/platform.h"
+#include "support/sdl_env.h"
+
+namespace {
+
+constexpr Uint32 kFrameMs = 13;
+constexpr Uint32 kBackdrop = 0x123456;  // no sprite of these sets uses it
+
+class LateEnemyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        level4.Load(4);
+        level5.Load(5);
+        std::srand(5);
+    }
+
+    // One game frame: the enemy's update, then 13 ms of the virtual clock.
+    static bool Frame(Enemy& enemy) {
+        const bool alive = enemy.Update();
+        platform::Sleep(kFrameMs);
+        return alive;
+    }
+
+    // One frame; the shots it added (slots free before, holding a shot after), in slot order.
+    static std::vector<EnemyShot*> FrameNewShots(RegularEnemy& enemy) {
+        std::vector<bool> freeBefore(enemy.GetShotCount());
+        for (int i = 0; i < enemy.GetShotCount(); ++i) freeBefore[i] = enemy.GetShots()[i] == nullptr;
+        Frame(enemy);
+        std::vector<EnemyShot*> added;
+        for (int i = 0; i < enemy.GetShotCount(); ++i)
+            if (freeBefore[i] && enemy.GetShots()[i]) added.push_back(enemy.GetShots()[i]);
+        return added;
+    }
+
+    // Runs one frame over a plain backdrop and tells which cell of the enemy's sprite it drew at
+    // its box; -1 when none matches.
+    int DrawnCell(RegularEnemy& enemy, AssetKind kind) {
+        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, kBackdrop >> 16, (kBackdrop >> 8) & 0xFF, kBackdrop & 0xFF));
+        Frame(enemy);
+        SDL_Surface* sprite = (kind == AssetKind::Fleche || kind == AssetKind::Amybe ? level4 : level5).Get(kind).sprite;
+        const int cells = enemy.Traits().spriteFrames;
+        const int w = sprite->w / cells;
+        const SDL_Rect at = enemy.GetRect();
+        for (int cell = 0; cell < cells; ++cell) {
+            SDL_Surface* reference = testsupport::SolidPicture(w, sprite->h, kBackdrop);
+            SDL_Rect source = MakeRect(cell * sprite->w / cells, 0, w, sprite->h);
+            SDL_BlitSurface(sprite, &source, reference, nullptr);
+            bool same = true;
+            for (int y = 0; y < sprite->h && same; ++y)
+                for (int x = 0; x < w && same; ++x)
+                    same = testsupport::PixelAt(reference, x, y) == testsupport::PixelAt(screen, at.x + x, at.y + y);
+            SDL_FreeSurface(reference);
+            if (same) return cell;
+        }
+        return -1;
+    }
+
+    LevelAssets level4;
+    LevelAssets level5;
+    SDL_Surface* screen = testsupport::Screen();
+};
+
+// A still hero shot of damage `damage` on the enemy's centre; returns CheckHit's result.
+int HitCentre(Enemy& enemy, int damage) {
+    const SDL_Rect b = enemy.GetRect();
+    const PathSegment still = {0, 0, 1};
+    EnemyShot* shots[1] = {new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
+                                         still, still, still, still)};
+    shots[0]->SetDamage(damage);
+    const int result = enemy.CheckHit(shots, 1);
+    DeleteShots(shots, 1);
+    return result;
+}
+
+struct Construction {
+    const char* name;
+    std::function<RegularEnemy*()> make;
+    int points, hitPoints, shotSlots, spriteFrames, firstExplosionFrame, explosionFrames, explosionMs;
+    int explosionW, explosionH;
+    SteerWhile steers;
+    bool shotsFirst, flagsExplosion;
+};
+
+TEST_F(LateEnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
+    LevelAssets* a4 = &level4;
+    LevelAssets* a5 = &level5;
+    const SDL_Rect box = MakeRect(300, 100, 40, 40);
+    const std::vector<Construction> rows = {
+        {"Fleche", [&] { return new Fleche(screen, a4, box, 10, 10, 0, 1); }, 3, 1, 1, 4, 0, 12, 20, 32, 32,
+         SteerWhile::Always, true, false},
+        {"Fleche of 4", [&] { return new Fleche(screen, a4, box, 10, 10, 0, 4); }, 3, 4, 1, 4, 0, 12, 20, 32, 32,
+         SteerWhile::Always, true, false},
+        {"Amybe", [&] { return new Amybe(screen, a4, box, 12, 9, 0, 1); }, 8, 8, 200, 2, 0, 12, 20, 32, 32,
+         SteerWhile::NotDestroyed, false, false},
+        {"Amybe of strength 3", [&] { return new Amybe(screen, a4, box, 12, 9, 0, 3); }, 8, 24, 200, 2, 0, 12, 20, 32,
+         32, SteerWhile::NotDestroyed, false, false},
+        {"Papillon", [&] { return new Papillon(screen, a5, box, 5, 5, 0, 1); }, 1, 1, 1, 2, 0, 12, 20, 32, 32,
+         SteerWhile::NotDestroyed, false, false},
+        {"Fee", [&] { return new Fee(screen, a5, box, 16, 12, 0, 1); }, 30, 30, 500, 4, 0, 14, 40, 48, 48,
+         SteerWhile::NotDestroyed, false, false},
+        {"Vax", [&] { return new Vax(screen, a5, box, 17, 3, 0, 1); }, 7, 15, 50, 3, 0, 12, 20, 32, 32,
+         SteerWhile::NotDestroyed, false, false},
+        {"OeilRB", [&] { return new OeilRB(screen, a5, MakeRect(30, 200, 110, 47), 30, 15, 0, 1); }, 75, 1300, 500, 2,
+         1, 16, 40, 160, 120, SteerWhile::Alive, false, true},
+        {"OeilRB of strength 2", [&] { return new OeilRB(screen, a5, MakeRect(0, 50, 110, 47), 30, 15, 0, 2); }, 75,
+         2600, 500, 2, 1, 16, 40, 160, 120, SteerWhile::Alive, false, true},
+    };
+    for (const Construction& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<RegularEnemy> enemy(row.make());
+        EXPECT_EQ(row.points, enemy->GetScore());
+        EXPECT_EQ(row.hitPoints, enemy->GetHitPoints());
+        EXPECT_EQ(row.shotSlots, enemy->GetShotCount());
+        EXPECT_EQ(row.spriteFrames, enemy->Traits().spriteFrames);
+        EXPECT_EQ(row.firstExplosionFrame, enemy->GetExplosionFrame());
+        EXPECT_EQ(row.explosionFrames, enemy->Traits().explosionFrames);
+        EXPECT_EQ(row.explosionMs, enemy->Traits().explosionFrameMs);
+        EXPECT_EQ(row.explosionW, enemy->Traits().explosionFrameWidth);
+        EXPECT_EQ(row.explosionH, enemy->Traits().explosionFrameHeight);
+        EXPECT_EQ(row.steers, enemy->Traits().steerWhile);
+        EXPECT_EQ(row.shotsFirst, enemy->Traits().shotsFirst);
+        EXPECT_EQ(row.flagsExplosion, enemy->Traits().flagsExplosion);
+        EXPECT_EQ(0, enemy->GetFrame());
+        EXPECT_EQ(0, enemy->LiveShots());
+    }
+}
+
+// Fleche draws its pause, Amybe its flying time; the other four draw nothing.
+TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::srand(seed);
+        const int pause = std::rand() % 10 + 30, flyTime = std::rand() % 40 + 75, next = std::rand();
+        std::srand(seed);
+        Fleche arrow(screen, &level4, MakeRect(150, -28, 29, 29), 10, 10, 0, 1);
+        Papillon butterfly(screen, &level5, MakeRect(130, 0, 14, 14), 5, 5, 0, 1);
+        Fee fairy(screen, &level5, MakeRect(502, 40, 45, 74), 16, 12, 0, 1);
+        Vax vax(screen, &level5, MakeRect(138, -68, 46, 34), 17, 3, 0, 1);
+        OeilRB eye(screen, &level5, MakeRect(30, 200, 110, 47), 30, 15, 0, 1);
+        Amybe amoeba(screen, &level4, MakeRect(200, -36, 56, 37), 12, 9, 0, 1);
+        EXPECT_EQ(pause, arrow.GetPauseLength());
+        EXPECT_EQ(flyTime, amoeba.GetFlyTime());
+        EXPECT_EQ(next, std::rand());
+    }
+}
+
+TEST_F(LateEnemyTest, EachPicksItsDirectionFromWhereItIsPlaced) {
+    struct Case {
+        const char* name;
+        int x;
+        std::function<int(int)> direction;
+        int expected;
+    } cases[] = {
+        {"Fleche", 320, [&](int x) { return Fleche(screen, &level4, MakeRect(x, 0, 29, 29), 10, 10, 0, 1).GetHspeed(); }, 3},
+        {"Fleche", 321, [&](int x) { return Fleche(screen, &level4, MakeRect(x, 0, 29, 29), 10, 10, 0, 1).GetHspeed(); }, -3},
+        {"Papillon", 480, [&](int x) { return Papillon(screen, &level5, MakeRect(x, 0, 14, 14), 5, 5, 0, 1).GetHspeed(); }, 2},
+        {"Papillon", 481, [&](int x) { return Papillon(screen, &level5, MakeRect(x, 0, 14, 14), 5, 5, 0, 1).GetHspeed(); }, -2},
+        {"Fee", 501, [&](int x) { return Fee(screen, &level5, MakeRect(x, 40, 45, 74), 16, 12, 0, 1).GetHspeed(); }, 3},
+        {"Fee", 502, [&](int x) { return Fee(screen, &level5, MakeRect(x, 40, 45, 74), 16, 12, 0, 1).GetHspeed(); }, -3},
+        {"OeilRB", 0, [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
+        {"OeilRB", 80, [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
+        {"OeilRB in the playfield", 300,
+         [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.expected, c.direction(c.x)) << c.name << " at x " << c.x;
+}
+
+TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnAndShowsTheMirroredCellsWhenFlyingLeft) {
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        std::srand(seed);
+        Fleche right(screen, &level4, MakeRect(150, 100, 29, 29), 10, 10, 0, 1);
+        std::srand(seed);
+        Fleche left(screen, &level4, MakeRect(460, 100, 29, 29), 10, 10, 0, 1);
+        const int pause = right.GetPauseLength();
+        for (int frame = 0; frame < 2 * pause + 10; ++frame) {
+            const SDL_Rect before = right.GetRect();
+            const bool diving = frame < pause / 3 || frame >= 2 * pause;
+            // Cells 0 and 1 alternate every second frame: 0, 0, 1, 1, 0, ...
+            const int cell = (frame / 2) % 2;
+            ASSERT_EQ(cell, DrawnCell(right, AssetKind::Fleche)) << frame;
+            ASSERT_EQ(before.x + (diving ? 3 : 0), right.GetRect().x) << frame;
+            ASSERT_EQ(before.y + (diving ? 3 : 0), right.GetRect().y) << frame;
+            ASSERT_EQ(cell + 2, DrawnCell(left, AssetKind::Fleche)) << frame;
+            ASSERT_EQ(right.GetRect().y, left.GetRect().y);
+        }
+    }
+    // Destroyed, it keeps drifting with its explosion.
+    Fleche arrow(screen, &level4, MakeRect(150, -28, 29, 29), 10, 10, 0, 1);
+    EXPECT_EQ(0, HitCentre(arrow, 1));
+    ASSERT_TRUE(arrow.IsDestroyed());
+    Frame(arrow);
+    EXPECT_EQ(153, arrow.GetRect().x);
+    EXPECT_FALSE(arrow.ExplosionStarted());
+}
+
+TEST_F(LateEnemyTest, AnAmoebaDropsStopsToSpitFourShotsEveryFourthFrameAndDropsOn) {
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        std::srand(seed);
+        Amybe amoeba(screen, &level4, MakeRect(200, -36, 56, 37), 12, 9, 0, 1);
+        const int flyTime = amoeba.GetFlyTime();
+        int volleys = 0;
+        for (int frame = 0; frame < 2 * flyTime + 5; ++frame) {
+            const SDL_Rect before = amoeba.GetRect();
+            const std::vector<EnemyShot*> added = FrameNewShots(amoeba);
+            const bool hovering = frame >= flyTime / 3 && frame < 2 * flyTime;
+            ASSERT_EQ(before.y + (hovering ? 0 : 3), amoeba.GetRect().y) << frame;
+            ASSERT_EQ(200, amoeba.GetRect().x);
+            if (!hovering || frame % 4 != 0) {
+                ASSERT_TRUE(added.empty()) << frame;
+                continue;
+            }
+            ++volleys;
+            ASSERT_EQ(4u, added.size()) << frame;
+            // Four pores; each shot has made its first 4-pixel step out of its centre.
+            const int pores[4][3] = {{9, 4, 45}, {39, 4, 135}, {11, 24, 70}, {37, 24, 110}};
+            for (int k = 0; k < 4; ++k) {
+                EXPECT_EQ(MovePattern::Radial, added[k]->GetMovePattern());
+                EXPECT_EQ(pores[k][2], added[k]->GetAngle());
+                EXPECT_EQ(4, added[k]->GetRadius());
+                EXPECT_EQ(before.x + pores[k][0], added[k]->GetRect().x);
+                EXPECT_EQ(before.y + pores[k][1], added[k]->GetRect().y);
+                EXPECT_EQ(9, added[k]->GetRect().w);
+            }
+        }
+        int expected = 0;
+        for (int counter = flyTime / 3; counter < 2 * flyTime; ++counter) expected += counter % 4 == 0;
+        EXPECT_EQ(expected, volleys);
+    }
+    // Destroyed, it freezes and stops firing.
+    Amybe amoeba(screen, &level4, MakeRect(200, 100, 56, 37), 12, 9, 0, 1);
+    HitCentre(amoeba, 8);
+    const SDL_Rect at = amoeba.GetRect();
+    for (int frame = 0; frame < 200; ++frame) ASSERT_TRUE(FrameNewShots(amoeba).empty());
+    EXPECT_EQ(at.y, amoeba.GetRect().y);
+}
+
+TEST_F(LateEnemyTest, AButterflyFlapsEveryFourthFrameAndCrossesUntilItLeaves) {
+    Papillon butterfly(screen, &level5, MakeRect(130, 100, 14, 14), 5, 5, 0, 1);
+    const int frames[8] = {0, 0, 0, 1, 1, 1, 1, 0};
+    for (int frame = 0; frame < 8; ++frame) {
+        ASSERT_TRUE(Frame(butterfly));
+        EXPECT_EQ(frames[frame], butterfly.GetFrame()) << frame;
+        EXPECT_EQ(130 + 2 * (frame + 1), butterfly.GetRect().x);
+    }
+    // It is tested before each move: at 504 it goes, on the 188th frame from x 130.
+    int frame = 8;
+    while (Frame(butterfly)) ++frame;
+    EXPECT_EQ(187, frame);
+    EXPECT_FALSE(butterfly.ExplosionStarted());
+
+    Papillon hit(screen, &level5, MakeRect(492, 100, 14, 14), 5, 5, 0, 1);
+    Frame(hit);
+    EXPECT_EQ(490, hit.GetRect().x);
+    HitCentre(hit, 1);
+    for (int n = 0; n < 10; ++n) Frame(hit);
+    EXPECT_EQ(490, hit.GetRect().x) << "destroyed, it freezes";
+}
+
+TEST_F(LateEnemyTest, AFairyFliesInHoversThrowsRandomFansAndFliesOn) {
+    Fee fairy(screen, &level5, MakeRect(577, 40, 45, 74), 16, 12, 0, 1);
+    std::vector<int> volleyTicks;
+    for (int tick = 1; tick <= 620; ++tick) {
+        const SDL_Rect before = fairy.GetRect();
+        std::srand(tick);
+        const std::vector<EnemyShot*> added = FrameNewShots(fairy);
+        ASSERT_EQ(tick, fairy.GetTick());
+        const bool flying = tick < 105 || tick >= 600;
+        ASSERT_EQ(before.x + (flying ? -3 : 0), fairy.GetRect().x) << tick;
+        if (added.empty()) continue;
+        volleyTicks.push_back(tick);
+        // One draw of 180 per volley: three shots ten degrees apart from below its middle.
+        std::srand(tick);
+        const int r = std::rand() % 180;
+        ASSERT_EQ(3u, added.size());
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(r + 10 * k, added[k]->GetAngle());
+            EXPECT_EQ(1, added[k]->GetRadius());
+            EXPECT_EQ(before.x + 15, added[k]->GetRect().x);
+            EXPECT_EQ(before.y + 35, added[k]->GetRect().y);
+            EXPECT_EQ(16, added[k]->GetRect().w);
+        }
+    }
+    ASSERT_EQ(56u, volleyTicks.size());
+    EXPECT_EQ(152, volleyTicks.front());
+    EXPECT_EQ(592, volleyTicks.back());
+    EXPECT_EQ(577 - 3 * 104 - 3 * 21, fairy.GetRect().x);
+}
+
+TEST_F(LateEnemyTest, AFairyAlternatesItsCellsAndFlashesWithTheCellTwoFurther) {
+    Fee fairy(screen, &level5, MakeRect(300, 100, 45, 74), 16, 12, 0, 1);
+    // The cell flips before the tick counts: on the 1st, 11th, 21st ... frames.
+    EXPECT_EQ(1, DrawnCell(fairy, AssetKind::Fee));
+    for (int frame = 2; frame <= 10; ++frame) Frame(fairy);
+    EXPECT_EQ(1, fairy.GetFrame());
+    EXPECT_EQ(0, DrawnCell(fairy, AssetKind::Fee));
+    HitCentre(fairy, 1);
+    EXPECT_EQ(2, DrawnCell(fairy, AssetKind::Fee));
+    EXPECT_EQ(0, DrawnCell(fairy, AssetKind::Fee)) << "the flash lasts one frame";
+}
+
+TEST_F(LateEnemyTest, AVaxDropsToTwoHundredFiresOnceStraightDownAndLeavesRight) {
+    Vax vax(screen, &level5, MakeRect(184, -68, 46, 34), 17, 3, 0, 1);
+    int frame = 0;
+    while (vax.GetRect().y < 200) {
+        ASSERT_TRUE(FrameNewShots(vax).empty());
+        ++frame;
+    }
+    EXPECT_EQ(45, frame);
+    EXPECT_EQ(202, vax.GetRect().y);
+    const std::vector<EnemyShot*> added = FrameNewShots(vax);
+    ASSERT_EQ(1u, added.size());
+    EXPECT_TRUE(vax.HasFired());
+    EXPECT_EQ(184, vax.GetRect().x) << "it stands still on the frame it fires";
+    EXPECT_EQ(90, added[0]->GetAngle());
+    EXPECT_EQ(8, added[0]->GetRadius());
+    const SDL_Rect shot = added[0]->GetRect();
+    EXPECT_EQ(184 + 19, shot.x);
+    EXPECT_EQ(202 + 18, shot.y);
+    EXPECT_EQ(8, shot.w);
+    EXPECT_EQ(20, shot.h);
+    for (int n = 1; n <= 10; ++n) {
+        ASSERT_TRUE(FrameNewShots(vax).empty());
+        EXPECT_EQ(184 + 6 * n, vax.GetRect().x);
+        EXPECT_EQ(202, vax.GetRect().y);
+    }
+}
+
+TEST_F(LateEnemyTest, AVaxAnimatesEveryFifthFrameFlashesWithCellTwoAndIsNeverEndedAtTheTop) {
+    Vax vax(screen, &level5, MakeRect(300, 100, 46, 34), 17, 3, 0, 1);
+    const int cells[7] = {1, 1, 1, 1, 1, 0, 0};
+    for (int frame = 0; frame < 7; ++frame) EXPECT_EQ(cells[frame], DrawnCell(vax, AssetKind::Vax)) << frame;
+    HitCentre(vax, 1);
+    EXPECT_EQ(2, DrawnCell(vax, AssetKind::Vax));
+    EXPECT_EQ(14, vax.GetHitPoints());
+
+    // The last row of the block waits far above the window.
+    Vax high(screen, &level5, MakeRect(460, -2448, 46, 34), 17, 3, 0, 1);
+    for (int n = 0; n < 100; ++n) ASSERT_TRUE(Frame(high));
+    EXPECT_EQ(-2448 + 600, high.GetRect().y);
+}
+
+TEST_F(LateEnemyTest, EachEndsWithoutExplosionWhereItsPlayfieldEnds) {
+    struct Case {
+        const char* name;
+        RegularEnemy* enemy;
+        bool gone;
+    } cases[] = {
+        {"Fleche past the bottom", new Fleche(screen, &level4, MakeRect(300, 481, 29, 29), 10, 10, 0, 1), true},
+        {"Fleche from the left edge", new Fleche(screen, &level4, MakeRect(110, 300, 29, 29), 10, 10, 0, 1), false},
+        {"Amybe entirely above", new Amybe(screen, &level4, MakeRect(300, -38, 56, 37), 12, 9, 0, 1), true},
+        {"Amybe just above", new Amybe(screen, &level4, MakeRect(300, -36, 56, 37), 12, 9, 0, 1), false},
+        {"Papillon from the right edge", new Papillon(screen, &level5, MakeRect(492, 0, 14, 14), 5, 5, 0, 1), false},
+        {"Fee far left", new Fee(screen, &level5, MakeRect(-246, 90, 45, 74), 16, 12, 0, 1), true},
+        {"Fee just inside the left", new Fee(screen, &level5, MakeRect(-245, 90, 45, 74), 16, 12, 0, 1), false},
+        {"Fee far right", new Fee(screen, &level5, MakeRect(729, 40, 45, 74), 16, 12, 0, 1), true},
+        {"Fee just inside the right", new Fee(screen, &level5, MakeRect(728, 40, 45, 74), 16, 12, 0, 1), false},
+        {"Vax past the right", new Vax(screen, &level5, MakeRect(503, 100, 46, 34), 17, 3, 0, 1), true},
+        {"OeilRB behind the left panel", new OeilRB(screen, &level5, MakeRect(0, 50, 110, 47), 30, 15, 0, 1), false},
+        {"OeilRB past the right", new OeilRB(screen, &level5, MakeRect(503, 50, 110, 47), 30, 15, 0, 1), true},
+        {"OeilRB past the bottom", new OeilRB(screen, &level5, MakeRect(30, 641, 110, 47), 30, 15, 0, 1), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<RegularEnemy> enemy(c.enemy);
+        EXPECT_EQ(!c.gone, Frame(*enemy));
+        EXPECT_EQ(c.gone, enemy->IsDestroyed());
+        EXPECT_FALSE(enemy->ExplosionStarted());
+    }
+}
+
+// The eye ship's aim: 270 first, 5 degrees a volley, turning back once it passes 91 or 269.
+std::vector<int> SweepModel(int volleys) {
+    std::vector<int> angles;
+    int angle = 270, dir = -1;
+    for (int v = 0; v < volleys; ++v) {
+        angles.push_back(angle);
+        angle += 5 * dir;
+        if (angle < 91 || angle > 269) dir = -dir;
+    }
+    return angles;
+}
+
+TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRight) {
+    OeilRB eye(screen, &level5, MakeRect(30, 200, 110, 47), 30, 15, 0, 1);
+    std::vector<int> xs(1, 30);
+    std::vector<int> volleyFrames;
+    std::vector<int> aims;
+    int gone = 0;
+    for (int frame = 1; frame <= 1000 && gone == 0; ++frame) {
+        const SDL_Rect before = eye.GetRect();
+        std::srand(frame);
+        const std::vector<EnemyShot*> added = FrameNewShots(eye);
+        xs.push_back(eye.GetRect().x);
+        if (eye.IsDestroyed()) gone = frame;
+        if (added.empty()) continue;
+        volleyFrames.push_back(frame);
+        ASSERT_EQ(4u, added.size());
+        const int aim = added[0]->GetAngle();
+        aims.push_back(aim);
+        // The second mirrors the first about the vertical; the last two are random, slower.
+        std::srand(frame);
+        EXPECT_EQ(aim <= 180 ? 180 - aim : 540 - aim, added[1]->GetAngle());
+        EXPECT_EQ(std::rand() % 360, added[2]->GetAngle());
+        EXPECT_EQ(std::rand() % 360, added[3]->GetAngle());
+        EXPECT_EQ(3, added[0]->GetRadius());
+        EXPECT_EQ(3, added[1]->GetRadius());
+        EXPECT_EQ(2, added[2]->GetRadius());
+        for (EnemyShot* shot : added) {
+            EXPECT_EQ(before.x + 47, shot->GetRect().x);
+            EXPECT_EQ(16, shot->GetRect().w);
+        }
+    }
+    EXPECT_EQ(30 + 5 * 47, xs[47]);  // 5 pixels right for 47 frames
+    EXPECT_EQ(xs[47], xs[771]);      // then still through the rest of the entry and the attack
+    EXPECT_EQ(xs[47] + 5, xs[772]);  // the attack's end already steps out
+    // Attack counters 32, 34 ... 598, from the frame after the 70-frame entry.
+    ASSERT_EQ(284u, volleyFrames.size());
+    EXPECT_EQ(71 + 32 + 1, volleyFrames.front());
+    EXPECT_EQ(71 + 598 + 1, volleyFrames.back());
+    EXPECT_EQ(SweepModel(284), aims);
+    // Out to the right, without explosion, on the frame its x is tested beyond 502.
+    ASSERT_GT(gone, 772);
+    EXPECT_GT(xs[gone - 1], 502);
+    EXPECT_LE(xs[gone - 2], 502);
+    EXPECT_FALSE(eye.ExplosionStarted());
+}
+
+TEST_F(LateEnemyTest, AnEyeShipFlashesWithCellOneAndStopsAtOnceWhenDestroyed) {
+    OeilRB eye(screen, &level5, MakeRect(30, 200, 110, 47), 30, 15, 0, 1);
+    EXPECT_EQ(0, DrawnCell(eye, AssetKind::OeilRB));
+    HitCentre(eye, 1);
+    EXPECT_EQ(1, DrawnCell(eye, AssetKind::OeilRB));
+    EXPECT_EQ(0, DrawnCell(eye, AssetKind::OeilRB));
+    for (int frame = 3; frame < 71 + 40; ++frame) Frame(eye);
+    ASSERT_EQ(PhasedEnemy::kAttack, eye.GetPhase());
+    ASSERT_GT(eye.LiveShots(), 0);
+    HitCentre(eye, 2000);
+    ASSERT_TRUE(eye.IsDestroyed());
+    const SDL_Rect at = eye.GetRect();
+    EXPECT_TRUE(FrameNewShots(eye).empty());
+    EXPECT_TRUE(eye.ExplosionStarted());
+    for (int frame = 0; frame < 20; ++frame) ASSERT_TRUE(FrameNewShots(eye).empty());
+    EXPECT_EQ(at.x, eye.GetRect().x);
+    EXPECT_EQ(PhasedEnemy::kAttack, eye.GetPhase());
+}
+
+}  // namespace

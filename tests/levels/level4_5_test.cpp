@@ -1,0 +1,320 @@
+// The scripts of Levels 4 and 5: profiles, every slot's class and spawn time against the clock
+// checkpoints, the entry points and boxes, and the random numbers drawn slot by slot.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "enemies/bosses/monstro.h"
+#include "enemies/bosses/radio_zonde.h"
+#include "enemies/framework/level_assets.h"
+#include "enemies/regular/amybe.h"
+#include "enemies/regular/fee.h"
+#include "enemies/regular/fleche.h"
+#include "enemies/regular/oeil_rb.h"
+#include "enemies/regular/papillon.h"
+#include "enemies/regular/soucoupe.h"
+#include "enemies/regular/vax.h"
+#include "levels/level4.h"
+#include "levels/level5.h"
+#include "levels/level_catalog.h"
+#include "support/sdl_env.h"
+
+namespace {
+
+constexpr int32_t kT0 = 70000;
+
+// A level's table built with a given seed, spawn times read relative to T0.
+template <class Script>
+class TableTest : public ::testing::Test {
+protected:
+    void Build(unsigned seed) {
+        Clear();
+        assets.Load(script.Profile().assetBank);
+        slots.assign(script.Profile().tableSize, nullptr);
+        std::srand(seed);
+        Timetable table;
+        table.screen = testsupport::Screen();
+        table.assets = &assets;
+        table.slots = slots.data();
+        table.size = static_cast<int32_t>(slots.size());
+        table.spawnClock = kT0;
+        script.BuildTimetable(table);
+        afterTable = std::rand();
+        boss.reset(script.MakeBoss(table.screen, table.spawnClock + script.Profile().bossDelay).enemy);
+    }
+    void Clear() {
+        for (Enemy*& enemy : slots) {
+            delete enemy;
+            enemy = nullptr;
+        }
+    }
+    void TearDown() override { Clear(); }
+
+    int32_t Spawn(int slot) const { return slots[slot]->GetSpawnTime() - kT0; }
+    SDL_Rect Box(int slot) const { return slots[slot]->GetRect(); }
+    template <class T>
+    T* As(int slot) const {
+        return dynamic_cast<T*>(slots[slot]);
+    }
+    void ExpectBox(int slot, int x, int y, int w, int h, int halfW, int halfH) const {
+        const SDL_Rect b = Box(slot);
+        EXPECT_EQ(x, b.x) << slot;
+        EXPECT_EQ(y, b.y) << slot;
+        EXPECT_EQ(w, b.w) << slot;
+        EXPECT_EQ(h, b.h) << slot;
+        EXPECT_EQ(halfW, slots[slot]->GetHitHalfWidth()) << slot;
+        EXPECT_EQ(halfH, slots[slot]->GetHitHalfHeight()) << slot;
+    }
+
+    LevelAssets assets;
+    Script script;
+    std::vector<Enemy*> slots;
+    std::unique_ptr<Enemy> boss;
+    int afterTable = 0;  // the first random number after the table
+};
+
+using Level4Table = TableTest<Level4Script>;
+using Level5Table = TableTest<Level5Script>;
+
+TEST(LevelProfiles, Levels4And5AreInTheCatalogueWithTheirData) {
+    struct Expected {
+        int number;
+        std::string capture;
+        int captureX;
+        std::vector<std::string> layers;
+        std::vector<BackgroundRow> schedule;
+        std::string music, bossMusic;
+        int tableSize, bossDelay;
+    } levels[] = {
+        {4, "./Images/Panorama/NEW/CaptureLevelFoor.png", 139,
+         {"./Images/Panorama/Enterprise.png", "./Images/Panorama/Enterprise1.png"},
+         {{20000, 1, 4}, {41000, 1, 5}, {140000, 2, 6}, {kScheduleForever, 2, 8}}, "Sound/electric_mind.ogg",
+         "Sound/MetroidS.ogg", 900, 12000},
+        {5, "./Images/Panorama/NEW/CaptureLevelFive.png", 140,
+         {"./Images/Panorama/Psyche2.png", "./Images/Panorama/Transition2.png", "./Images/Panorama/Psyche3.png"},
+         {{15500, 1, 4}, {42600, 1, 6}, {69000, 2, 6}, {kScheduleForever, 3, 8}}, "Sound/sepia.ogg",
+         "Sound/RadioZonde.ogg", 1030, 6000},
+    };
+    for (const Expected& e : levels) {
+        SCOPED_TRACE(e.number);
+        std::unique_ptr<LevelScript> script = MakeLevelScript(e.number);
+        ASSERT_TRUE(script);
+        const LevelProfile& p = script->Profile();
+        EXPECT_EQ(e.number, p.levelNumber);
+        EXPECT_EQ(e.number, p.assetBank);
+        EXPECT_EQ(e.capture, p.capturePath);
+        EXPECT_EQ(e.captureX, p.captureX);
+        EXPECT_EQ(e.layers, p.layerPaths);
+        ASSERT_EQ(e.schedule.size(), p.schedule.size());
+        for (size_t i = 0; i < e.schedule.size(); ++i) {
+            EXPECT_EQ(e.schedule[i].endMs, p.schedule[i].endMs);
+            EXPECT_EQ(e.schedule[i].layer, p.schedule[i].layer);
+            EXPECT_EQ(e.schedule[i].speed, p.schedule[i].speed);
+        }
+        EXPECT_EQ(e.music, p.levelMusicPath);
+        EXPECT_EQ(e.bossMusic, p.bossMusicPath);
+        EXPECT_EQ(e.tableSize, p.tableSize);
+        EXPECT_EQ(e.bossDelay, p.bossDelay);
+        EXPECT_TRUE(MakeGameLevel(e.number, testsupport::Screen(), 13));
+    }
+}
+
+TEST_F(Level4Table, EverySlotHoldsItsClassAtItsSpawnTime) {
+    Build(1);
+    for (int slot = 0; slot < 900; ++slot) {
+        ASSERT_NE(nullptr, slots[slot]) << slot;
+        if (slot > 0) {
+            EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "spawn-time order at " << slot;
+        }
+        const bool saucer = slot == 200 || slot == 550 || slot == 630;
+        const bool right = saucer ? As<Soucoupe>(slot) != nullptr
+                           : slot < 550 ? As<Fleche>(slot) != nullptr
+                                        : As<Amybe>(slot) != nullptr;
+        EXPECT_TRUE(right) << slot;
+    }
+    const std::vector<std::pair<int, int32_t>> checkpoints = {
+        {0, 0},         {199, 11940},   {200, 12000},   {201, 12000},   {549, 32880},   {550, 33940},
+        {551, 36940},   {629, 52540},   {630, 52740},   {631, 52740},   {659, 58340},   {660, 58540},
+        {899, 87220},
+    };
+    for (const auto& [slot, time] : checkpoints) EXPECT_EQ(time, Spawn(slot)) << "slot " << slot;
+    ExpectBox(200, 280, -15, 68, 65, 30, 20);
+    ExpectBox(550, 270, -15, 68, 65, 30, 20);
+    ExpectBox(630, 280, -15, 68, 65, 30, 20);
+    EXPECT_EQ(3, As<Fleche>(0)->GetScore());
+    EXPECT_EQ(1, As<Fleche>(0)->GetHitPoints());
+    EXPECT_EQ(8, As<Amybe>(551)->GetHitPoints());
+
+    auto* monstro = dynamic_cast<Monstro*>(boss.get());
+    ASSERT_TRUE(monstro);
+    EXPECT_EQ(99340, monstro->GetSpawnTime() - kT0);
+    EXPECT_EQ(25600, monstro->GetMaxEnergy());
+    const SDL_Rect b = monstro->GetRect();
+    EXPECT_EQ(190, b.x);
+    EXPECT_EQ(-253, b.y);
+    EXPECT_EQ(261, b.w);
+    EXPECT_EQ(254, b.h);
+    EXPECT_EQ(120, monstro->GetHitHalfWidth());
+    EXPECT_EQ(118, monstro->GetHitHalfHeight());
+}
+
+// The draws replayed by hand: per arrow the side, a column, then a second column (right side)
+// and a height (an edge), then the arrow's own pause; per amoeba its column, then its own time.
+TEST_F(Level4Table, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
+    for (unsigned seed : {1u, 7u, 2024u}) {
+        SCOPED_TRACE(seed);
+        Build(seed);
+        std::srand(seed);
+        int fromTopLeft = 0, fromLeft = 0, fromRight = 0, fromTopRight = 0;
+        for (int slot = 0; slot < 900; ++slot) {
+            if (slot == 200 || slot == 550 || slot == 630) continue;
+            if (slot > 550) {
+                ExpectBox(slot, 138 + std::rand() % 308, -36, 56, 37, 12, 9);
+                ASSERT_EQ(std::rand() % 40 + 75, As<Amybe>(slot)->GetFlyTime()) << slot;
+                continue;
+            }
+            const int side = std::rand() % 2;
+            int x = 138 + std::rand() % 100, y = -28;
+            if (side == 1) {
+                x = 402 + std::rand() % 100;
+                if (x < 452) {
+                    x = 501;
+                    y = std::rand() % 400;
+                }
+            } else if (x > 188) {
+                x = 110;
+                y = std::rand() % 400;
+            }
+            ExpectBox(slot, x, y, 29, 29, 10, 10);
+            ASSERT_EQ(std::rand() % 10 + 30, As<Fleche>(slot)->GetPauseLength()) << slot;
+            // The four ways in, each a strip of its own.
+            const SDL_Rect b = Box(slot);
+            if (b.y == -28 && b.x >= 138 && b.x <= 188) ++fromTopLeft;
+            else if (b.x == 110 && b.y >= 0 && b.y < 400) ++fromLeft;
+            else if (b.x == 501 && b.y >= 0 && b.y < 400) ++fromRight;
+            else if (b.y == -28 && b.x >= 452 && b.x <= 501) ++fromTopRight;
+            else ADD_FAILURE() << "arrow " << slot << " at " << b.x << "," << b.y;
+        }
+        EXPECT_EQ(std::rand(), afterTable) << "no other draws";
+        EXPECT_EQ(549, fromTopLeft + fromLeft + fromRight + fromTopRight);
+        EXPECT_GT(fromTopLeft, 0);
+        EXPECT_GT(fromLeft, 0);
+        EXPECT_GT(fromRight, 0);
+        EXPECT_GT(fromTopRight, 0);
+    }
+}
+
+// The borders between the ways in, found by seeds whose draws land on them.
+TEST(Level4Arrows, TheEntryBordersLieAt188And452) {
+    struct Border {
+        int side, column;  // the side drawn and the column draw (0..99) the seed must give
+        int x, y;          // where the arrow then enters (y -1: a drawn height)
+        int draws;
+    } borders[] = {
+        {0, 50, 188, -28, 2},  // first column 188: from the top
+        {0, 51, 110, -1, 3},   // 189: from the left edge
+        {1, 49, 501, -1, 4},   // second column 451: from the right edge
+        {1, 50, 452, -28, 3},  // 452: from the top
+    };
+    for (const Border& border : borders) {
+        unsigned seed = 1;
+        for (;; ++seed) {
+            std::srand(seed);
+            const int side = std::rand() % 2;
+            if (side != border.side) continue;
+            const int first = std::rand() % 100;
+            if (side == 0 ? first == border.column : std::rand() % 100 == border.column) break;
+        }
+        std::srand(seed);
+        const Level4Script::ArrowEntry entry = Level4Script::DrawArrowEntry();
+        EXPECT_EQ(border.x, entry.x) << border.column;
+        if (border.y != -1) {
+            EXPECT_EQ(border.y, entry.y);
+        }
+        EXPECT_EQ(border.draws, entry.draws);
+        std::srand(seed);
+        for (int draw = 0; draw < border.draws; ++draw) std::rand();
+        const int next = std::rand();
+        std::srand(seed);
+        Level4Script::DrawArrowEntry();
+        EXPECT_EQ(next, std::rand()) << "it draws exactly " << border.draws;
+    }
+}
+
+TEST_F(Level5Table, EverySlotHoldsItsClassAtItsSpawnTime) {
+    Build(1);
+    for (int slot = 0; slot < 1030; ++slot) {
+        ASSERT_NE(nullptr, slots[slot]) << slot;
+        if (slot > 0) {
+            EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "spawn-time order at " << slot;
+        }
+        const bool eye = slot == 311 || slot == 600 || slot == 601 || slot == 900 || slot == 965;
+        const bool right = eye                          ? As<OeilRB>(slot) != nullptr
+                           : slot < 300 || slot > 900  ? As<Papillon>(slot) != nullptr
+                           : slot < 308                ? As<Fee>(slot) != nullptr
+                           : slot < 311                ? As<Soucoupe>(slot) != nullptr
+                                                       : As<Vax>(slot) != nullptr;
+        EXPECT_TRUE(right) << slot;
+    }
+    const std::vector<std::pair<int, int32_t>> checkpoints = {
+        {0, 0},          {299, 8970},     {300, 14000},    {303, 14000},    {304, 24000},    {307, 24000},
+        {308, 40000},    {309, 43000},    {310, 46000},    {311, 49000},    {312, 67000},    {599, 67000},
+        {600, 75000},    {601, 83000},    {602, 94000},    {899, 108850},   {900, 111900},   {901, 111900},
+        {964, 124500},   {965, 124700},   {966, 124700},   {1029, 137300},
+    };
+    for (const auto& [slot, time] : checkpoints) EXPECT_EQ(time, Spawn(slot)) << "slot " << slot;
+    for (int s = 0; s < 299; ++s) ASSERT_EQ(30 * s, Spawn(s));
+
+    // The fairy lines wait beside the playfield, the eye ships behind the left panel.
+    const int fairyX[8] = {502, 577, 652, 727, 93, 18, -57, -132};
+    for (int k = 0; k < 8; ++k) ExpectBox(300 + k, fairyX[k], k < 4 ? 40 : 90, 45, 74, 16, 12);
+    for (int k = 0; k < 3; ++k) ExpectBox(308 + k, 170 + 100 * k, -15, 68, 65, 30, 20);
+    const int eyes[5][3] = {{311, 30, 200}, {600, 0, 50}, {601, 80, 110}, {900, 30, 50}, {965, 30, 50}};
+    for (const auto& e : eyes) {
+        ExpectBox(e[0], e[1], e[2], 110, 47, 30, 15);
+        EXPECT_EQ(1300, As<OeilRB>(e[0])->GetHitPoints());
+    }
+    // The Vax block: 36 rows of eight, the first just above the window, the last at -2448.
+    for (int slot = 312; slot <= 599; ++slot) {
+        const int row = (slot - 312) / 8, column = (slot - 312) % 8;
+        ExpectBox(slot, 138 + 46 * column, -68 * (row + 1), 46, 34, 17, 3);
+    }
+    EXPECT_EQ(-68, Box(319).y);
+    EXPECT_EQ(460, Box(319).x);
+    EXPECT_EQ(-2448, Box(592).y);
+
+    auto* radio = dynamic_cast<RadioZonde*>(boss.get());
+    ASSERT_TRUE(radio);
+    EXPECT_EQ(143500, radio->GetSpawnTime() - kT0);
+    EXPECT_EQ(18600, radio->GetMaxEnergy());
+    EXPECT_EQ(503, radio->GetRect().x);
+    EXPECT_EQ(314, radio->GetRect().w);
+    EXPECT_EQ(344, radio->GetRect().h);
+    EXPECT_EQ(80, radio->GetHitHalfWidth());
+    EXPECT_EQ(20, radio->GetHitHalfHeight());
+}
+
+// Per butterfly the side, then the height; per Vax of the stream its column; nothing else.
+TEST_F(Level5Table, RandomNumbersAreDrawnSlotBySlotSideBeforeHeight) {
+    for (unsigned seed : {1u, 5u, 99u}) {
+        SCOPED_TRACE(seed);
+        Build(seed);
+        std::srand(seed);
+        for (int slot = 0; slot < 1030; ++slot) {
+            if (As<Papillon>(slot)) {
+                const int side = std::rand() % 2;
+                const int y = slot < 300 ? 14 * (std::rand() % 35) : 140 + 10 * (std::rand() % 35);
+                ExpectBox(slot, side == 1 ? 130 : 492, y, 14, 14, 5, 5);
+                EXPECT_EQ(side == 1 ? 2 : -2, As<Papillon>(slot)->GetHspeed());
+            } else if (slot >= 602 && slot <= 899) {
+                ExpectBox(slot, 138 + std::rand() % 364, -33, 46, 34, 17, 3);
+            }
+        }
+        EXPECT_EQ(std::rand(), afterTable) << "no other draws";
+    }
+}
+
+}  // namespace
