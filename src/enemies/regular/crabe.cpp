@@ -1,0 +1,32 @@
+#include "enemies/regular/crabe.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Crabe::kTraits = {
+    AssetKind::Crabe, 84, 1000, 6, -1, 3, 160, 120, 16, 40, 1, SteerWhile::Alive, true, true, playfield::kLarge,
+};
+
+// The fire limit lies beyond the attack, so every volley of it fires.
+const PhaseRow Crabe::kRow = {110, 60, 4, 0, StepScale::One, 600, 8, 700, 0, 5, 0, StepScale::One};
+
+Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+             int spawnTime, int strength)
+    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 800, kRow) {}
+
+void Crabe::Fire() {
+    const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);
+    const SDL_Rect right = MakeRect(box.x + 130, box.y + 67, 16, 16);
+    Volley volley(shots, shotSlots, 14);
+    // A fan opening downward from each claw: 45, 67, 90, 112 and 135 degrees.
+    for (int k = 0; k < 10; ++k)
+        if (!volley.Radial(screen, shotA, shotB, k < 5 ? left : right, static_cast<int>(45 + 22.5 * (k % 5)), 2))
+            return;
+    // Two strays from each claw; each angle is drawn only for a shot that finds a slot.
+    while (EnemyShot** slot = volley.Next()) {
+        const SDL_Rect at = volley.Placed() <= 12 ? left : right;
+        *slot = new EnemyShot(screen, shotA, shotB, at, MovePattern::Radial);
+        (*slot)->SetOrbit(at.x, at.y, 0, RandomInt(140) + 20, 0, 2, 0, 0);
+    }
+    if (volley.Complete() && volley.SpareSlot()) PlayFireSound();
+}

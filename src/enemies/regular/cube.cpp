@@ -1,0 +1,36 @@
+#include "enemies/regular/cube.h"
+
+const RegularTraits Cube::kTraits = {
+    AssetKind::Cube, 1, 1, 2, -1, 0, 32, 30, 12, 50, 1, SteerWhile::Always, true, false, playfield::kFalling,
+};
+
+Cube::Cube(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int vy,
+           int spawnTime)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, kHitPoints), vy(vy) {}
+
+void Cube::SetSweep(bool sweep, int direction, int minX, int maxX) {
+    this->sweep = sweep;
+    this->direction = direction;
+    this->minX = minX;
+    this->maxX = maxX;
+}
+
+void Cube::Steer() {
+    const SDL_Rect copy = box;
+    Alternate(8);
+    int dx = 0;
+    if (sweep) {
+        // At an edge the cube only turns; it moves again on the next frame.
+        if (direction > 0) {
+            if (copy.x < maxX - 1)
+                dx = 2;
+            else
+                direction = -direction;
+        } else if (copy.x > minX + 1) {
+            dx = -2;
+        } else {
+            direction = -direction;
+        }
+    }
+    MoveAndTest(copy, dx, vy);
+}

@@ -1,0 +1,37 @@
+// The cube of Level 2: falls in columns and rows, some sweeping sideways between two edges. It
+// never fires, and with its hit points it is never destroyed in practice: it leaves at the
+// bottom. Above the window it is neither drawn nor hit.
+#pragma once
+
+#include "enemies/regular/regular_enemy.h"
+
+class Cube : public RegularEnemy {
+public:
+    static const RegularTraits kTraits;
+    static constexpr int kHitPoints = 999999;
+
+    // vy comes before the spawn time.
+    Cube(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int vy,
+         int spawnTime);
+
+    // Sideways steps of 2 pixels between minX + 1 and maxX - 1, starting in direction; it rests
+    // one frame at each turn.
+    void SetSweep(bool sweep, int direction, int minX, int maxX);
+
+    bool Sweeps() const { return sweep; }
+    int GetDirection() const { return direction; }
+
+protected:
+    void Steer() override;
+    bool Hittable() const override { return !AboveWindow(); }
+    bool Hidden() const override { return AboveWindow(); }
+
+private:
+    bool AboveWindow() const { return box.y + box.h <= 0; }
+
+    int vy;
+    bool sweep = false;
+    int direction = 1;
+    int minX = 138;
+    int maxX = 502;
+};

@@ -1,0 +1,51 @@
+#include "enemies/regular/cube_invider_one.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits CubeInviderOne::kTraits = {
+    AssetKind::CubeInviderOne, 225, 600, 3, 2, 0, 192, 192, 16, 40, 1, SteerWhile::Alive, false, true,
+    playfield::kLarge,
+};
+
+// The entry is 4 pixels a frame; the exit is 4 times the speed, which is 2 by then.
+const PhaseRow CubeInviderOne::kRow = {120, 76, -4, 0, StepScale::One, 1300, 5, 1100, 0, -4, 0, StepScale::Speed};
+
+CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
+                               int hitHalfHeight, int spawnTime, int)
+    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 2350, kRow) {
+    speed = 4;
+}
+
+// The aim sways by 3 degrees a volley in four swings, then the rings slow down and aim at random.
+void CubeInviderOne::BeforeVolley() {
+    const int n = phaseCounter;
+    int step = 0;
+    if (n >= kSlowFrom) {
+        speed = 2;
+        fireAngle = RandomInt(360);
+        return;
+    }
+    if (n >= 101 && n <= 179)
+        step = 3;
+    else if (n >= 180 && n <= 339)
+        step = -3;
+    else if (n >= 340 && n <= 499)
+        step = 3;
+    else if (n >= 500)
+        step = -3;
+    TurnFireAngle(step);
+}
+
+// Two rings of six, one from each lower corner.
+void CubeInviderOne::Fire() {
+    Volley volley(shots, shotSlots, 12);
+    int angle = fireAngle;
+    for (int k = 0; k < 12; ++k) {
+        const SDL_Rect at = MakeRect(box.x + (k < 6 ? 66 : 157), box.y + 98, 16, 16);
+        if (!volley.Radial(screen, shotA, shotB, at, angle, speed)) return;
+        angle += 60;
+        if (angle > 360) angle -= 360;
+    }
+    if (volley.SpareSlot()) PlayFireSound();
+}

@@ -1,0 +1,36 @@
+#include "enemies/regular/triangle.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Triangle::kTraits = {
+    AssetKind::Triangle, 3, 3, 2, 1, 0, 32, 30, 12, 50, 1, SteerWhile::Always, true, false, playfield::kFalling,
+};
+
+Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+                   int spawnTime, int vy)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 2),
+      vy(vy),
+      sideDelay(RandomInt(40) + 10),
+      sideDx(box.x > 290 ? 0 : 2) {}
+
+// Measured with the sprite's height, not the box's.
+bool Triangle::Hittable() const { return box.y + (sprite ? sprite->h : box.h) > 0; }
+
+void Triangle::Steer() {
+    const SDL_Rect copy = box;
+    int dx = 0;
+    if (vy == kVeeringSpeed) {
+        if (sideDelay < phaseCounter)
+            dx = sideDx;
+        else
+            phaseCounter += 1;
+    }
+    MoveAndTest(copy, dx, vy);
+}
+
+void Triangle::Fire() {
+    static const PathSegment kLegs[4] = {{0, 2, 5}, {0, 2, 5}, {0, 2, 30}, {0, 2, 300}};
+    Volley volley(shots, shotSlots, 1);
+    if (volley.Path(screen, shotA, shotB, MakeRect(box.x + 22, box.y + 25, 9, 9), kLegs)) PlayFireSound();
+}

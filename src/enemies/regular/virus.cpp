@@ -1,0 +1,36 @@
+#include "enemies/regular/virus.h"
+
+#include "core/utilities.h"
+#include "enemies/framework/volley.h"
+
+const RegularTraits Virus::kTraits = {
+    AssetKind::Virus, 6, 5, 2, -1, 0, 32, 32, 12, 20, 0, SteerWhile::Always, true, false, playfield::kStandard,
+};
+
+Virus::Virus(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+             int spawnTime, int hitPoints)
+    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints) {
+    // Drawn in this order: speed, delay, drift.
+    vy = RandomInt(4) + 2;
+    sideDelay = RandomInt(40) + 75;
+    vx = 1 - RandomInt(3);
+}
+
+void Virus::Steer() {
+    const SDL_Rect copy = box;
+    Alternate(8);
+    int dx = 0;
+    if (phaseCounter == sideDelay)
+        dx = vx;
+    else
+        phaseCounter += 1;
+    MoveAndTest(copy, dx, vy);
+}
+
+// A fan opening downward: 45, 67, 90, 112 and 135 degrees.
+void Virus::Fire() {
+    Volley volley(shots, shotSlots, 5);
+    const SDL_Rect at = MakeRect(box.x + 18, box.y + 18, 9, 9);
+    for (int i = 0; i < 5; ++i) volley.Radial(screen, shotA, shotB, at, static_cast<int>(45 + 22.5 * i), 1);
+    if (volley.Complete()) PlayFireSound();
+}

@@ -1,0 +1,67 @@
+#include "levels/level3.h"
+
+#include "core/utilities.h"
+#include "enemies/bosses/death.h"
+#include "enemies/regular/blob.h"
+#include "enemies/regular/crabe.h"
+#include "enemies/regular/soucoupe.h"
+#include "enemies/regular/virus.h"
+
+namespace {
+
+constexpr int32_t kLastBlob = 119;
+constexpr int32_t kBlobGap = 300;
+constexpr int32_t kVirusGap = 100;
+
+}  // namespace
+
+Level3Script::Level3Script() {
+    profile.levelNumber = 3;
+    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelThree.png";
+    profile.captureX = 138;
+    profile.layerPaths = {"./Images/Panorama/Enfer.png", "./Images/Panorama/Enfer1.png"};
+    profile.schedule = {
+        {16000, 1, 4}, {90000, 1, 6}, {140000, 2, 6}, {kScheduleForever, 2, 8},
+    };
+    profile.levelMusicPath = "Sound/Nightmarish.ogg";
+    profile.bossMusicPath = "Sound/Super_R-Type.ogg";
+    profile.assetBank = 3;
+    profile.tableSize = kTableSize;
+    profile.bossDelay = 8000;
+}
+
+// Random numbers are drawn slot by slot: the script's own first, then the enemy's constructor's.
+void Level3Script::BuildTimetable(Timetable& table) {
+    SDL_Surface* screen = table.screen;
+    LevelAssets* assets = table.assets;
+    int32_t& clock = table.spawnClock;
+    for (int32_t slot = 0; slot < table.size && slot < kTableSize; ++slot) {
+        Enemy*& enemy = table.slots[slot];
+        if (slot <= kLastBlob) {
+            const int y = RandomInt(200);
+            enemy = new Blob(screen, assets, MakeRect(502, y, 30, 35), 12, 14, clock, 1);
+            clock += kBlobGap;
+        } else if (slot == 120) {
+            enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 3000, 1);
+            clock += 8000;
+        } else if (slot == 530) {
+            enemy = new Crabe(screen, assets, MakeRect(1, 120, 158, 105), 50, 15, clock + 6000, 1);
+            clock += 12000;
+        } else if (slot == 531) {
+            enemy = new Soucoupe(screen, assets, MakeRect(400, -15, 68, 65), 30, 20, clock + 3000, 1);
+            clock += 8000;
+        } else if (slot == 570) {
+            enemy = new Soucoupe(screen, assets, MakeRect(140, -15, 68, 65), 30, 20, clock, 1);
+            clock += 5000;
+        } else {
+            // Slots 121-529 and 532-569.
+            const int x = 138 + RandomInt(364);
+            enemy = new Virus(screen, assets, MakeRect(x, -44, 43, 45), 20, 18, clock, 1);
+            clock += kVirusGap;
+        }
+    }
+}
+
+BossEntry Level3Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
+    return BossEntry::Of(new Death(screen, MakeRect(505, 120, 251, 205), 100, 80, spawnTime, 6));
+}
