@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/utilities.h"
+#include "enemy_probes.h"
 #include "enemies/framework/level_assets.h"
 #include "enemies/regular/amybe.h"
 #include "enemies/regular/fee.h"
@@ -15,12 +16,13 @@
 #include "enemies/regular/oeil_rb.h"
 #include "enemies/regular/papillon.h"
 #include "enemies/regular/vax.h"
-#include "platform/platform.h"
 #include "support/sdl_env.h"
 
 namespace {
 
-constexpr Uint32 kFrameMs = 13;
+using enemyprobes::FrameNewShots;
+using enemyprobes::HitCentre;
+
 constexpr Uint32 kBackdrop = 0x123456;  // no sprite of these sets uses it
 
 class LateEnemyTest : public ::testing::Test {
@@ -31,22 +33,10 @@ protected:
         std::srand(5);
     }
 
-    // One game frame: the enemy's update, then 13 ms of the virtual clock.
     static bool Frame(Enemy& enemy) {
-        const bool alive = enemy.Update();
-        platform::Sleep(kFrameMs);
+        bool alive = false;
+        FrameNewShots(enemy, &alive);
         return alive;
-    }
-
-    // One frame; the shots it added (slots free before, holding a shot after), in slot order.
-    static std::vector<EnemyShot*> FrameNewShots(RegularEnemy& enemy) {
-        std::vector<bool> freeBefore(enemy.GetShotCount());
-        for (int i = 0; i < enemy.GetShotCount(); ++i) freeBefore[i] = enemy.GetShots()[i] == nullptr;
-        Frame(enemy);
-        std::vector<EnemyShot*> added;
-        for (int i = 0; i < enemy.GetShotCount(); ++i)
-            if (freeBefore[i] && enemy.GetShots()[i]) added.push_back(enemy.GetShots()[i]);
-        return added;
     }
 
     // Runs one frame over a plain backdrop and tells which cell of the enemy's sprite it drew at
@@ -76,18 +66,6 @@ protected:
     LevelAssets level5;
     SDL_Surface* screen = testsupport::Screen();
 };
-
-// A still hero shot of damage `damage` on the enemy's centre; returns CheckHit's result.
-int HitCentre(Enemy& enemy, int damage) {
-    const SDL_Rect b = enemy.GetRect();
-    const PathSegment still = {0, 0, 1};
-    EnemyShot* shots[1] = {new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
-                                         still, still, still, still)};
-    shots[0]->SetDamage(damage);
-    const int result = enemy.CheckHit(shots, 1);
-    DeleteShots(shots, 1);
-    return result;
-}
 
 struct Construction {
     const char* name;

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/utilities.h"
+#include "enemy_probes.h"
 #include "enemies/bosses/monstro.h"
-#include "platform/platform.h"
 #include "support/sdl_env.h"
 
 namespace {
@@ -17,17 +17,7 @@ class MonstroTest : public ::testing::Test {
 protected:
     void SetUp() override { std::srand(4); }
 
-    // One frame; the shots it added, in slot order.
-    std::vector<EnemyShot*> FrameNewShots() {
-        std::vector<bool> freeBefore(boss.GetShotCount());
-        for (int i = 0; i < boss.GetShotCount(); ++i) freeBefore[i] = boss.GetShots()[i] == nullptr;
-        alive = boss.Update();
-        platform::Sleep(13);
-        std::vector<EnemyShot*> added;
-        for (int i = 0; i < boss.GetShotCount(); ++i)
-            if (freeBefore[i] && boss.GetShots()[i]) added.push_back(boss.GetShots()[i]);
-        return added;
-    }
+    std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
     // Runs frames until the boss is in phase `phase` at tick `tick`.
     void RunTo(int phase, int tick) {

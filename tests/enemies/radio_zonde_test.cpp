@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/utilities.h"
+#include "enemy_probes.h"
 #include "enemies/bosses/radio_zonde.h"
-#include "platform/platform.h"
 #include "support/sdl_env.h"
 
 namespace {
@@ -20,16 +20,7 @@ class RadioZondeTest : public ::testing::Test {
 protected:
     void SetUp() override { std::srand(6); }
 
-    std::vector<EnemyShot*> FrameNewShots() {
-        std::vector<bool> freeBefore(boss.GetShotCount());
-        for (int i = 0; i < boss.GetShotCount(); ++i) freeBefore[i] = boss.GetShots()[i] == nullptr;
-        alive = boss.Update();
-        platform::Sleep(13);
-        std::vector<EnemyShot*> added;
-        for (int i = 0; i < boss.GetShotCount(); ++i)
-            if (freeBefore[i] && boss.GetShots()[i]) added.push_back(boss.GetShots()[i]);
-        return added;
-    }
+    std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
     // RadioZonde as Level 5 builds it: right of the playfield.
     RadioZonde boss{testsupport::Screen(), MakeRect(503, 0, 314, 344), 80, 20, 0, 6};

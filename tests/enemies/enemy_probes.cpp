@@ -1,0 +1,33 @@
+#include "enemy_probes.h"
+
+#include "core/utilities.h"
+#include "platform/platform.h"
+
+namespace enemyprobes {
+
+int HitCentre(Enemy& enemy, int damage) {
+    const SDL_Rect b = enemy.GetRect();
+    const PathSegment still = {0, 0, 1};
+    EnemyShot* shots[1] = {new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
+                                         still, still, still, still)};
+    shots[0]->SetDamage(damage);
+    const int result = enemy.CheckHit(shots, 1);
+    DeleteShots(shots, 1);
+    return result;
+}
+
+std::vector<EnemyShot*> FrameNewShots(Enemy& enemy, bool* alive) {
+    EnemyShot** shots = enemy.GetShots();
+    const int count = enemy.GetShotCount();
+    std::vector<bool> freeBefore(count);
+    for (int i = 0; i < count; ++i) freeBefore[i] = shots[i] == nullptr;
+    const bool stillAlive = enemy.Update();
+    if (alive) *alive = stillAlive;
+    platform::Sleep(13);
+    std::vector<EnemyShot*> added;
+    for (int i = 0; i < count; ++i)
+        if (freeBefore[i] && shots[i]) added.push_back(shots[i]);
+    return added;
+}
+
+}  // namespace enemyprobes
