@@ -23,6 +23,8 @@ constexpr int kStripTicks = 5;
 constexpr Uint32 kLoadingPause = 3000;
 constexpr Uint32 kLoadingPauseTail = 1000;
 constexpr int32_t kTimetableLead = 4000;
+constexpr int kPlayfieldLeft = 138;
+constexpr int kPlayfieldRight = 502;
 
 }  // namespace
 
@@ -51,8 +53,11 @@ void LevelRunner::LoadSounds() {
 
 void LevelRunner::CreateHelpers() {
     joystick = new JoystickInput();
-    for (const std::string& path : profile.layerPaths)
+    for (const std::string& path : profile.layerPaths) {
         layers.push_back(new ScrollingBackground(screen, path.c_str(), MakeRect(0, 0, 640, 480)));
+        // The HUD frame, drawn over every frame of play, is opaque beside the playfield.
+        layers.back()->SetColumns(kPlayfieldLeft, kPlayfieldRight);
+    }
     timer = new FrameTimer(platform::Ticks(), static_cast<Uint32>(framePeriod));
     transition = new LevelTransition(screen, framePeriod);
     hud = new Hud(screen);

@@ -1,5 +1,7 @@
 #include "levels/scrolling_background.h"
 
+#include <algorithm>
+
 #include "platform/loaders.h"
 #include "core/utilities.h"
 
@@ -16,19 +18,25 @@ ScrollingBackground::ScrollingBackground(SDL_Surface* screen, SDL_Surface* pictu
 
 ScrollingBackground::~ScrollingBackground() { SDL_FreeSurface(picture); }
 
+void ScrollingBackground::SetColumns(int from, int to) {
+    left = std::clamp(from, 0, kLayerWidth);
+    width = std::clamp(to, left, kLayerWidth) - left;
+}
+
 void ScrollingBackground::Scroll(int speed) {
     // The test uses the offset before it moves: a speed change in mid-cycle may make the last
     // step of a cycle shorter than speed.
     if (view.y >= kLayerHeight - speed) {
         view.y = 0;
-        BlitAt(picture, screen, MakeRect(0, 0, kLayerWidth, kLayerHeight));
-        return;
+    } else {
+        view.y = static_cast<Sint16>(view.y + speed);
     }
-    view.y = static_cast<Sint16>(view.y + speed);
     // The picture's bottom rows fill the top of the screen, the picture itself follows below
-    // them; the blit clips what falls off the bottom.
-    SDL_Rect strip = MakeRect(0, kLayerHeight - view.y, kLayerWidth, view.y);
-    SDL_Rect top = MakeRect(0, 0, kLayerWidth, view.y);
-    SDL_BlitSurface(picture, &strip, screen, &top);
-    BlitAt(picture, screen, MakeRect(0, view.y, kLayerWidth, kLayerHeight));
+    // them down to the bottom.
+    SDL_Rect strip = MakeRect(left, kLayerHeight - view.y, width, view.y);
+    SDL_Rect top = MakeRect(left, 0, width, view.y);
+    if (view.y > 0) SDL_BlitSurface(picture, &strip, screen, &top);
+    SDL_Rect rest = MakeRect(left, 0, width, kLayerHeight - view.y);
+    SDL_Rect below = MakeRect(left, view.y, width, kLayerHeight - view.y);
+    SDL_BlitSurface(picture, &rest, screen, &below);
 }

@@ -22,8 +22,14 @@ public:
     // The current offset: screen row `offset` shows the picture's first row.
     int Offset() const { return view.y; }
 
+    // Draws only the columns left..right-1 from now on (the whole width by default): the level
+    // narrows its layers to the playfield, since the HUD frame covers both sides every frame.
+    void SetColumns(int left, int right);
+
 private:
     SDL_Surface* screen;
     SDL_Surface* picture;
     SDL_Rect view;
+    int left = 0;
+    int width = 640;
 };
