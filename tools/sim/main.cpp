@@ -68,6 +68,11 @@ int main(int argc, char** argv) {
         Simulator simulator(screen, options);
         const SimReport report = simulator.Run();
         for (const LevelReport& level : report.levels) std::printf("%s\n", FormatLevelReport(level).c_str());
+        if (options.bench) {
+            for (const LevelReport& level : report.levels) std::printf("%s\n", FormatBenchLine(level).c_str());
+            std::printf("bench outside_levels work_us median=%lld max=%lld\n",
+                        static_cast<long long>(report.outsideMedianUs), static_cast<long long>(report.outsideMaxUs));
+        }
         if (report.ok && options.mode == SimMode::Game)
             std::printf("game finished=%d final_score=%d\n", report.gameFinished ? 1 : 0, report.finalScore);
         if (report.ok) {

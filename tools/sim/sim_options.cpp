@@ -46,6 +46,10 @@ std::string SimUsage() {
            "  --out DIR             ... into DIR (default .), named frame_NNNNNN.bmp\n"
            "  --audio               open the (dummy) audio device; off by default, since the\n"
            "                        mixer then runs in real time\n"
+           "  --bench               after every frame of play, draw the same blits again with\n"
+           "                        nothing else around them (the floor), and print a bench line\n"
+           "                        per level: frame work and floor median/p99/max, the slowest\n"
+           "                        frame and what it held, peak live shots and enemies, peak RSS\n"
            "  --help                this text\n"
            "\n"
            "A paced frame is one FrameTimer wait of any screen: title, loading animation, play,\n"
@@ -130,6 +134,8 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
             }
             options->outDir = next;
             ++i;
+        } else if (arg == "--bench") {
+            options->bench = true;
         } else if (arg == "--audio") {
             options->audio = true;
         } else {

@@ -18,6 +18,7 @@ struct SimOptions {
     int screenshotEvery = 0;       // 0 = no screenshots
     std::string outDir = ".";
     bool audio = false;            // open SDL's (dummy) audio device
+    bool bench = false;            // --bench: also measure each level's floor and print bench lines
     bool help = false;
 };
 

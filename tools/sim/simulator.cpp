@@ -1,6 +1,9 @@
 #include "simulator.h"
 
 #include <cxxabi.h>
+#include <sys/resource.h>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +88,19 @@ std::string FormatLevelReport(const LevelReport& r) {
     return text;
 }
 
+std::string FormatBenchLine(const LevelReport& r) {
+    char line[512];
+    const double ratio = r.floorMedianUs > 0 ? static_cast<double>(r.medianUs) / r.floorMedianUs : 0.0;
+    std::snprintf(line, sizeof line,
+                  "bench level=%d frames=%d work_us median=%lld p99=%lld max=%lld max_frame=%d max_doing=%s "
+                  "floor_us median=%lld p99=%lld max=%lld ratio=%.2f peak_shots=%d peak_enemies=%d rss_mb=%ld",
+                  r.level, r.frames, static_cast<long long>(r.medianUs), static_cast<long long>(r.p99Us),
+                  static_cast<long long>(r.maxUs), r.maxFrame, r.maxDoing.c_str(),
+                  static_cast<long long>(r.floorMedianUs), static_cast<long long>(r.floorP99Us),
+                  static_cast<long long>(r.floorMaxUs), ratio, r.peakShots, r.peakEnemies, r.peakRssKb / 1024);
+    return line;
+}
+
 Simulator::Simulator(SDL_Surface* screen, const SimOptions& options) : screen(screen), options(options) {}
 
 Simulator::~Simulator() {
@@ -159,8 +175,45 @@ void Simulator::PlayGame() {
 }
 
 void Simulator::BeforeWait() {
-    if (measuring)
-        workUs.push_back(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - workStart).count());
+    const int64_t us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - workStart).count();
+    if (measuring) workUs.push_back(us);
+    if (!options.bench || report.pacedFrames == 0) return;
+    if (!measuring || !running) {
+        outsideUs.push_back(us);
+        return;
+    }
+    // The frame's own cost is taken; what follows is not part of it.
+    if (us > slowestUs) {
+        slowestUs = us;
+        slowestFrame = running->Frames();
+        slowestDoing = DescribeFrame(*running);
+    }
+    int enemies = 0;
+    running->ForEachActive([&enemies](Enemy*, EnemyRole) { ++enemies; });
+    if (enemies > peakEnemies) peakEnemies = enemies;
+    floorUs.push_back(floor->Replay(blitLog.Frame()));
+    blitLog.NextFrame();
+}
+
+// "Moine+3 shots=1620": the active enemies by class (most first), and the live shots.
+std::string Simulator::DescribeFrame(LevelRunner& run) {
+    std::vector<std::pair<std::string, int>> classes;
+    int shots = 0;
+    run.ForEachActive([&](Enemy* enemy, EnemyRole) {
+        const std::string name = ClassName(*enemy);
+        auto found = std::find_if(classes.begin(), classes.end(), [&](const auto& c) { return c.first == name; });
+        if (found == classes.end())
+            classes.emplace_back(name, 1);
+        else
+            ++found->second;
+        for (int i = 0; i < enemy->GetShotCount(); ++i)
+            if (enemy->GetShots()[i]) ++shots;
+    });
+    std::stable_sort(classes.begin(), classes.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    std::string text;
+    for (const auto& c : classes) text += (text.empty() ? "" : "+") + c.first + "x" + std::to_string(c.second);
+    if (text.empty()) text = "none";
+    return text + " shots=" + std::to_string(shots) + (run.BossExploding() ? " boss-exploding" : "");
 }
 
 void Simulator::AfterWait() {
@@ -187,7 +240,8 @@ void Simulator::AfterWait() {
         if (options.god && hero->GetState() == kHeroExploding) hero->MakeInvulnerable();
         CountShots(*running);
         Enemy* boss = running->GetBoss();
-        if (boss && boss->IsActive(static_cast<int>(running->Now()))) ++bossFrames;
+        // While a mid-boss is fought the boss takes no part, whatever its spawn time says.
+        if (boss && !running->GetMidBoss() && boss->IsActive(static_cast<int>(running->Now()))) ++bossFrames;
     }
     measuring = running != nullptr;
     workStart = Clock::now();
@@ -236,6 +290,15 @@ void Simulator::LoopStarted(LevelRunner& run) {
     peakShots = 0;
     bossFrames = 0;
     bossName = run.GetBoss() ? ClassName(*run.GetBoss()) : std::string();
+    if (options.bench) {
+        if (!floor) floor = std::make_unique<FloorReplay>(screen);
+        floorUs.clear();
+        peakEnemies = 0;
+        slowestUs = -1;
+        slowestFrame = 0;
+        slowestDoing.clear();
+        blitLog.Start(screen);
+    }
     bossEnergy = run.BossMaxEnergy();
     if (options.weapon > 0) run.GetHero()->SetWeaponLevel(options.weapon);
     measuring = true;
@@ -244,6 +307,7 @@ void Simulator::LoopStarted(LevelRunner& run) {
 
 void Simulator::LoopEnded(LevelRunner& run) {
     running = nullptr;
+    blitLog.Stop();
     measuring = false;
     if (run.State() == 2) awaitingGameOver = true;
 }
@@ -265,6 +329,20 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
     level.boss = bossName;
     level.bossEnergy = bossEnergy;
     level.bossFrames = bossFrames;
+    if (options.bench) {
+        level.peakEnemies = peakEnemies;
+        level.maxFrame = slowestFrame;
+        level.maxDoing = slowestDoing;
+        const FrameSummary floorSummary = Summarise(floorUs);
+        level.floorMedianUs = floorSummary.medianUs;
+        level.floorP99Us = floorSummary.p99Us;
+        level.floorMaxUs = floorSummary.maxUs;
+        struct rusage usage;
+        if (getrusage(RUSAGE_SELF, &usage) == 0) level.peakRssKb = usage.ru_maxrss;
+        const FrameSummary outside = Summarise(outsideUs);
+        report.outsideMedianUs = outside.medianUs;
+        report.outsideMaxUs = outside.maxUs;
+    }
     report.levels.push_back(level);
 }
 

@@ -6,10 +6,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "autopilot.h"
+#include "blit_log.h"
+#include "floor.h"
 #include "key_log.h"
 #include "levels/level_runner.h"
 #include "platform/platform.h"
@@ -29,6 +32,14 @@ struct LevelReport {
     std::string boss;         // the boss's class; empty for a level without one
     int bossEnergy = 0;       // its starting energy
     int32_t bossFrames = 0;   // frames it was active
+    // --bench only:
+    int peakEnemies = 0;      // enemies in the active set
+    int32_t maxFrame = 0;     // the frame loop iteration of the slowest frame
+    std::string maxDoing;     // what that frame held
+    int64_t floorMedianUs = 0;
+    int64_t floorP99Us = 0;
+    int64_t floorMaxUs = 0;
+    long peakRssKb = 0;       // of the whole process so far
 };
 
 struct SimReport {
@@ -40,11 +51,18 @@ struct SimReport {
     bool gameFinished = false;  // --game: the final score screen was shown
     int32_t finalScore = 0;
     double wallSeconds = 0;
+    // --bench: frame work of the paced frames outside the levels' frame loops (title, loading
+    // and start animations, end screens).
+    int64_t outsideMedianUs = 0;
+    int64_t outsideMaxUs = 0;
 };
 
 // "level=1 result=1 frames=... score=... lives=... weapon=... work_us median=... p99=... max=...
 // peak_shots=..." and, for a level with a boss, " boss=NAME boss_energy=MAX boss_frames=N"
 std::string FormatLevelReport(const LevelReport& report);
+// "bench level=1 frames=... work_us median=... p99=... max=... max_frame=... max_doing=...
+// floor_us median=... p99=... ratio=... peak_shots=... peak_enemies=... rss_mb=..."
+std::string FormatBenchLine(const LevelReport& report);
 
 class Simulator : public platform::WaitObserver, public LevelWatcher {
 public:
@@ -77,6 +95,7 @@ private:
     void ApplyInput();
     void CountShots(LevelRunner& run);
     void SaveScreenshot();
+    std::string DescribeFrame(LevelRunner& run);
 
     SDL_Surface* screen;
     SimOptions options;
@@ -96,5 +115,14 @@ private:
     int32_t bossFrames = 0;
     Clock::time_point workStart;
     bool measuring = false;
+    // --bench
+    BlitLog blitLog;
+    std::unique_ptr<FloorReplay> floor;
+    std::vector<int64_t> floorUs;
+    std::vector<int64_t> outsideUs;
+    int peakEnemies = 0;
+    int64_t slowestUs = -1;
+    int32_t slowestFrame = 0;
+    std::string slowestDoing;
     bool awaitingGameOver = false;  // the game-over screen waits for its answer
 };
