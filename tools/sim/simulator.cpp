@@ -195,7 +195,7 @@ void Simulator::BeforeWait() {
     blitLog.NextFrame();
 }
 
-// "Moine+3 shots=1620": the active enemies by class (most first), and the live shots.
+// "Modularx20+Soucoupex1/shots=300": the active enemies by class (most first) and their live shots.
 std::string Simulator::DescribeFrame(LevelRunner& run) {
     std::vector<std::pair<std::string, int>> classes;
     int shots = 0;
@@ -213,7 +213,7 @@ std::string Simulator::DescribeFrame(LevelRunner& run) {
     std::string text;
     for (const auto& c : classes) text += (text.empty() ? "" : "+") + c.first + "x" + std::to_string(c.second);
     if (text.empty()) text = "none";
-    return text + " shots=" + std::to_string(shots) + (run.BossExploding() ? " boss-exploding" : "");
+    return text + "/shots=" + std::to_string(shots) + (run.BossExploding() ? "/boss-exploding" : "");
 }
 
 void Simulator::AfterWait() {
