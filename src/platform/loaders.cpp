@@ -6,6 +6,12 @@
 namespace platform {
 namespace {
 
+LoadObserver loadObserver = nullptr;
+
+void Told(const char* path) {
+    if (loadObserver) loadObserver(path);
+}
+
 void Warn(const char* path) { std::fprintf(stderr, "Cannot load \"%s\": %s\n", path, SDL_GetError()); }
 
 // A 1x1 picture whose one pixel is its own colour key: blitting it draws nothing.
@@ -43,13 +49,19 @@ SDL_Surface* Finish(SDL_Surface* loaded, const char* path, ColorKey key) {
 
 }  // namespace
 
-SDL_Surface* LoadPicture(const char* path, ColorKey key) { return Finish(IMG_Load(path), path, key); }
+void SetLoadObserver(LoadObserver observer) { loadObserver = observer; }
+
+SDL_Surface* LoadPicture(const char* path, ColorKey key) {
+    Told(path);
+    return Finish(IMG_Load(path), path, key);
+}
 
 SDL_Surface* LoadPicture(const char* path, Uint8 r, Uint8 g, Uint8 b) {
     return LoadPicture(path, ColorKey::Rgb(r, g, b));
 }
 
 SDL_Surface* LoadBmpPicture(const char* path, ColorKey key) {
+    Told(path);
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
     return Finish(file ? SDL_LoadBMP_RW(file, 1) : nullptr, path, key);
 }
@@ -65,6 +77,7 @@ bool AudioOpen() {
 }
 
 Mix_Chunk* LoadSound(const char* path) {
+    Told(path);
     if (!AudioOpen()) return nullptr;
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
     Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
@@ -73,6 +86,7 @@ Mix_Chunk* LoadSound(const char* path) {
 }
 
 Mix_Music* LoadMusic(const char* path) {
+    Told(path);
     if (!AudioOpen()) return nullptr;
     Mix_Music* music = Mix_LoadMUS(path);
     if (!music) Warn(path);

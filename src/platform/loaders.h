@@ -45,6 +45,11 @@ Mix_Music* LoadMusic(const char* path);
 // True when Mix_OpenAudio succeeded.
 bool AudioOpen();
 
+// Told the path of every picture, sound and music the game asks for, loaded or not: the
+// simulator lists them for the fault runs. Null: nobody is told.
+using LoadObserver = void (*)(const char* path);
+void SetLoadObserver(LoadObserver observer);
+
 // Frees a chunk or music loaded above; null is fine.
 void FreeSound(Mix_Chunk* chunk);
 void FreeMusic(Mix_Music* music);

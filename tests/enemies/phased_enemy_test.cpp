@@ -46,7 +46,9 @@ TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesAndLeavesAtTheBot
         const int angle = delta.GetFireAngle();
         const std::vector<int> added = FrameNewShots(delta);
         if (delta.GetFireAngle() != angle) {
-            if (volleyFrames.empty()) EXPECT_EQ(10u, added.size());
+            if (volleyFrames.empty()) {
+                EXPECT_EQ(10u, added.size());
+            }
             volleyFrames.push_back(frame);
             EXPECT_LE(added.size(), 10u);
         } else {

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
         Simulator simulator(screen, options);
         const SimReport report = simulator.Run();
         for (const LevelReport& level : report.levels) std::printf("%s\n", FormatLevelReport(level).c_str());
+        for (const std::string& path : report.loads) std::printf("load %s\n", path.c_str());
         if (options.bench) {
             for (const LevelReport& level : report.levels) std::printf("%s\n", FormatBenchLine(level).c_str());
             std::printf("bench outside_levels work_us median=%lld max=%lld\n",

@@ -29,6 +29,7 @@ std::string SimUsage() {
            "  --boss NAME           play one boss alone in its level's setting, built as its level\n"
            "                        builds it, with an empty timetable (Moine, CubeBoss, Death,\n"
            "                        Monstro, RadioZonde, Insecte, Xorg)\n"
+           "  --final-score N       show the final score screen alone, for score N\n"
            "  --timetable N         print level N's table without playing: one line per enemy,\n"
            "                        slot,Class,x,y,w,h,hitHalfWidth,hitHalfHeight,spawnMs\n"
            "                        (spawnMs counted from T0), then midboss/boss lines\n"
@@ -46,6 +47,8 @@ std::string SimUsage() {
            "  --out DIR             ... into DIR (default .), named frame_NNNNNN.bmp\n"
            "  --audio               open the (dummy) audio device; off by default, since the\n"
            "                        mixer then runs in real time\n"
+           "  --list-loads          after the run, print \"load PATH\" for every picture, sound and\n"
+           "                        music the run asked for, in the order first asked\n"
            "  --bench               after every frame of play, draw the same blits again with\n"
            "                        nothing else around them (the floor), and print a bench line\n"
            "                        per level: frame work and floor median/p99/max, the slowest\n"
@@ -134,6 +137,13 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
             }
             options->outDir = next;
             ++i;
+        } else if (arg == "--final-score") {
+            if (!needNumber(0)) return false;
+            options->mode = SimMode::FinalScore;
+            options->finalScore = static_cast<int>(value);
+            ++modes;
+        } else if (arg == "--list-loads") {
+            options->listLoads = true;
         } else if (arg == "--bench") {
             options->bench = true;
         } else if (arg == "--audio") {
@@ -144,7 +154,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
         }
     }
     if (modes > 1) {
-        *error = "choose one of --proving-ground, --level, --boss, --game, --timetable";
+        *error = "choose one of --proving-ground, --level, --boss, --game, --final-score, --timetable";
         return false;
     }
     if (options->autopilot && !options->inputPath.empty()) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-enum class SimMode { ProvingGround, Level, Game, Timetable, Boss };
+enum class SimMode { ProvingGround, Level, Game, Timetable, Boss, FinalScore };
 
 struct SimOptions {
     SimMode mode = SimMode::ProvingGround;
@@ -18,6 +18,8 @@ struct SimOptions {
     int screenshotEvery = 0;       // 0 = no screenshots
     std::string outDir = ".";
     bool audio = false;            // open SDL's (dummy) audio device
+    int finalScore = 0;            // --final-score N
+    bool listLoads = false;        // --list-loads: print every file the run asked for
     bool bench = false;            // --bench: also measure each level's floor and print bench lines
     bool help = false;
 };

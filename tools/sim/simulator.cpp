@@ -15,9 +15,10 @@
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "level_catalog.h"
-#include "levels/level_catalog.h"
-#include "platform/platform.h"
 #include "frame_stats.h"
+#include "levels/level_catalog.h"
+#include "platform/loaders.h"
+#include "platform/platform.h"
 #include "shell/final_score_screen.h"
 #include "shell/game_sequence.h"
 #include "shell/title_screen.h"
@@ -25,6 +26,12 @@
 namespace {
 
 constexpr int32_t kFramePeriod = 13;
+
+std::vector<std::string>* loadList = nullptr;
+
+void NoteLoad(const char* path) {
+    if (loadList && std::find(loadList->begin(), loadList->end(), path) == loadList->end()) loadList->push_back(path);
+}
 constexpr long kScreenAnswerEvery = 30;  // paced frames between two Enter presses on a screen
 
 std::string ClassName(const Enemy& enemy) {
@@ -125,8 +132,14 @@ SimReport Simulator::Run() {
     SetLevelWatcher(this);
     std::srand(options.seed);
 
+    if (options.listLoads) {
+        loadList = &report.loads;
+        platform::SetLoadObserver(NoteLoad);
+    }
     if (options.mode == SimMode::Game)
         PlayGame();
+    else if (options.mode == SimMode::FinalScore)
+        PlayFinalScore();
     else if (options.mode == SimMode::Boss)
         PlayBoss();
     else
@@ -134,6 +147,8 @@ SimReport Simulator::Run() {
 
     platform::SetWaitObserver(nullptr);
     SetLevelWatcher(nullptr);
+    platform::SetLoadObserver(nullptr);
+    loadList = nullptr;
     report.wallSeconds = std::chrono::duration<double>(Clock::now() - wallStart).count();
     return report;
 }
@@ -165,6 +180,13 @@ void Simulator::PlayBoss() {
     int32_t score = 0;
     LevelRunner runner(screen, kFramePeriod, *script, &state);
     runner.Run(&score);
+}
+
+void Simulator::PlayFinalScore() {
+    SetScreen(Screen::FinalScore);
+    FinalScoreScreen finalScore(screen, kFramePeriod);
+    finalScore.Run(options.finalScore);
+    SetScreen(Screen::None);
 }
 
 void Simulator::PlayGame() {

@@ -51,6 +51,7 @@ struct SimReport {
     bool gameFinished = false;  // --game: the final score screen was shown
     int32_t finalScore = 0;
     double wallSeconds = 0;
+    std::vector<std::string> loads;  // --list-loads: every file asked for, first time first
     // --bench: frame work of the paced frames outside the levels' frame loops (title, loading
     // and start animations, end screens).
     int64_t outsideMedianUs = 0;
@@ -91,6 +92,7 @@ private:
 
     void PlayOneLevel();
     void PlayBoss();
+    void PlayFinalScore();
     void PlayGame();
     void ApplyInput();
     void CountShots(LevelRunner& run);
