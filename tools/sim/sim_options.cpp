@@ -30,6 +30,10 @@ std::string SimUsage() {
            "                        builds it, with an empty timetable (Moine, CubeBoss, Death,\n"
            "                        Monstro, RadioZonde, Insecte, Xorg)\n"
            "  --final-score N       show the final score screen alone, for score N\n"
+           "  --soak N              in one process: N whole games (--autopilot --god, seeds 1..N),\n"
+           "                        then game overs on Level 1 answered with replay (an idle\n"
+           "                        ship); prints the resident memory after each\n"
+           "  --soak-replays N      how many game overs --soak plays (default 20)\n"
            "  --timetable N         print level N's table without playing: one line per enemy,\n"
            "                        slot,Class,x,y,w,h,hitHalfWidth,hitHalfHeight,spawnMs\n"
            "                        (spawnMs counted from T0), then midboss/boss lines\n"
@@ -142,6 +146,14 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
             options->mode = SimMode::FinalScore;
             options->finalScore = static_cast<int>(value);
             ++modes;
+        } else if (arg == "--soak") {
+            if (!needNumber(1)) return false;
+            options->mode = SimMode::Soak;
+            options->soakGames = static_cast<int>(value);
+            ++modes;
+        } else if (arg == "--soak-replays") {
+            if (!needNumber(0)) return false;
+            options->soakReplays = static_cast<int>(value);
         } else if (arg == "--list-loads") {
             options->listLoads = true;
         } else if (arg == "--bench") {
@@ -154,7 +166,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
         }
     }
     if (modes > 1) {
-        *error = "choose one of --proving-ground, --level, --boss, --game, --final-score, --timetable";
+        *error = "choose one of --proving-ground, --level, --boss, --game, --final-score, --soak, --timetable";
         return false;
     }
     if (options->autopilot && !options->inputPath.empty()) {

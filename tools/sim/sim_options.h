@@ -3,7 +3,7 @@
 
 #include <string>
 
-enum class SimMode { ProvingGround, Level, Game, Timetable, Boss, FinalScore };
+enum class SimMode { ProvingGround, Level, Game, Timetable, Boss, FinalScore, Soak };
 
 struct SimOptions {
     SimMode mode = SimMode::ProvingGround;
@@ -19,6 +19,8 @@ struct SimOptions {
     std::string outDir = ".";
     bool audio = false;            // open SDL's (dummy) audio device
     int finalScore = 0;            // --final-score N
+    int soakGames = 0;             // --soak N
+    int soakReplays = 20;          // --soak-replays N
     bool listLoads = false;        // --list-loads: print every file the run asked for
     bool bench = false;            // --bench: also measure each level's floor and print bench lines
     bool help = false;

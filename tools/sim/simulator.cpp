@@ -2,6 +2,7 @@
 
 #include <cxxabi.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -140,6 +141,8 @@ SimReport Simulator::Run() {
         PlayGame();
     else if (options.mode == SimMode::FinalScore)
         PlayFinalScore();
+    else if (options.mode == SimMode::Soak)
+        Soak();
     else if (options.mode == SimMode::Boss)
         PlayBoss();
     else
@@ -187,6 +190,48 @@ void Simulator::PlayFinalScore() {
     FinalScoreScreen finalScore(screen, kFramePeriod);
     finalScore.Run(options.finalScore);
     SetScreen(Screen::None);
+}
+
+namespace {
+
+long ResidentKb() {
+    long pages = 0, resident = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm) return 0;
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+}  // namespace
+
+// Whole games with different seeds, then game overs answered with replay, all in this process:
+// whatever a run leaves behind shows as resident memory that grows.
+void Simulator::Soak() {
+    const SimOptions asked = options;
+    options.autopilot = true;
+    options.god = true;
+    for (int game = 1; game <= asked.soakGames; ++game) {
+        options.seed = static_cast<unsigned>(game);
+        PlayGame();
+        std::printf("soak game=%d finished=%d score=%d rss_kb=%ld\n", game, report.gameFinished ? 1 : 0,
+                    report.finalScore, ResidentKb());
+        std::fflush(stdout);
+    }
+    // An idle ship loses its lives; the game-over screen is answered with Enter: play again.
+    options.autopilot = false;
+    options.god = false;
+    for (int key = 0; key < SDLK_LAST; ++key) keys[key] = 0;
+    gameOverAnswer = SDLK_RETURN;
+    std::unique_ptr<Level> level = MakeGameLevel(1, screen, kFramePeriod);
+    for (int replay = 1; replay <= asked.soakReplays; ++replay) {
+        int32_t score = 0;
+        const int32_t result = level->Run(&score);
+        std::printf("soak replay=%d result=%d rss_kb=%ld\n", replay, result, ResidentKb());
+        std::fflush(stdout);
+    }
+    gameOverAnswer = SDLK_ESCAPE;
+    options = asked;
 }
 
 void Simulator::PlayGame() {
@@ -252,7 +297,7 @@ void Simulator::AfterWait() {
         if (running && options.autopilot) autopilot.Steer(*running, keys);
         if (showing != Screen::None && report.pacedFrames % kScreenAnswerEvery == 0) platform::PushKeyDown(SDLK_RETURN);
         if (awaitingGameOver && (options.autopilot || nextKeyFrame >= keyLog.Size())) {
-            platform::PushKeyDown(SDLK_ESCAPE);
+            platform::PushKeyDown(gameOverAnswer);
             awaitingGameOver = false;
         }
     }

@@ -93,6 +93,7 @@ private:
     void PlayOneLevel();
     void PlayBoss();
     void PlayFinalScore();
+    void Soak();
     void PlayGame();
     void ApplyInput();
     void CountShots(LevelRunner& run);
@@ -127,4 +128,5 @@ private:
     int32_t slowestFrame = 0;
     std::string slowestDoing;
     bool awaitingGameOver = false;  // the game-over screen waits for its answer
+    SDLKey gameOverAnswer = SDLK_ESCAPE;
 };
