@@ -1,0 +1,56 @@
+// The mid-boss of Level 6: a giant insect that drops in from the top edge and stays there. Its
+// script adapts to the player: a hero still on the first weapon level gets a bonus every cycle,
+// a better armed one skips to the harder phases. Only four parts of its body can be hit, a
+// boosted shot that kills it scores double, and it leaves only once its last shot has gone.
+#pragma once
+
+#include "enemies/bosses/boss.h"
+
+class Insecte : public Boss {
+public:
+    static const BossTraits kTraits;
+
+    static constexpr int kEntryLength = 200;
+    static constexpr int kDescentTicks = 45;  // 5 pixels down a frame while the tick is below this
+    static constexpr int kGunX = 88;          // the main gun, from the box's corner
+    static constexpr int kGunY = 47;
+
+    // The parts of the body a hero shot can hit, from the box's corner, tested in this order.
+    struct Zone {
+        int x, y, w, h;
+    };
+    static const Zone kZones[4];
+
+    Insecte(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
+
+    // The level reports the hero's weapon level every frame; the script reads it only when it
+    // switches phases.
+    void SetHeroWeaponLevel(int level) { heroWeaponLevel = level; }
+
+    int GetHeroWeaponLevel() const { return heroWeaponLevel; }
+    int GetSweepDirection() const { return sweepDirection; }
+    int GetPhaseLength() const { return phaseLength; }
+
+protected:
+    void Entry(int& dx, int& dy) override;
+    void RunPhase(int& dx, int& dy) override;
+    void Fire() override;
+    int HitCell() const override { return 4 + frame % 2; }
+    bool Hits(const SDL_Rect& s) const override;
+
+private:
+    void Animate();
+    void FireKind(int kind);
+    void SwitchTo(int next, int length, int firstFrame);
+    void NextPhase();
+
+    Mix_Chunk* arrivalSound;
+    SDL_Surface* shotPlainRedA;
+    SDL_Surface* shotPlainRedB;
+    SDL_Surface* bonusA;
+    SDL_Surface* bonusB;
+    SDL_Surface* shotBlueA;
+    SDL_Surface* shotBlueB;
+    int sweepDirection = 1;
+    int heroWeaponLevel = 1;
+};

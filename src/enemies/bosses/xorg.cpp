@@ -1,0 +1,155 @@
+#include "enemies/bosses/xorg.h"
+
+#include <climits>
+
+#include "core/utilities.h"
+#include "enemies/framework/sound_channels.h"
+#include "enemies/framework/volley.h"
+
+namespace {
+
+constexpr int kShotSize = 16;
+constexpr int kSwingStep = 13;   // the aim's turn after every volley
+constexpr int kSwerve = 15;      // the turning bursts swerve back by this much
+constexpr int kDriftEvery = 17;  // ticks; on these the band moves one pixel per falling shot
+
+// Angle offsets of the volleys, shot 0 first. The fan's last pair is 280, 285, not 270, 275.
+const int kCross[12] = {0, 5, 10, 90, 95, 100, 180, 185, 190, 270, 275, 280};
+const int kFan[14] = {0, 5, 45, 50, 90, 95, 135, 140, 180, 185, 225, 230, 280, 285};
+const int kPairs[8] = {0, 5, 90, 95, 180, 185, 270, 275};
+
+// One volley kind. Shots alternate colour in runs of colourRun (0: all one colour), starting
+// with ice when iceFirst. A turning shot swerves back and shows the other colour after its turn;
+// a falling shot gets the drift set-up with fallSpeed.
+struct Attack {
+    int shots;
+    const int* offsets;
+    MovePattern pattern;
+    int radiusStep;
+    int phase2;
+    int colourRun;
+    bool iceFirst;
+    bool turns;
+    int fallSpeed;
+};
+const Attack kAttacks[5] = {
+    {12, kCross, MovePattern::Radial, 2, 30, 3, false, false, 0},               // triple crosses
+    {14, kFan, MovePattern::RadialThenFall, 10, 15, 2, false, false, 2},        // rain, red and ice
+    {12, kCross, MovePattern::RadialThenTurn, 6, 30, 0, false, true, 0},        // swerving crosses
+    {14, kFan, MovePattern::RadialThenFall, 10, 15, 0, false, false, 3},        // faster red rain
+    {8, kPairs, MovePattern::RadialThenTurnFast, 4, 30, 0, true, true, 0},      // fast swerving pairs
+};
+
+}  // namespace
+
+const BossTraits Xorg::kTraits = {
+    1250, 6200, 2000, "./Images/Ennemis/Xorg/XorgS.png", platform::ColorKey::Rgb(0, 255, 0), 3, 502, true, false,
+};
+
+const Xorg::Phase Xorg::kScript[5] = {
+    {1150, 0, 2, 150, 950, 210, false},
+    {1250, 1, 1, 30, 1100, 210, true},
+    {1500, 2, 3, -1, 1200, 250, true},
+    {1500, 3, 1, 200, 1300, 210, false},
+    {1500, 4, 1, -1, INT_MAX, 250, false},
+};
+
+Xorg::Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
+    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+      damagedSheet(Own(platform::LoadPicture("./Images/Ennemis/Xorg/XorgS1.png", 0, 255, 0))),
+      arrivalSound(Own(platform::LoadSound("Sound/Xorg_Arrive.wav"))),
+      changeSound(Own(platform::LoadSound("Sound/Change.wav"))),
+      shotIceA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Ennemi.bmp", 0, 0, 0))),
+      shotIceB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Ennemi.bmp", 0, 0, 0))),
+      shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
+      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
+    phaseLength = kEntryLength;
+}
+
+// Comes down from above the window; the music is held until the fight begins.
+void Xorg::Entry(int&, int& dy) {
+    if (phaseTick < kDescentTicks) {
+        if (phaseTick == 0) PlaySound(kChannelBossEffects, arrivalSound);
+        dy += 5;
+    }
+    phaseTick += 1;
+    if (phaseTick == phaseLength) {
+        phase = 1;
+        phaseTick = 0;
+        phaseLength = kScript[0].length;
+        angle = 0;
+        SetMusicHold(false);
+    }
+}
+
+// Phase 3 keeps the swinging aim, also from phase 2; every other switch starts it afresh.
+void Xorg::SwitchTo(int next) {
+    phase = next;
+    phaseTick = 0;
+    phaseLength = kScript[next - 1].length;
+    if (next == 3) return;
+    angle = 0;
+    sweepDirection = 1;
+    if (next == 4) {
+        driftBandLeft = kBandLeft;
+        driftBandRight = kBandRight;
+    }
+}
+
+void Xorg::RunPhase(int&, int&) {
+    if (phaseTick == phaseLength) {
+        if (phase == 1)
+            SwitchTo(2);
+        else if (phase >= 4)
+            SwitchTo(5);
+        else
+            SwitchTo(BelowHalf() ? 4 : 3);
+        return;
+    }
+    const Phase& current = kScript[phase - 1];
+    attackKind = current.attackKind;
+    if (phaseTick % current.fireEvery == 0 && phaseTick > current.fireAfter && phaseTick < current.fireBefore) {
+        Fire();
+        angle += kSwingStep * sweepDirection;
+        if (angle > current.swingBound || angle < -current.swingBound) sweepDirection = -sweepDirection;
+    }
+    if (phaseTick % 10 == 0) frame = (frame + 1) % 2;
+    phaseTick += 1;
+    if (current.halfTest && BelowHalf()) {
+        // The second half begins on the next frame.
+        PlaySound(kChannelBossEffects, changeSound);
+        phaseTick = phaseLength;
+    }
+}
+
+void Xorg::FallingSetUp(EnemyShot* shot, int vy) {
+    if (phaseTick % kDriftEvery == 0) {
+        driftBandLeft += sweepDirection;
+        driftBandRight += sweepDirection;
+    }
+    // Anything but the pair 99, 99 keeps the pattern from setting its own start values.
+    shot->SetVx(1);
+    shot->SetVy(vy);
+    shot->SetTick(20);
+    shot->SetDriftBand(driftBandLeft, driftBandRight);
+}
+
+void Xorg::Fire() {
+    const int phase1 = 50 + RandomInt(50);
+    const SDL_Rect gun = MakeRect(box.x + kGunX, box.y + kGunY, kShotSize, kShotSize);
+    const Attack& attack = kAttacks[attackKind];
+    Volley volley(shots, shotSlotCount, attack.shots);
+    for (int k = 0; k < attack.shots; ++k) {
+        const bool ice = attack.iceFirst != (attack.colourRun > 0 && (k / attack.colourRun) % 2 == 1);
+        const int a = angle + attack.offsets[k];
+        EnemyShot* shot = volley.Orbit(screen, ice ? shotIceA : shotRedA, ice ? shotIceB : shotRedB, gun,
+                                       attack.pattern, a, 10, attack.radiusStep, phase1, attack.phase2);
+        if (!shot) return;
+        if (attack.turns) {
+            shot->SetExitAngle(a - kSwerve);
+            shot->SetAltFrames(ice ? shotRedA : shotIceA, ice ? shotRedB : shotIceB);
+        }
+        if (attack.fallSpeed != 0) FallingSetUp(shot, attack.fallSpeed);
+    }
+    PlayFireSound();
+}
