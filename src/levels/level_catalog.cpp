@@ -5,6 +5,7 @@
 #include "levels/level3.h"
 #include "levels/level4.h"
 #include "levels/level5.h"
+#include "levels/level6.h"
 #include "levels/proving_ground.h"
 
 std::unique_ptr<LevelScript> MakeLevelScript(int number) {
@@ -14,6 +15,7 @@ std::unique_ptr<LevelScript> MakeLevelScript(int number) {
         case 3: return std::make_unique<Level3Script>();
         case 4: return std::make_unique<Level4Script>();
         case 5: return std::make_unique<Level5Script>();
+        case 6: return std::make_unique<Level6Script>();
         default: return nullptr;
     }
 }
@@ -25,6 +27,7 @@ std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t fr
         case 3: return std::make_unique<Level3>(screen, framePeriod);
         case 4: return std::make_unique<Level4>(screen, framePeriod);
         case 5: return std::make_unique<Level5>(screen, framePeriod);
+        case 6: return std::make_unique<Level6>(screen, framePeriod);
         default: return MakeProvingGroundLevel(number, screen, framePeriod);
     }
 }

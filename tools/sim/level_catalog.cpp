@@ -1,5 +1,8 @@
 #include "level_catalog.h"
 
+#include "enemies/bosses/insecte.h"
+#include "hero/hero.h"
+#include "levels/level6.h"
 #include "levels/level_catalog.h"
 #include "levels/level_runner.h"
 #include "levels/proving_ground.h"
@@ -36,9 +39,38 @@ public:
     bool DrawBackground(LevelRunner& run) override { return level->DrawBackground(run); }
     void BeforeThreatPass(LevelRunner& run) override { level->BeforeThreatPass(run); }
 
-private:
+protected:
     std::unique_ptr<LevelScript> level;
     LevelProfile profile;
+};
+
+// Level 6's mid-boss as the level's only boss: over the first layer with the level music (the
+// boss music is Xorg's), told the hero's weapon level every frame as the level tells it.
+class InsecteAloneScript : public BossOnlyScript {
+public:
+    InsecteAloneScript() : BossOnlyScript(std::make_unique<Level6Script>()) { profile.bossMusicPath.clear(); }
+
+    BossEntry MakeBoss(SDL_Surface* screen, int32_t spawnClock) override {
+        return BossEntry::Of(Level6Script::MakeInsecte(screen, spawnClock));
+    }
+    void BeforeThreatPass(LevelRunner& run) override {
+        if (Enemy* insecte = run.GetBoss())
+            static_cast<Insecte*>(insecte)->SetHeroWeaponLevel(run.GetHero()->GetWeaponLevel());
+    }
+};
+
+// Xorg as if the Insecte had just been finished: the second layer, the level music already faded
+// out, and Xorg due 4 s into play (its spawn time is the start of the spawn clock).
+class XorgAloneScript : public BossOnlyScript {
+public:
+    XorgAloneScript() : BossOnlyScript(AfterInsecte()) { profile.levelMusicPath.clear(); }
+
+private:
+    static std::unique_ptr<LevelScript> AfterInsecte() {
+        auto level = std::make_unique<Level6Script>();
+        level->StartAfterInsecte();
+        return level;
+    }
 };
 
 struct BossName {
@@ -69,6 +101,8 @@ int BossLevel(const std::string& name) {
 }
 
 std::unique_ptr<LevelScript> MakeBossScript(const std::string& name) {
+    if (name == "Insecte") return std::make_unique<InsecteAloneScript>();
+    if (name == "Xorg") return std::make_unique<XorgAloneScript>();
     std::unique_ptr<LevelScript> level = MakeLevelScript(BossLevel(name));
     if (!level) return nullptr;
     return std::make_unique<BossOnlyScript>(std::move(level));

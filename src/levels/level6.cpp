@@ -1,0 +1,57 @@
+#include "levels/level6.h"
+
+#include <SDL/SDL_mixer.h>
+
+#include "core/utilities.h"
+#include "enemies/bosses/insecte.h"
+#include "enemies/bosses/xorg.h"
+#include "hero/hero.h"
+#include "levels/level_runner.h"
+#include "levels/scrolling_background.h"
+#include "platform/loaders.h"
+#include "platform/platform.h"
+
+Level6Script::Level6Script() {
+    profile.levelNumber = 6;
+    profile.capturePath = "./Images/Panorama/NEW/CaptureFinal.png";
+    profile.captureX = 138;
+    profile.layerPaths = {"./Images/Panorama/LastLevel.png", "./Images/Panorama/Extra1.png"};
+    // No schedule: the layer changes when the Insecte is finished (DrawBackground).
+    profile.levelMusicPath = "Sound/Einhander-Badlands.ogg";
+    profile.bossMusicPath = "Sound/rough_edge.ogg";
+    profile.assetBank = 0;
+    profile.tableSize = 0;
+    profile.bossDelay = 0;
+}
+
+Insecte* Level6Script::MakeInsecte(SDL_Surface* screen, int32_t spawnClock) {
+    return new Insecte(screen, MakeRect(225, -116, 190, 117), 87, 17, spawnClock + kInsecteDelayMs, 1);
+}
+
+Xorg* Level6Script::MakeXorg(SDL_Surface* screen, int32_t spawnClock) {
+    return new Xorg(screen, MakeRect(205, -238, 225, 239), 70, 80, spawnClock, 4);
+}
+
+Enemy* Level6Script::MakeMidBoss(SDL_Surface* screen, int32_t spawnClock) { return MakeInsecte(screen, spawnClock); }
+
+// Xorg's spawn time from here is never used: the Insecte's end sets a new one.
+BossEntry Level6Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
+    return BossEntry::Of(MakeXorg(screen, spawnTime));
+}
+
+bool Level6Script::DrawBackground(LevelRunner& run) {
+    if (ScrollingBackground* layer = run.Layer(secondLayer ? 2 : 1)) layer->Scroll(secondLayer ? 6 : 4);
+    return true;
+}
+
+// Every frame, also before the Insecte is active: its script reads the level at its switches.
+void Level6Script::BeforeThreatPass(LevelRunner& run) {
+    if (Enemy* insecte = run.GetMidBoss())
+        static_cast<Insecte*>(insecte)->SetHeroWeaponLevel(run.GetHero()->GetWeaponLevel());
+}
+
+void Level6Script::MidBossFinished(LevelRunner& run) {
+    if (Enemy* xorg = run.GetBoss()) xorg->SetSpawnTime(static_cast<int>(platform::Ticks()) + kXorgDelayMs);
+    secondLayer = true;
+    if (platform::AudioOpen()) Mix_FadeOutMusic(1000);
+}
