@@ -20,8 +20,17 @@ int Centre(int position, int size) { return position + size / 2; }
 
 }  // namespace
 
-void Autopilot::ChooseMove(int shipX, int shipY, int goalX, int goalY, const std::vector<Threat>& threats,
+void Autopilot::ChooseMove(int shipX, int shipY, int goalX, int goalY, const std::vector<Threat>& all,
                            int* dx, int* dy) {
+    // Only threats that can come within reach of the ship in the frames looked ahead can weigh;
+    // the others are left out before the nine moves are tried.
+    std::vector<Threat> threats;
+    const int reach = kSpeed * kLookAhead + kMargin;
+    for (const Threat& t : all) {
+        if (std::abs(t.x - shipX) < t.halfW + reach + std::abs(t.vx) * kLookAhead &&
+            std::abs(t.y - shipY) < t.halfH + reach + std::abs(t.vy) * kLookAhead)
+            threats.push_back(t);
+    }
     long best = LONG_MAX;
     *dx = 0;
     *dy = 0;
@@ -58,7 +67,7 @@ void Autopilot::Steer(LevelRunner& run, Uint8* keys) {
     const int shipX = Centre(ship.x, ship.w), shipY = Centre(ship.y, ship.h);
 
     std::vector<Threat> threats;
-    std::unordered_map<const EnemyShot*, SDL_Rect> seen;
+    std::unordered_map<const EnemyShot*, SDL_Rect> seen(lastSeen.size() * 2 + 16);
     std::unordered_map<const Enemy*, int> targetX;
     bool haveBonus = false;
     int goalX = shipX, goalY = kRestY;
