@@ -62,7 +62,7 @@ TEST_F(Level23BossTest, CubeBossSlidesInFromTheLeftAndStartsItsScriptAtTick250) 
     EXPECT_EQ(500, boss.GetScore());
     EXPECT_EQ(3, boss.GetFrame());
     std::vector<int> xs;
-    for (int frame = 1; frame <= 251; ++frame) {
+    for (int frame = 1; frame <= 250; ++frame) {
         EXPECT_TRUE(FrameNewShots(boss).empty()) << frame;
         if (frame == 1) {
             EXPECT_FALSE(boss.IsMusicHeld());
@@ -71,7 +71,7 @@ TEST_F(Level23BossTest, CubeBossSlidesInFromTheLeftAndStartsItsScriptAtTick250) 
     }
     EXPECT_EQ(-130 + 5 * 59, xs[58]);
     EXPECT_EQ(170, xs[59]) << "centred on x 320 after 60 frames";
-    EXPECT_EQ(170, xs[250]);
+    EXPECT_EQ(170, xs[249]);
     EXPECT_EQ(1, boss.GetPhase());
     EXPECT_EQ(0, boss.GetAngle());
     EXPECT_EQ(5u, FrameNewShots(boss).size()) << "phase 1 fires from its tick 0";
@@ -81,7 +81,7 @@ TEST_F(Level23BossTest, CubeBossSlidesInFromTheLeftAndStartsItsScriptAtTick250) 
 
 TEST_F(Level23BossTest, CubeBossCyclesItsThreePhasesWithTheirVolleys) {
     CubeBoss boss(testsupport::Screen(), MakeRect(-130, 60, 300, 270), 120, 50, 0, 6);
-    for (int frame = 0; frame < 251; ++frame) FrameNewShots(boss);
+    for (int frame = 0; frame < 250; ++frame) FrameNewShots(boss);
     std::vector<int> phase1Angles, phase2Bases;
     int angleBeforeSwitch = -1;
     std::vector<std::pair<int, int>> switches;
@@ -135,7 +135,7 @@ TEST_F(Level23BossTest, CubeBossCyclesItsThreePhasesWithTheirVolleys) {
 TEST_F(Level23BossTest, CubeBossShootsFromItsThreeGunsAndDrawsTheStrayAfterThePhaseOneValue) {
     CubeBoss boss(testsupport::Screen(), MakeRect(-130, 60, 300, 270), 120, 50, 0, 6);
     // Entry, phases 1 and 2, then phase 3 up to the tick before its first volley (tick 152).
-    const int firstCone = 251 + 1201 + 1251 + 153;
+    const int firstCone = 250 + 1201 + 1251 + 153;
     for (int frame = 1; frame < firstCone; ++frame) FrameNewShots(boss);
     ASSERT_EQ(3, boss.GetPhase());
     std::srand(77);
@@ -170,7 +170,7 @@ TEST_F(Level23BossTest, DeathSlidesInFromTheRightCyclingItsEntryPoses) {
     EXPECT_EQ(19200, boss.GetMaxEnergy());
     EXPECT_EQ(750, boss.GetScore());
     std::vector<int> xs, frames;
-    for (int frame = 1; frame <= 401; ++frame) {
+    for (int frame = 1; frame <= 400; ++frame) {
         EXPECT_TRUE(FrameNewShots(boss).empty()) << frame;
         xs.push_back(boss.GetRect().x);
         frames.push_back(boss.GetFrame());
@@ -189,7 +189,7 @@ TEST_F(Level23BossTest, DeathSlidesInFromTheRightCyclingItsEntryPoses) {
 
 TEST_F(Level23BossTest, DeathFiresEveryTickWithASilentPauseAtTheEndOfEachPhase) {
     Death boss(testsupport::Screen(), MakeRect(505, 120, 251, 205), 100, 80, 0, 6);
-    for (int frame = 0; frame < 401; ++frame) FrameNewShots(boss);
+    for (int frame = 0; frame < 400; ++frame) FrameNewShots(boss);
     std::vector<std::pair<int, int>> switches;
     std::vector<int> lastVolley(4, 0), volleys(4, 0);
     int phase = 1;
@@ -214,7 +214,7 @@ TEST_F(Level23BossTest, DeathFiresEveryTickWithASilentPauseAtTheEndOfEachPhase) 
 
 TEST_F(Level23BossTest, DeathsShotsFlyOutThenDoubleBackOrTurnARightAngle) {
     Death boss(testsupport::Screen(), MakeRect(505, 120, 251, 205), 100, 80, 0, 6);
-    for (int frame = 0; frame < 401; ++frame) FrameNewShots(boss);
+    for (int frame = 0; frame < 400; ++frame) FrameNewShots(boss);
     const SDL_Rect b = boss.GetRect();
     // Kind 0 at angle 0: a shot out to the right from A, one out to the left from B.
     const std::vector<EnemyShot*> pair = FrameNewShots(boss);
@@ -241,7 +241,7 @@ TEST_F(Level23BossTest, DeathsShotsFlyOutThenDoubleBackOrTurnARightAngle) {
 
 TEST_F(Level23BossTest, DeathsQuartetsTurnARightAngleAndItsLastKindDrawsItsReach) {
     Death boss(testsupport::Screen(), MakeRect(505, 120, 251, 205), 100, 80, 0, 6);
-    for (int frame = 0; frame < 401 + 1301; ++frame) FrameNewShots(boss);
+    for (int frame = 0; frame < 400 + 1301; ++frame) FrameNewShots(boss);
     ASSERT_EQ(2, boss.GetPhase());
     const std::vector<EnemyShot*> quartet = FrameNewShots(boss);
     ASSERT_EQ(4u, quartet.size());
@@ -273,7 +273,7 @@ TEST_F(Level23BossTest, DeathsQuartetsTurnARightAngleAndItsLastKindDrawsItsReach
 TEST_F(Level23BossTest, TheFlashCellAndTheRightEdgeOfEachBoss) {
     Open<Death> death(MakeRect(505, 120, 251, 205), 100, 80);
     EXPECT_EQ(4, death.FlashCell()) << "an entry pose";
-    for (int frame = 0; frame < 401; ++frame) FrameNewShots(death);
+    for (int frame = 0; frame < 400; ++frame) FrameNewShots(death);
     EXPECT_EQ(5, death.FlashCell()) << "the fighting pose";
 
     struct Case {

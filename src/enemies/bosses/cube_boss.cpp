@@ -40,16 +40,15 @@ CubeBoss::CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitH
 
 // Slides 300 pixels right, then waits until the tick of phase 1.
 void CubeBoss::Entry(int& dx, int&) {
-    if (phaseTick == phaseLength) {
-        StartPhase(1);
-        SetMusicHold(false);
-        return;
-    }
     if (phaseTick < kEntryFrames) {
         SetMusicHold(false);
         dx += 5;
     }
     phaseTick += 1;
+    if (phaseTick == phaseLength) {
+        StartPhase(1);
+        SetMusicHold(false);
+    }
 }
 
 void CubeBoss::StartPhase(int next) {

@@ -30,6 +30,12 @@ Death::Death(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHei
 
 // Slides 310 pixels left cycling its three entry poses, then waits until the tick of phase 1.
 void Death::Entry(int& dx, int&) {
+    if (phaseTick % 10 == 0) frame = (frame + 1) % 3;
+    if (phaseTick < kEntryFrames) {
+        SetMusicHold(false);
+        dx -= 5;
+    }
+    phaseTick += 1;
     if (phaseTick == phaseLength) {
         phase = 1;
         phaseTick = 0;
@@ -37,14 +43,7 @@ void Death::Entry(int& dx, int&) {
         angle = 0;
         SetMusicHold(false);
         frame = kFightCell;
-        return;
     }
-    if (phaseTick % 10 == 0) frame = (frame + 1) % 3;
-    if (phaseTick < kEntryFrames) {
-        SetMusicHold(false);
-        dx -= 5;
-    }
-    phaseTick += 1;
 }
 
 // Each phase ends with a silent pause; the aim turns on every tick, firing or not.
