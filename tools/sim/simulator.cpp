@@ -303,8 +303,9 @@ void Simulator::AfterWait() {
     }
     if (running) {
         Hero* hero = running->GetHero();
-        // The hit is undone before the explosion can take the life.
-        if (options.god && hero->GetState() == kHeroExploding) hero->MakeInvulnerable();
+        // Kept invulnerable for good: a hit that had begun an explosion would leave the explosion's
+        // count where it was, and enough of them would cost a life on the spot.
+        if (options.god) hero->MakeInvulnerable();
         CountShots(*running);
         Enemy* boss = running->GetBoss();
         // While a mid-boss is fought the boss takes no part, whatever its spawn time says.
