@@ -25,7 +25,13 @@ std::vector<std::string> DataFolderCandidates() {
     if (length > 0) {
         std::string exe(buffer, static_cast<size_t>(length));
         size_t slash = exe.rfind('/');
-        if (slash != std::string::npos) folders.push_back(slash == 0 ? "/" : exe.substr(0, slash));
+        if (slash != std::string::npos) {
+            const std::string dir = slash == 0 ? "/" : exe.substr(0, slash);
+            folders.push_back(dir);
+            // <prefix>/bin/skyrift finds <prefix>/share/skyrift wherever the prefix ends up:
+            // cmake --install --prefix, or a package unpacked into another root.
+            folders.push_back(dir + "/../share/skyrift");
+        }
     }
     folders.push_back(SKYRIFT_DATA_DIR);
     return folders;
