@@ -27,6 +27,7 @@ enum class Family {
     Background,  // scrolling layers
     Effect,      // sound effects
     Music,       // music tracks
+    Icon,        // the desktop icon at each size (with alpha; not loaded by the game)
 };
 
 struct Rect {

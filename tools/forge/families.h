@@ -1,7 +1,11 @@
 // The families that make the files: each turns a manifest entry into a finished picture or sound.
 #pragma once
 
+#include <string>
+
 #include "asset.h"
+#include "canvas.h"
+#include "encoders.h"
 #include "picture.h"
 #include "sound.h"
 
@@ -20,5 +24,14 @@ Sound MakeMusic(const Asset& asset);
 
 // A background layer by name ("Ciel", "Enfer1", ...), also used for level previews.
 Picture BackgroundPicture(const std::string& name, int width, int height);
+
+// The hero ship flying straight, drawn into a w x h box at the canvas's current transform.
+void DrawHeroShip(Canvas& canvas, double w, double h);
+
+// A desktop icon as PNG bytes with an alpha channel.
+Bytes DrawIcon(const Asset& asset);
+// Writes every desktop icon under themeDir ("themeDir/48x48/apps/skyrift.png", ...); returns the
+// exit status, 0 when all were drawn at their size and written.
+int WriteIcons(const std::string& themeDir);
 
 }  // namespace forge

@@ -75,6 +75,8 @@ void WaveShot(Canvas& c, double w, double h, bool boosted, int index) {
 
 }  // namespace
 
+void DrawHeroShip(Canvas& c, double w, double h) { Ship(c, w, h, 0, 1, false, false); }
+
 Picture DrawHero(const Asset& a) {
     Canvas c(a.width, a.height);
     const std::string& v = a.variant;

@@ -1,12 +1,15 @@
 // skyrift-forge: makes every picture, sound and music file of Skyrift.
 //   skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] [--verbose] [--list]
+//   skyrift-forge --icons DIR
 // --out DIR writes the game's files under DIR (the build passes the game folder); without it
 // the forge still makes and checks everything, and writes only the contact sheet if asked.
+// --icons DIR writes only the desktop icons, into the icon theme folder DIR (DIR/48x48/apps/...).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "families.h"
 #include "forge.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +28,7 @@ int main(int argc, char** argv) {
         else if (arg == "--only") options.only = value("--only");
         else if (arg == "--contact-sheet") options.contactSheet = value("--contact-sheet");
         else if (arg == "--verbose") options.verbose = true;
+        else if (arg == "--icons") return forge::WriteIcons(value("--icons"));
         else if (arg == "--list") {
             std::fputs(forge::ManifestTable().c_str(), stdout);
             return 0;
@@ -32,7 +36,7 @@ int main(int argc, char** argv) {
         else {
             std::fprintf(stderr,
                          "usage: skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] "
-                         "[--verbose] [--list]\n");
+                         "[--verbose] [--list]\n       skyrift-forge --icons DIR\n");
             return 2;
         }
     }

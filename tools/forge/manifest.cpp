@@ -334,6 +334,24 @@ const std::vector<Asset>& Manifest() {
     return manifest;
 }
 
+const std::vector<Asset>& DesktopIcons() {
+    static const std::vector<Asset> icons = [] {
+        std::vector<Asset> list;
+        for (int size : {48, 128, 256}) {
+            Asset a;
+            const std::string side = std::to_string(size);
+            a.path = side + "x" + side + "/apps/skyrift.png";
+            a.family = Family::Icon;
+            a.variant = "desktop_icon";
+            a.seed = HashName(a.variant);
+            a.width = a.height = size;
+            list.push_back(a);
+        }
+        return list;
+    }();
+    return icons;
+}
+
 std::string NormalisePath(const std::string& gamePath) {
     std::string out;
     size_t i = 0;
@@ -368,6 +386,7 @@ const char* FamilyName(Family family) {
         case Family::Background: return "background";
         case Family::Effect: return "effect";
         case Family::Music: return "music";
+        case Family::Icon: return "icon";
     }
     return "?";
 }

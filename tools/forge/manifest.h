@@ -10,6 +10,10 @@ namespace forge {
 
 const std::vector<Asset>& Manifest();
 
+// The desktop icon at the sizes the package installs, paths relative to an icon theme folder
+// ("48x48/apps/skyrift.png"). Not part of the game's data.
+const std::vector<Asset>& DesktopIcons();
+
 // Entry for a path as the game writes it ("./Images/Ennemis/Piaf//PiafS.png" or
 // "Sound/Shot1.wav"); null when the manifest has no such file.
 const Asset* FindAsset(const std::string& gamePath);
