@@ -6,7 +6,6 @@
 #include "levels/level4.h"
 #include "levels/level5.h"
 #include "levels/level6.h"
-#include "levels/proving_ground.h"
 
 std::unique_ptr<LevelScript> MakeLevelScript(int number) {
     switch (number) {
@@ -28,6 +27,6 @@ std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t fr
         case 4: return std::make_unique<Level4>(screen, framePeriod);
         case 5: return std::make_unique<Level5>(screen, framePeriod);
         case 6: return std::make_unique<Level6>(screen, framePeriod);
-        default: return MakeProvingGroundLevel(number, screen, framePeriod);
+        default: return nullptr;
     }
 }

@@ -12,6 +12,5 @@
 // A fresh script of level number; null for a number that has no script.
 std::unique_ptr<LevelScript> MakeLevelScript(int number);
 
-// Level number of the game. A level whose script is not written yet is played on the proving
-// ground, which shows that level's number.
+// Level number of the game; null for a number outside 1 to 6.
 std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t framePeriod);

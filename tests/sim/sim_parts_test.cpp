@@ -48,7 +48,7 @@ TEST(SimOptionsTest, RejectsWhatCannotBeMeant) {
         {"--max-frames", "0"},              // nothing would run
         {"--screenshot-every", "-5"},
         {"--level", "2x"},
-        {"--game", "--proving-ground"},     // two modes
+        {"--game", "--level", "2"},         // two modes
         {"--autopilot", "--input", "k"},    // two drivers
         {"--boss"},                         // no name
         {"--boss", "Moine", "--level", "1"},

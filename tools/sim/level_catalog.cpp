@@ -5,23 +5,8 @@
 #include "levels/level6.h"
 #include "levels/level_catalog.h"
 #include "levels/level_runner.h"
-#include "levels/proving_ground.h"
-#include "levels/scripted_level.h"
 
 namespace {
-
-// A scripted level made from a script factory of the simulator's.
-class CatalogLevel : public ScriptedLevel {
-public:
-    CatalogLevel(SDL_Surface* screen, int32_t framePeriod, int number)
-        : ScriptedLevel(screen, framePeriod), number(number) {}
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return MakeCatalogScript(number); }
-
-private:
-    int number;
-};
 
 // The level's own script with the table left empty.
 class BossOnlyScript : public LevelScript {
@@ -83,16 +68,6 @@ const BossName kBosses[] = {
 };
 
 }  // namespace
-
-std::unique_ptr<LevelScript> MakeCatalogScript(int number) {
-    if (number == 0) return std::make_unique<ProvingGroundScript>(1);
-    return MakeLevelScript(number);
-}
-
-std::unique_ptr<Level> MakeCatalogLevel(int number, SDL_Surface* screen, int32_t framePeriod) {
-    if (!MakeCatalogScript(number)) return nullptr;
-    return std::make_unique<CatalogLevel>(screen, framePeriod, number);
-}
 
 int BossLevel(const std::string& name) {
     for (const BossName& boss : kBosses)

@@ -1,5 +1,5 @@
-// What the simulator can play: the proving ground (number 0), the game's levels by number, and
-// any boss alone in its own level's setting.
+// The bosses the simulator can fight alone, each in its own level's setting. (Levels by number
+// come from the game's own catalogue, levels/level_catalog.h.)
 #pragma once
 
 #include <SDL/SDL.h>
@@ -9,10 +9,6 @@
 
 #include "levels/level.h"
 #include "levels/level_script.h"
-
-std::unique_ptr<LevelScript> MakeCatalogScript(int number);
-// Null for a level whose script is not written yet.
-std::unique_ptr<Level> MakeCatalogLevel(int number, SDL_Surface* screen, int32_t framePeriod);
 
 // The level a boss belongs to, by class name; 0 for a name the game does not have.
 int BossLevel(const std::string& name);

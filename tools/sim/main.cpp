@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         if (Simulator::PrintTimetable(screen, options.level, &table)) {
             std::fputs(table.c_str(), stdout);
         } else {
-            std::fprintf(stderr, "skyrift-sim: level %d has no script yet\n", options.level);
+            std::fprintf(stderr, "skyrift-sim: there is no level %d\n", options.level);
             status = 1;
         }
     } else {

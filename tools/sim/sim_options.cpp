@@ -22,8 +22,7 @@ std::string SimUsage() {
            "Plays Skyrift headless on a virtual clock (SDL dummy drivers) and reports each level.\n"
            "\n"
            "modes (one):\n"
-           "  --proving-ground      play the proving ground (the default)\n"
-           "  --level N             play level N (0 = the proving ground)\n"
+           "  --level N             play level N, 1 to 6 (the default: --level 1)\n"
            "  --game                the whole game: title, six levels, final score; the title and\n"
            "                        final screens are answered with Enter\n"
            "  --boss NAME           play one boss alone in its level's setting, built as its level\n"
@@ -86,10 +85,6 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
         };
         if (arg == "--help" || arg == "-h") {
             options->help = true;
-        } else if (arg == "--proving-ground") {
-            options->mode = SimMode::ProvingGround;
-            options->level = 0;
-            ++modes;
         } else if (arg == "--level" || arg == "--timetable") {
             if (!needNumber(0)) return false;
             options->mode = arg == "--level" ? SimMode::Level : SimMode::Timetable;
@@ -166,7 +161,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
         }
     }
     if (modes > 1) {
-        *error = "choose one of --proving-ground, --level, --boss, --game, --final-score, --soak, --timetable";
+        *error = "choose one of --level, --boss, --game, --final-score, --soak, --timetable";
         return false;
     }
     if (options->autopilot && !options->inputPath.empty()) {

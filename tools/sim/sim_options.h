@@ -3,11 +3,11 @@
 
 #include <string>
 
-enum class SimMode { ProvingGround, Level, Game, Timetable, Boss, FinalScore, Soak };
+enum class SimMode { Level, Game, Timetable, Boss, FinalScore, Soak };
 
 struct SimOptions {
-    SimMode mode = SimMode::ProvingGround;
-    int level = 0;                 // --level N / --timetable N; 0 = the proving ground
+    SimMode mode = SimMode::Level;
+    int level = 1;                 // --level N / --timetable N
     std::string boss;              // --boss NAME
     int weapon = 0;                // --weapon N: the hero's weapon level from the start; 0 = as dealt
     unsigned seed = 1;

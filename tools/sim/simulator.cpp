@@ -157,10 +157,10 @@ SimReport Simulator::Run() {
 }
 
 void Simulator::PlayOneLevel() {
-    std::unique_ptr<Level> level = MakeCatalogLevel(options.level, screen, kFramePeriod);
+    std::unique_ptr<Level> level = MakeGameLevel(options.level, screen, kFramePeriod);
     if (!level) {
         report.ok = false;
-        report.error = "level " + std::to_string(options.level) + " has no script yet";
+        report.error = "there is no level " + std::to_string(options.level);
         return;
     }
     int32_t score = 0;
@@ -415,7 +415,7 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
 }
 
 bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, std::string* out) {
-    std::unique_ptr<LevelScript> script = MakeCatalogScript(levelNumber);
+    std::unique_ptr<LevelScript> script = MakeLevelScript(levelNumber);
     if (!script) return false;
     const LevelProfile& profile = script->Profile();
     std::unique_ptr<LevelAssets> assets;
