@@ -1,7 +1,10 @@
 #include "platform/loaders.h"
 
 #include <SDL/SDL_image.h>
+
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -47,6 +50,36 @@ SDL_Surface* Finish(SDL_Surface* loaded, const char* path, ColorKey key) {
     return converted;
 }
 
+// An Ogg stream ends with a page flagged end-of-stream. SDL_mixer opens a stream cut short without
+// a word and plays what is there, so a cut is found here: false when the file is Ogg and its last
+// page is missing, cut or not flagged.
+bool OggEndsWhole(const char* path) {
+    FILE* file = std::fopen(path, "rb");
+    if (!file) return true;  // SDL_mixer reports this one itself
+    char magic[4] = {};
+    const bool ogg = std::fread(magic, 1, 4, file) == 4 && std::memcmp(magic, "OggS", 4) == 0;
+    bool whole = true;
+    if (ogg && std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        const long tail = size < 65536 ? size : 65536;  // a page is at most 65307 bytes
+        std::vector<unsigned char> bytes(static_cast<size_t>(tail));
+        whole = false;
+        if (std::fseek(file, size - tail, SEEK_SET) == 0 && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size()) {
+            for (long at = tail - 27; at >= 0; --at) {
+                if (std::memcmp(&bytes[at], "OggS", 4) != 0) continue;
+                const int segments = bytes[at + 26];
+                if (at + 27 + segments > tail) break;
+                long body = 0;
+                for (int i = 0; i < segments; ++i) body += bytes[at + 27 + i];
+                whole = (bytes[at + 5] & 0x04) != 0 && at + 27 + segments + body == tail;
+                break;
+            }
+        }
+    }
+    std::fclose(file);
+    return whole;
+}
+
 }  // namespace
 
 void SetLoadObserver(LoadObserver observer) { loadObserver = observer; }
@@ -89,7 +122,12 @@ Mix_Music* LoadMusic(const char* path) {
     Told(path);
     if (!AudioOpen()) return nullptr;
     Mix_Music* music = Mix_LoadMUS(path);
-    if (!music) Warn(path);
+    if (!music) {
+        Warn(path);
+    } else if (!OggEndsWhole(path)) {
+        // It still plays as far as it goes.
+        std::fprintf(stderr, "Cannot load \"%s\" whole: the Ogg stream is cut short\n", path);
+    }
     return music;
 }
 
