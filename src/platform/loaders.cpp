@@ -34,6 +34,25 @@ SDL_Surface* TransparentPicture() {
     return blank;
 }
 
+// SDL builds a keyed picture's run-length form on its first blit to the screen, which costs a
+// large sheet a millisecond or two in the frame it first appears in. Done here instead: one pixel
+// of the picture is drawn at the screen's corner and the pixel is put back at once.
+void EncodeForScreen(SDL_Surface* picture) {
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    if (!screen || !(picture->flags & SDL_RLEACCELOK) || picture->w == 0 || picture->h == 0) return;
+    const int bytes = screen->format->BytesPerPixel;
+    Uint8 saved[4];
+    if (bytes > 4 || SDL_LockSurface(screen) < 0) return;
+    std::memcpy(saved, screen->pixels, bytes);
+    SDL_UnlockSurface(screen);
+    SDL_Rect one = {0, 0, 1, 1};
+    SDL_Rect corner = {0, 0, 1, 1};
+    SDL_BlitSurface(picture, &one, screen, &corner);
+    if (SDL_LockSurface(screen) < 0) return;
+    std::memcpy(screen->pixels, saved, bytes);
+    SDL_UnlockSurface(screen);
+}
+
 SDL_Surface* Finish(SDL_Surface* loaded, const char* path, ColorKey key) {
     if (!loaded) {
         Warn(path);
@@ -47,6 +66,7 @@ SDL_Surface* Finish(SDL_Surface* loaded, const char* path, ColorKey key) {
         return loaded;
     }
     SDL_FreeSurface(loaded);
+    EncodeForScreen(converted);
     return converted;
 }
 

@@ -140,10 +140,22 @@ bool EnemyShot::MovePath() {
     return true;
 }
 
+void EnemyShot::CosSin(int32_t degrees, double* c, double* s) {
+    if (degrees != trigDegrees) {
+        const double a = Radians(degrees);
+        trigCos = std::cos(a);
+        trigSin = std::sin(a);
+        trigDegrees = degrees;
+    }
+    *c = trigCos;
+    *s = trigSin;
+}
+
 void EnemyShot::PlaceOnCircle() {
-    const double a = Radians(angle);
-    box.x = ToField(radius * std::cos(a) + centreX);
-    box.y = ToField(radius * std::sin(a) + centreY);
+    double c, s;
+    CosSin(angle, &c, &s);
+    box.x = ToField(radius * c + centreX);
+    box.y = ToField(radius * s + centreY);
 }
 
 void EnemyShot::WrapAngle() {
@@ -204,9 +216,10 @@ void EnemyShot::TurnPattern(int speedAfterTurn) {
         }
     } else {
         useAltFrames = true;
-        const double a = Radians(exitAngle);
-        box.x = ToField(radius * std::cos(a) + centreX);
-        box.y = ToField(radius * std::sin(a) + centreY);
+        double c, s;
+        CosSin(exitAngle, &c, &s);
+        box.x = ToField(radius * c + centreX);
+        box.y = ToField(radius * s + centreY);
     }
     radius += radiusStep;
 }

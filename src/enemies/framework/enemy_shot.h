@@ -8,6 +8,7 @@
 
 #include <SDL/SDL.h>
 
+#include <climits>
 #include <cstdint>
 
 // One straight leg: dx, dy pixels per frame for steps frames.
@@ -81,6 +82,9 @@ private:
     void WrapAngle();
     void TurnPattern(int speedAfterTurn);
     bool UsesWideBounds() const;
+    // cos and sin of an angle in degrees; most shots keep one angle for their whole flight, so the
+    // last pair is kept.
+    void CosSin(int32_t degrees, double* c, double* s);
 
     SDL_Surface* screen;
     SDL_Surface* frameA;
@@ -110,6 +114,9 @@ private:
     int32_t damage = 1;
     bool useAltFrames = false;
     bool isBonus = false;
+    int32_t trigDegrees = INT32_MIN;
+    double trigCos = 1.0;
+    double trigSin = 0.0;
 };
 
 // Runs one frame of every shot in an owner's array: shots that report themselves gone are
