@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "enemies/bosses/moine.h"
-#include "enemies/framework/level_assets.h"
 #include "enemies/regular/boule.h"
 #include "enemies/regular/delta.h"
 #include "enemies/regular/modular.h"
@@ -22,40 +21,12 @@
 #include "levels/level_runner.h"
 #include "support/frame_script.h"
 #include "support/sdl_env.h"
+#include "table_fixture.h"
 
 namespace {
 
-constexpr int32_t kT0 = 50000;
-
-class Level1TableTest : public ::testing::Test {
-protected:
-    void Build(unsigned seed) {
-        std::srand(seed);
-        table.screen = testsupport::Screen();
-        table.assets = &assets;
-        table.slots = slots.data();
-        table.size = static_cast<int32_t>(slots.size());
-        table.spawnClock = kT0;
-        script.BuildTimetable(table);
-        boss.reset(script.MakeBoss(table.screen, table.spawnClock + script.Profile().bossDelay).enemy);
-    }
-    void TearDown() override {
-        for (Enemy* enemy : slots) delete enemy;
-    }
-    int32_t Spawn(int slot) const { return slots[slot]->GetSpawnTime() - kT0; }
-    template <class T>
-    bool Is(int slot) const {
-        return dynamic_cast<T*>(slots[slot]) != nullptr;
-    }
-
-    LevelAssets assets{};
-    Level1Script script;
-    std::vector<Enemy*> slots = std::vector<Enemy*>(600, nullptr);
-    Timetable table;
-    std::unique_ptr<Enemy> boss;
-
-    void SetUp() override { assets.Load(1); }
-};
+using levelstest::kT0;
+using Level1TableTest = levelstest::TableTest<Level1Script>;
 
 TEST_F(Level1TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
     Build(1);
@@ -65,12 +36,12 @@ TEST_F(Level1TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
             EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "the table stays in spawn-time order at " << slot;
         }
         const bool saucer = slot == 80 || slot == 241 || slot == 400;
-        const bool right = saucer            ? Is<Soucoupe>(slot)
-                           : slot <= 92     ? Is<Boule>(slot)
-                           : slot <= 239    ? Is<Piaf>(slot)
-                           : slot == 240    ? Is<Delta>(slot)
-                           : slot <= 243    ? Is<Yeux>(slot)
-                                            : Is<Modular>(slot);
+        const bool right = saucer         ? As<Soucoupe>(slot) != nullptr
+                           : slot <= 92  ? As<Boule>(slot) != nullptr
+                           : slot <= 239 ? As<Piaf>(slot) != nullptr
+                           : slot == 240 ? As<Delta>(slot) != nullptr
+                           : slot <= 243 ? As<Yeux>(slot) != nullptr
+                                         : As<Modular>(slot) != nullptr;
         EXPECT_TRUE(right) << slot;
     }
     // Wave w of balls at 800 w (wave 16 begins at slot 81, behind the saucer).
@@ -120,10 +91,6 @@ TEST_F(Level1TableTest, WavesComeFromAlternatingSidesInTwoInterleavedRows) {
 TEST_F(Level1TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
     for (unsigned seed : {1u, 9u, 42u}) {
         SCOPED_TRACE(seed);
-        for (Enemy*& enemy : slots) {
-            delete enemy;
-            enemy = nullptr;
-        }
         Build(seed);
         std::srand(seed);
         for (int slot = 0; slot < 600; ++slot) {

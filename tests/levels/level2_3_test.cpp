@@ -23,43 +23,12 @@
 #include "levels/level2.h"
 #include "levels/level3.h"
 #include "support/sdl_env.h"
+#include "table_fixture.h"
 
 namespace {
 
-constexpr int32_t kT0 = 70000;
-
-// Builds a level's table and boss the way the runner does, from spawn clock kT0.
-template <class Script>
-class TableTest : public ::testing::Test {
-protected:
-    void Build(unsigned seed) {
-        std::srand(seed);
-        assets.Load(script.Profile().assetBank);
-        slots.assign(script.Profile().tableSize, nullptr);
-        Timetable table;
-        table.screen = testsupport::Screen();
-        table.assets = &assets;
-        table.slots = slots.data();
-        table.size = static_cast<int32_t>(slots.size());
-        table.spawnClock = kT0;
-        script.BuildTimetable(table);
-        boss.reset(script.MakeBoss(table.screen, table.spawnClock + script.Profile().bossDelay).enemy);
-    }
-    void TearDown() override {
-        for (Enemy* enemy : slots) delete enemy;
-    }
-    int32_t Spawn(int slot) const { return slots[slot]->GetSpawnTime() - kT0; }
-    template <class T>
-    T* As(int slot) const {
-        return dynamic_cast<T*>(slots[slot]);
-    }
-    SDL_Rect Box(int slot) const { return slots[slot]->GetRect(); }
-
-    LevelAssets assets{};
-    Script script;
-    std::vector<Enemy*> slots;
-    std::unique_ptr<Enemy> boss;
-};
+using levelstest::kT0;
+using levelstest::TableTest;
 
 // After a replay of the build's draws: the build drew exactly draws numbers from seed.
 void ExpectNoOtherDraws(unsigned seed, int draws) {
