@@ -126,6 +126,7 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
         } else if (arg == "--max-frames") {
             if (!needNumber(1)) return false;
             options->maxFrames = value;
+            options->maxFramesGiven = true;
         } else if (arg == "--screenshot-every") {
             if (!needNumber(1)) return false;
             options->screenshotEvery = static_cast<int>(value);

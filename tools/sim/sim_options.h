@@ -15,6 +15,7 @@ struct SimOptions {
     std::string inputPath;         // recorded key log, empty = none
     bool god = false;
     long maxFrames = 200000;       // paced frames before the run is stopped with Escape
+    bool maxFramesGiven = false;   // --max-frames was on the command line
     int screenshotEvery = 0;       // 0 = no screenshots
     std::string outDir = ".";
     bool audio = false;            // open SDL's (dummy) audio device

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <limits>
 
 #include <cstdio>
 #include <cstdlib>
@@ -211,6 +212,8 @@ void Simulator::Soak() {
     const SimOptions asked = options;
     options.autopilot = true;
     options.god = true;
+    // Paced frames add up over the games: only a limit asked for on the command line applies.
+    if (!asked.maxFramesGiven) options.maxFrames = std::numeric_limits<long>::max();
     for (int game = 1; game <= asked.soakGames; ++game) {
         options.seed = static_cast<unsigned>(game);
         PlayGame();
