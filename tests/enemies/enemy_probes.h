@@ -2,9 +2,11 @@
 // fired.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "enemies/framework/enemy.h"
+#include "enemies/regular/regular_enemy.h"
 
 namespace enemyprobes {
 
@@ -15,5 +17,19 @@ int HitCentre(Enemy& enemy, int damage);
 // One game frame: Update, then 13 ms of the virtual clock. Returns the shots it added (slots
 // free before and holding a shot after), in slot order; *alive gets Update's answer.
 std::vector<EnemyShot*> FrameNewShots(Enemy& enemy, bool* alive = nullptr);
+
+// One game frame; returns Update's answer.
+bool Frame(Enemy& enemy);
+
+// What a regular enemy class is built with: one row of a class table.
+struct Construction {
+    const char* name;
+    std::function<RegularEnemy*()> make;
+    int points, hitPoints, shotSlots, frame, firstExplosionFrame, explosionFrames, explosionMs;
+    int explosionW, explosionH;
+};
+
+// Builds the row's enemy and expects its numbers, the normal state and an empty shot array.
+void ExpectBuilt(const Construction& row);
 
 }  // namespace enemyprobes

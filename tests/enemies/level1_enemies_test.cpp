@@ -15,25 +15,22 @@
 #include "enemies/regular/piaf.h"
 #include "enemies/regular/soucoupe.h"
 #include "enemies/regular/yeux.h"
+#include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
 
 namespace {
 
-constexpr Uint32 kFrameMs = 13;
+using enemyprobes::Frame;
+using enemyprobes::HitCentre;
+
+constexpr Uint32 kFrameMs = 13;  // one frame of the virtual clock
 
 class Level1EnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets.Load(1);
         std::srand(5);
-    }
-
-    // One game frame: the enemy's update, then 13 ms of the virtual clock.
-    static bool Frame(Enemy& enemy) {
-        const bool alive = enemy.Update();
-        platform::Sleep(kFrameMs);
-        return alive;
     }
 
     LevelAssets assets;
@@ -48,56 +45,23 @@ EnemyShot* HeroShot(int x, int y, int damage = 1) {
     return shot;
 }
 
-// Hits the enemy's centre with one shot of the given damage; returns CheckHit's result.
-int HitCentre(Enemy& enemy, int damage) {
-    const SDL_Rect b = enemy.GetRect();
-    EnemyShot* shots[1] = {HeroShot(b.x + b.w / 2, b.y + b.h / 2, damage)};
-    const int result = enemy.CheckHit(shots, 1);
-    DeleteShots(shots, 1);
-    return result;
-}
-
-struct Construction {
-    const char* name;
-    std::function<RegularEnemy*(SDL_Surface*, LevelAssets*)> make;
-    int points, hitPoints, shotSlots, frame, firstExplosionFrame, explosionFrames;
-    int explosionW, explosionH;
-};
-
 TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
-    const std::vector<Construction> rows = {
-        {"Boule leader", [&](SDL_Surface* s, LevelAssets* a) { return new Boule(s, a, box, 15, 15, 0, 1, -1, true, 5); },
-         5, 5, 3, 0, 0, 12, 32, 32},
-        {"Boule", [&](SDL_Surface* s, LevelAssets* a) { return new Boule(s, a, box, 15, 15, 0, 1, -1, false, 7); },
-         5, 7, 3, 1, 0, 12, 32, 32},
-        {"Piaf", [&](SDL_Surface* s, LevelAssets* a) { return new Piaf(s, a, box, 8, 3, 0); }, 1, 1, 3, 0, 1, 12, 32, 30},
-        {"Modular", [&](SDL_Surface* s, LevelAssets* a) { return new Modular(s, a, box, 15, 15, 0); }, 1, 10, 3, 0, 1, 12,
-         32, 30},
-        {"Soucoupe", [&](SDL_Surface* s, LevelAssets* a) { return new Soucoupe(s, a, box, 30, 20, 0, 0); }, 5, 1, 1, 0,
-         1, 16, 160, 120},
-        {"Delta", [&](SDL_Surface* s, LevelAssets* a) { return new Delta(s, a, box, 60, 15, 0, 4); }, 200, 1400, 500, 0,
-         1, 16, 160, 120},
-        {"Yeux left", [&](SDL_Surface* s, LevelAssets* a) { return new Yeux(s, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); },
-         100, 400, 500, 0, 1, 16, 160, 120},
-        {"Yeux right", [&](SDL_Surface* s, LevelAssets* a) { return new Yeux(s, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); },
-         100, 200, 500, 1, 1, 16, 160, 120},
+    LevelAssets* a = &assets;
+    const std::vector<enemyprobes::Construction> rows = {
+        {"Boule leader", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, true, 5); }, 5, 5, 3, 0, 0, 12, 20,
+         32, 32},
+        {"Boule", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, false, 7); }, 5, 7, 3, 1, 0, 12, 20, 32, 32},
+        {"Piaf", [&] { return new Piaf(screen, a, box, 8, 3, 0); }, 1, 1, 3, 0, 1, 12, 50, 32, 30},
+        {"Modular", [&] { return new Modular(screen, a, box, 15, 15, 0); }, 1, 10, 3, 0, 1, 12, 50, 32, 30},
+        {"Soucoupe", [&] { return new Soucoupe(screen, a, box, 30, 20, 0, 0); }, 5, 1, 1, 0, 1, 16, 50, 160, 120},
+        {"Delta", [&] { return new Delta(screen, a, box, 60, 15, 0, 4); }, 200, 1400, 500, 0, 1, 16, 40, 160, 120},
+        {"Yeux left", [&] { return new Yeux(screen, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); }, 100, 400, 500, 0, 1,
+         16, 40, 160, 120},
+        {"Yeux right", [&] { return new Yeux(screen, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); }, 100, 200, 500, 1,
+         1, 16, 40, 160, 120},
     };
-    for (const Construction& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::unique_ptr<RegularEnemy> enemy(row.make(screen, &assets));
-        EXPECT_EQ(row.points, enemy->GetScore());
-        EXPECT_EQ(row.hitPoints, enemy->GetHitPoints());
-        EXPECT_EQ(row.shotSlots, enemy->GetShotCount());
-        EXPECT_EQ(row.frame, enemy->GetFrame());
-        EXPECT_EQ(row.firstExplosionFrame, enemy->GetExplosionFrame());
-        EXPECT_EQ(row.explosionFrames, enemy->Traits().explosionFrames);
-        EXPECT_EQ(row.explosionW, enemy->Traits().explosionFrameWidth);
-        EXPECT_EQ(row.explosionH, enemy->Traits().explosionFrameHeight);
-        EXPECT_EQ(0, enemy->GetState());
-        EXPECT_EQ(0, enemy->LiveShots());
-        for (int i = 0; i < enemy->GetShotCount(); ++i) ASSERT_EQ(nullptr, enemy->GetShots()[i]);
-    }
+    for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
 
 TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {

@@ -21,6 +21,7 @@
 
 namespace {
 
+using enemyprobes::Frame;
 using enemyprobes::HitCentre;
 
 class Level23EnemyTest : public ::testing::Test {
@@ -31,11 +32,6 @@ protected:
         std::srand(5);
     }
 
-    static bool Frame(Enemy& enemy) {
-        bool alive = false;
-        enemyprobes::FrameNewShots(enemy, &alive);
-        return alive;
-    }
 
     LevelAssets level2;
     LevelAssets level3;
@@ -49,36 +45,16 @@ std::vector<EnemyShot*> Shots(RegularEnemy& enemy) {
     return live;
 }
 
-struct Construction {
-    const char* name;
-    std::function<RegularEnemy*()> make;
-    int points, hitPoints, shotSlots, frame, firstExplosionFrame, explosionFrames, explosionMs;
-    int explosionW, explosionH;
-};
-
 TEST_F(Level23EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
-    const std::vector<Construction> rows = {
+    const std::vector<enemyprobes::Construction> rows = {
         {"Cube", [&] { return new Cube(screen, &level2, box, 15, 15, 1, 0); }, 1, 999999, 1, 0, 1, 12, 50, 32, 30},
         {"Triangle", [&] { return new Triangle(screen, &level2, box, 15, 15, 0, 3); }, 3, 2, 3, 0, 1, 12, 50, 32, 30},
         {"Roue", [&] { return new Roue(screen, &level2, box, 15, 15, 0, 1); }, 4, 10, 1, 0, 1, 12, 20, 32, 32},
         {"Blob", [&] { return new Blob(screen, &level3, box, 12, 14, 0, 1); }, 7, 10, 50, 0, 0, 12, 20, 32, 32},
         {"Virus", [&] { return new Virus(screen, &level3, box, 20, 18, 0, 3); }, 6, 3, 5, 0, 0, 12, 20, 32, 32},
     };
-    for (const Construction& row : rows) {
-        SCOPED_TRACE(row.name);
-        std::unique_ptr<RegularEnemy> enemy(row.make());
-        EXPECT_EQ(row.points, enemy->GetScore());
-        EXPECT_EQ(row.hitPoints, enemy->GetHitPoints());
-        EXPECT_EQ(row.shotSlots, enemy->GetShotCount());
-        EXPECT_EQ(row.frame, enemy->GetFrame());
-        EXPECT_EQ(row.firstExplosionFrame, enemy->GetExplosionFrame());
-        EXPECT_EQ(row.explosionFrames, enemy->Traits().explosionFrames);
-        EXPECT_EQ(row.explosionMs, enemy->Traits().explosionFrameMs);
-        EXPECT_EQ(row.explosionW, enemy->Traits().explosionFrameWidth);
-        EXPECT_EQ(row.explosionH, enemy->Traits().explosionFrameHeight);
-        EXPECT_EQ(0, enemy->LiveShots());
-    }
+    for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
 
 TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {

@@ -21,6 +21,7 @@
 namespace {
 
 using enemyprobes::FrameNewShots;
+using enemyprobes::Frame;
 using enemyprobes::HitCentre;
 
 constexpr Uint32 kBackdrop = 0x123456;  // no sprite of these sets uses it
@@ -33,11 +34,6 @@ protected:
         std::srand(5);
     }
 
-    static bool Frame(Enemy& enemy) {
-        bool alive = false;
-        FrameNewShots(enemy, &alive);
-        return alive;
-    }
 
     // Runs one frame over a plain backdrop and tells which cell of the enemy's sprite it drew at
     // its box; -1 when none matches.

@@ -7,6 +7,7 @@
 
 #include "core/utilities.h"
 #include "enemies/bosses/moine.h"
+#include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
 
@@ -16,17 +17,8 @@ class MoineTest : public ::testing::Test {
 protected:
     void SetUp() override { std::srand(2); }
 
-    // One frame; the shots it added (slots free before, holding a shot after).
-    std::vector<EnemyShot*> FrameNewShots() {
-        std::vector<bool> freeBefore(boss.GetShotCount());
-        for (int i = 0; i < boss.GetShotCount(); ++i) freeBefore[i] = boss.GetShots()[i] == nullptr;
-        alive = boss.Update();
-        platform::Sleep(13);
-        std::vector<EnemyShot*> added;
-        for (int i = 0; i < boss.GetShotCount(); ++i)
-            if (freeBefore[i] && boss.GetShots()[i]) added.push_back(boss.GetShots()[i]);
-        return added;
-    }
+    // One frame; the shots it added.
+    std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
     // Hero shots of the given damages, all on the boss's centre; returns CheckHit's result.
     int Hit(std::vector<int> damages, std::vector<EnemyShot*>* left = nullptr) {

@@ -9,28 +9,19 @@
 #include "enemies/framework/level_assets.h"
 #include "enemies/regular/delta.h"
 #include "enemies/regular/yeux.h"
+#include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
 
 namespace {
+
+using enemyprobes::FrameNewShots;
 
 class PhasedEnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets.Load(1);
         std::srand(11);
-    }
-
-    // One frame; returns the slots that were free before it and hold a shot after it.
-    static std::vector<int> FrameNewShots(RegularEnemy& enemy) {
-        std::vector<bool> freeBefore(enemy.GetShotCount());
-        for (int i = 0; i < enemy.GetShotCount(); ++i) freeBefore[i] = enemy.GetShots()[i] == nullptr;
-        enemy.Update();
-        platform::Sleep(13);
-        std::vector<int> added;
-        for (int i = 0; i < enemy.GetShotCount(); ++i)
-            if (freeBefore[i] && enemy.GetShots()[i]) added.push_back(i);
-        return added;
     }
 
     LevelAssets assets;
@@ -44,7 +35,7 @@ TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesAndLeavesAtTheBot
     for (int frame = 1; frame <= 800; ++frame) {
         // The aim turns before every volley, also when the array is too full for all ten shots.
         const int angle = delta.GetFireAngle();
-        const std::vector<int> added = FrameNewShots(delta);
+        const std::vector<EnemyShot*> added = FrameNewShots(delta);
         if (delta.GetFireAngle() != angle) {
             if (volleyFrames.empty()) {
                 EXPECT_EQ(10u, added.size());
@@ -91,11 +82,11 @@ TEST_F(PhasedEnemyTest, DeltaWithFiveFreeSlotsFiresOnlyItsLeftFan) {
     EnemyShot** shots = delta.GetShots();
     for (int i = 0; i < 495; ++i)
         shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(300, 300, 4, 4), still, still, still, still);
-    std::vector<int> added;
+    std::vector<EnemyShot*> added;
     for (int frame = 1; frame <= 120 && added.empty(); ++frame) added = FrameNewShots(delta);
     ASSERT_EQ(5u, added.size());
     const int bx = delta.GetRect().x;
-    for (int slot : added) EXPECT_NEAR(bx + 46, shots[slot]->GetRect().x, 3) << slot;
+    for (EnemyShot* shot : added) EXPECT_NEAR(bx + 46, shot->GetRect().x, 3);
 }
 
 TEST_F(PhasedEnemyTest, YeuxEnteringFromTheRightFliesLeftAndLeavesToTheRight) {
@@ -105,7 +96,7 @@ TEST_F(PhasedEnemyTest, YeuxEnteringFromTheRightFliesLeftAndLeavesToTheRight) {
     int volleys = 0;
     bool ended = false;
     for (int frame = 1; frame <= 1000 && !ended; ++frame) {
-        const std::vector<int> added = FrameNewShots(eyes);
+        const std::vector<EnemyShot*> added = FrameNewShots(eyes);
         if (!added.empty()) {
             ++volleys;
             EXPECT_EQ(3u, added.size());

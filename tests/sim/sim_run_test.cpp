@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "level_catalog.h"
+#include "simulate.h"
 #include "simulator.h"
 #include "support/sdl_env.h"
 
@@ -13,12 +14,6 @@ namespace {
 
 constexpr int kStartFrames = 300;
 constexpr int kSummaryFrames = 851;
-
-SimReport Simulate(const SimOptions& options) {
-    testsupport::DrainEvents();
-    Simulator simulator(testsupport::Screen(), options);
-    return simulator.Run();
-}
 
 TEST(SimRunTest, TheSameSeedPlaysTheSameRun) {
     SimOptions options;
@@ -146,30 +141,6 @@ TEST(SimRunTest, ABossAloneIsFoughtInItsLevelsSetting) {
 
     options.boss = "Nobody";
     EXPECT_FALSE(Simulate(options).ok);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(SimGameTest, TheWholeGameRunsFromTheTitleToTheFinalScore) {
-    SimOptions options;
-    options.mode = SimMode::Game;
-    options.autopilot = true;
-    options.god = true;
-    const SimReport report = Simulate(options);
-    ASSERT_TRUE(report.ok) << report.error;
-    ASSERT_EQ(6u, report.levels.size());
-    int32_t score = 0;
-    for (int n = 1; n <= 6; ++n) {
-        const LevelReport& level = report.levels[n - 1];
-        EXPECT_EQ(n, level.level);
-        EXPECT_EQ(1, level.result);
-        EXPECT_GT(level.score, score) << "the score carries over and every boss scores";
-        score = level.score;
-    }
-    EXPECT_TRUE(report.gameFinished);
-    EXPECT_EQ(score, report.finalScore);
 }
 
 }  // namespace

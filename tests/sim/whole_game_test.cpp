@@ -5,16 +5,11 @@
 #include <cstdio>
 #include <fstream>
 
+#include "simulate.h"
 #include "simulator.h"
 #include "support/sdl_env.h"
 
 namespace {
-
-SimReport Simulate(const SimOptions& options) {
-    testsupport::DrainEvents();
-    Simulator simulator(testsupport::Screen(), options);
-    return simulator.Run();
-}
 
 TEST(WholeGameTest, SixLevelsWonThenTheFinalScoreAfterXorg) {
     SimOptions options;
