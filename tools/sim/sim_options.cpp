@@ -56,6 +56,11 @@ std::string SimUsage() {
            "                        nothing else around them (the floor), and print a bench line\n"
            "                        per level: frame work and floor median/p99/max, the slowest\n"
            "                        frame and what it held, peak live shots and enemies, peak RSS\n"
+           "  --trace FILE          write a line per paced frame into FILE: the frame, a 64-bit\n"
+           "                        digest of the screen as last flipped, the rand() draws of the\n"
+           "                        frame, then its sound and music calls: sound:CHANNEL:PATH,\n"
+           "                        music:PATH:LOOPS, fade:MS, halt, free:PATH (implies --audio);\n"
+           "                        \"end\" holds what came after the last frame\n"
            "  --help                this text\n"
            "\n"
            "A paced frame is one FrameTimer wait of any screen: title, loading animation, play,\n"
@@ -154,6 +159,14 @@ bool ParseSimOptions(int argc, char** argv, SimOptions* options, std::string* er
             options->listLoads = true;
         } else if (arg == "--bench") {
             options->bench = true;
+        } else if (arg == "--trace") {
+            if (!next) {
+                *error = "--trace needs a file";
+                return false;
+            }
+            options->tracePath = next;
+            options->audio = true;
+            ++i;
         } else if (arg == "--audio") {
             options->audio = true;
         } else {

@@ -24,6 +24,7 @@ struct SimOptions {
     int soakReplays = 20;          // --soak-replays N
     bool listLoads = false;        // --list-loads: print every file the run asked for
     bool bench = false;            // --bench: also measure each level's floor and print bench lines
+    std::string tracePath;         // --trace FILE: a line per paced frame (opens the audio too)
     bool help = false;
 };
 

@@ -123,6 +123,10 @@ SimReport Simulator::Run() {
         report.ok = false;
         return report;
     }
+    if (!options.tracePath.empty() && !trace.Open(options.tracePath, &report.error)) {
+        report.ok = false;
+        return report;
+    }
     if (options.screenshotEvery > 0) {
         std::error_code made;
         std::filesystem::create_directories(options.outDir, made);
@@ -149,6 +153,7 @@ SimReport Simulator::Run() {
     else
         PlayOneLevel();
 
+    trace.Close(report.pacedFrames);
     platform::SetWaitObserver(nullptr);
     SetLevelWatcher(nullptr);
     platform::SetLoadObserver(nullptr);
@@ -247,6 +252,7 @@ void Simulator::PlayGame() {
 void Simulator::BeforeWait() {
     const int64_t us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - workStart).count();
     if (measuring) workUs.push_back(us);
+    trace.EndFrame(report.pacedFrames + 1);
     if (!options.bench || report.pacedFrames == 0) return;
     if (!measuring || !running) {
         outsideUs.push_back(us);

@@ -17,6 +17,7 @@
 #include "levels/level_runner.h"
 #include "platform/platform.h"
 #include "sim_options.h"
+#include "trace.h"
 
 struct LevelReport {
     int level = 0;
@@ -129,4 +130,5 @@ private:
     std::string slowestDoing;
     bool awaitingGameOver = false;  // the game-over screen waits for its answer
     SDLKey gameOverAnswer = SDLK_ESCAPE;
+    Trace trace;
 };
