@@ -8,8 +8,10 @@ are, and the screen digests as one digest per block of frames, which keeps the f
   golden.py check --sim SIM --data DIR NAME...   play the runs and compare them (all: every run)
   golden.py make --sim SIM --data DIR NAME...    play the runs and rewrite their golden files
   golden.py compare TRACE GOLDEN                 compare a trace file with a golden file
+  --jobs N                                       play N runs at once
 """
 import argparse
+import concurrent.futures
 import gzip
 import hashlib
 import os
@@ -133,6 +135,7 @@ def main():
     parser.add_argument("names", nargs="*")
     parser.add_argument("--sim")
     parser.add_argument("--data")
+    parser.add_argument("--jobs", type=int, default=1, help="runs played at once")
     options = parser.parse_intermixed_args()
     if options.action == "compare":
         trace, golden = options.names
@@ -144,30 +147,33 @@ def main():
         return 1 if problem else 0
     table = runs()
     names = options.names or list(table)
+    for name in names:
+        if name not in table:
+            raise SystemExit(f"no golden run is called {name}")
+
+    def one(name, scratch):
+        now = condense(play(options.sim, options.data, name, table[name], os.path.join(scratch, name)),
+                       command_of(name))
+        if options.action == "make":
+            # mtime 0: the same run gives the same bytes.
+            with open(golden_path(name), "wb") as raw:
+                with gzip.GzipFile(filename="", mode="wb", fileobj=raw, mtime=0, compresslevel=9) as f:
+                    f.write(now.encode())
+            return f"{name}: {os.path.getsize(golden_path(name))} bytes", False
+        if not os.path.exists(golden_path(name)):
+            return f"{name}: no golden file ({golden_path(name)}); scripts/regolden makes it", True
+        with gzip.open(golden_path(name), "rt") as f:
+            problem = difference(f.read(), now)
+        return f"{name}: " + (problem or "the same as the golden run"), problem is not None
+
     failed = 0
     with tempfile.TemporaryDirectory() as scratch:
-        for name in names:
-            if name not in table:
-                raise SystemExit(f"no golden run is called {name}")
-            now = condense(play(options.sim, options.data, name, table[name], os.path.join(scratch, name)),
-                           command_of(name))
-            if options.action == "make":
-                # mtime 0: the same run gives the same bytes.
-                with open(golden_path(name), "wb") as raw:
-                    with gzip.GzipFile(filename="", mode="wb", fileobj=raw, mtime=0, compresslevel=9) as f:
-                        f.write(now.encode())
-                print(f"{name}: {os.path.getsize(golden_path(name))} bytes")
-                continue
-            if not os.path.exists(golden_path(name)):
-                print(f"{name}: no golden file ({golden_path(name)}); scripts/regolden makes it")
-                failed += 1
-                continue
-            with gzip.open(golden_path(name), "rt") as f:
-                problem = difference(f.read(), now)
-            print(f"{name}: " + (problem or "the same as the golden run"))
-            failed += problem is not None
+        with concurrent.futures.ThreadPoolExecutor(max_workers=options.jobs) as pool:
+            # The longest run first, so the others fill in beside it.
+            for text, bad in pool.map(lambda n: one(n, scratch), names):
+                print(text, flush=True)
+                failed += bad
     return 1 if failed else 0
-
 
 if __name__ == "__main__":
     sys.exit(main())
