@@ -52,13 +52,20 @@ uint64_t ScreenDigest(const SDL_Surface* surface) {
     uint64_t lane[4] = {1, 2, 3, 4};
     uint64_t tail = 5;
     const size_t rowBytes = static_cast<size_t>(surface->w) * surface->format->BytesPerPixel;
+    // Only the colour bits: what no display shows may differ. Classic SDL 1.2's alpha blits write
+    // the unused byte of a 32-bit pixel (163,088 pixels of the game-over picture), SDL2's do not.
+    uint64_t colour = ~0ull;
+    if (surface->format->BytesPerPixel == 4) {
+        const uint64_t mask = surface->format->Rmask | surface->format->Gmask | surface->format->Bmask;
+        colour = mask << 32 | mask;
+    }
     const auto* row = static_cast<const unsigned char*>(surface->pixels);
     for (int y = 0; y < surface->h; ++y, row += surface->pitch) {
         size_t i = 0;
         for (; i + 32 <= rowBytes; i += 32) {
             uint64_t word[4];
             std::memcpy(word, row + i, sizeof word);
-            for (int k = 0; k < 4; ++k) lane[k] = Step(lane[k], word[k]);
+            for (int k = 0; k < 4; ++k) lane[k] = Step(lane[k], word[k] & colour);
         }
         for (; i < rowBytes; ++i) tail = Step(tail, row[i]);
     }

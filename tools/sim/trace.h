@@ -35,5 +35,6 @@ private:
     std::string events;
 };
 
-// 64 bits over the w*bpp bytes of each row (not the pitch's padding).
+// 64 bits over the w*bpp bytes of each row (not the pitch's padding); of a 32-bit screen, over its
+// colour bits only.
 uint64_t ScreenDigest(const SDL_Surface* surface);
