@@ -6,9 +6,12 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
+#include <tuple>
 
 #include "levels/level_catalog.h"
 #include "levels/level_transition.h"
@@ -41,12 +44,8 @@ const ScreenCase kScreens[] = {
     {"FinalScore", 30, [] { FinalScoreScreen(testsupport::Screen(), 13).Run(12345); }},
 };
 
-struct Case {
-    int screen;
-    int signal;
-};
-
-class EndSignalTest : public ::testing::TestWithParam<Case> {};
+// (screen index, signal)
+class EndSignalTest : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
 void RunUntilTheFrameAfterTheSignal(const ScreenCase& screen, int signal) {
     platform::CatchEndSignals();
@@ -62,21 +61,40 @@ void RunUntilTheFrameAfterTheSignal(const ScreenCase& screen, int signal) {
 TEST_P(EndSignalTest, EndsAtTheNextFrameWaitByThatSignal) {
     // A fresh process for each case: the test program has SDL's audio thread running.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const ScreenCase& screen = kScreens[GetParam().screen];
-    const int signal = GetParam().signal;
+    const ScreenCase& screen = kScreens[std::get<0>(GetParam())];
+    const int signal = std::get<1>(GetParam());
     EXPECT_EXIT(RunUntilTheFrameAfterTheSignal(screen, signal), ::testing::KilledBySignal(signal), "")
         << screen.name << ", signal " << signal;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryScreen, EndSignalTest,
-    ::testing::Values(Case{0, SIGINT}, Case{0, SIGTERM}, Case{0, SIGHUP}, Case{1, SIGINT}, Case{1, SIGTERM},
-                      Case{1, SIGHUP}, Case{2, SIGINT}, Case{2, SIGTERM}, Case{2, SIGHUP}, Case{3, SIGINT},
-                      Case{3, SIGTERM}, Case{3, SIGHUP}),
-    [](const ::testing::TestParamInfo<Case>& info) {
-        const char* signal = info.param.signal == SIGINT ? "Int" : info.param.signal == SIGTERM ? "Term" : "Hup";
-        return std::string(kScreens[info.param.screen].name) + signal;
-    });
+INSTANTIATE_TEST_SUITE_P(EveryScreen, EndSignalTest,
+                         ::testing::Combine(::testing::Range(0, 4), ::testing::Values(SIGINT, SIGTERM, SIGHUP)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
+                             const int signal = std::get<1>(info.param);
+                             return std::string(kScreens[std::get<0>(info.param)].name) +
+                                    (signal == SIGINT ? "Int" : signal == SIGTERM ? "Term" : "Hup");
+                         });
+
+// The 4 s loading pause of a level waits on the real clock in pieces: a signal ends it at once.
+TEST(EndSignals, ALongPauseEndsSoonAfterTheSignal) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EXIT(
+        {
+            platform::CatchEndSignals();
+            platform::UseRealClock();
+            std::thread([] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                kill(getpid(), SIGTERM);
+            }).detach();
+            platform::Sleep(4000);
+            std::_Exit(kStillRunning);
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+    // The child's start-up and the 100 ms before the signal, well short of the pause.
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 2500);
+}
 
 // A signal the game was started with ignored (nohup, a script's background job) stays ignored.
 TEST(EndSignals, AnInheritedIgnoreStands) {
