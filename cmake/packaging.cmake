@@ -7,7 +7,20 @@ set(SKYRIFT_APP_ID "org.example.skyrift" CACHE STRING "AppStream component id, a
 set(SKYRIFT_WEBSITE "https://skyrift.example.org" CACHE STRING "Home page named by the AppStream metainfo")
 set(SKYRIFT_SCREENSHOT_URL "${SKYRIFT_WEBSITE}/docs/screenshots" CACHE STRING
     "Folder URL where the README screenshots (docs/screenshots) are published")
+set(SKYRIFT_MAINTAINER "The Skyrift developers <skyrift@example.org>" CACHE STRING
+    "Maintainer of the .deb and author of its changelog entries: Name <address>")
 set(SKYRIFT_FULL_DATA_DIR ${CMAKE_INSTALL_FULL_DATADIR}/skyrift)
+
+# The game and its data in two layouts from one build. cmake --install puts them in bin/ and
+# share/skyrift under the prefix; the .deb puts them in /usr/games and /usr/share/games/skyrift,
+# as Debian's policy for games asks. The game finds its data beside either (platform/data_dir).
+# Everything else is installed the same way by both (component common).
+install(TARGETS skyrift RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT prefix_layout)
+install(DIRECTORY ${SKYRIFT_GAME_DIR}/Images ${SKYRIFT_GAME_DIR}/Sound
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/skyrift COMPONENT prefix_layout OPTIONAL)
+install(TARGETS skyrift RUNTIME DESTINATION games COMPONENT games_layout EXCLUDE_FROM_ALL)
+install(DIRECTORY ${SKYRIFT_GAME_DIR}/Images ${SKYRIFT_GAME_DIR}/Sound
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/games/skyrift COMPONENT games_layout EXCLUDE_FROM_ALL OPTIONAL)
 
 set(packaging_src ${CMAKE_SOURCE_DIR}/packaging)
 set(packaging_out ${CMAKE_BINARY_DIR}/packaging)
@@ -25,22 +38,31 @@ if(TARGET skyrift-forge)
     COMMENT "Drawing the desktop icons into ${icon_theme}"
     VERBATIM)
   add_custom_target(skyrift_icons ALL DEPENDS ${icon_files})
-  install(DIRECTORY ${icon_theme} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  install(DIRECTORY ${icon_theme} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons COMPONENT common)
 endif()
 
 configure_file(${packaging_src}/skyrift.metainfo.xml.in ${packaging_out}/${SKYRIFT_APP_ID}.metainfo.xml @ONLY)
 configure_file(${packaging_src}/skyrift.6 ${packaging_out}/skyrift.6 @ONLY)
-# Man pages ship compressed; -n keeps the name and time out, so the bytes repeat.
-add_custom_command(
-  OUTPUT ${packaging_out}/skyrift.6.gz
-  COMMAND gzip -9nkf ${packaging_out}/skyrift.6
-  DEPENDS ${packaging_out}/skyrift.6
-  VERBATIM)
-add_custom_target(skyrift_man_page ALL DEPENDS ${packaging_out}/skyrift.6.gz)
+configure_file(${packaging_src}/changelog.in ${packaging_out}/changelog @ONLY)
+configure_file(${packaging_src}/copyright.in ${packaging_out}/copyright @ONLY)
+# The man page and the changelog ship compressed; -n keeps the name and time out, so the bytes
+# repeat.
+foreach(text skyrift.6 changelog)
+  add_custom_command(
+    OUTPUT ${packaging_out}/${text}.gz
+    COMMAND gzip -9nkf ${packaging_out}/${text}
+    DEPENDS ${packaging_out}/${text}
+    VERBATIM)
+endforeach()
+add_custom_target(skyrift_docs ALL DEPENDS ${packaging_out}/skyrift.6.gz ${packaging_out}/changelog.gz)
 
-install(FILES ${packaging_src}/skyrift.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${packaging_out}/${SKYRIFT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${packaging_out}/skyrift.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging_src}/skyrift.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT common)
+install(FILES ${packaging_out}/${SKYRIFT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+        COMPONENT common)
+install(FILES ${packaging_out}/skyrift.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT common)
+# The licence, as a machine-readable Debian copyright file, and the changelog in Debian's format.
+install(FILES ${packaging_out}/copyright ${packaging_out}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/skyrift COMPONENT common)
 
 # Installing and packaging take what the last build made and never build: cpack runs inside ctest,
 # where a build would relink the programs other tests are running.
@@ -48,9 +70,11 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 
 # cpack -G DEB: the runtime dependencies are read off the linked libraries by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Skyrift;common;/;${CMAKE_BINARY_DIR};Skyrift;games_layout;/")
 set(CPACK_PACKAGE_NAME skyrift)
-set(CPACK_PACKAGE_VENDOR "The Skyrift team")
-set(CPACK_PACKAGE_CONTACT "The Skyrift team")
+set(CPACK_PACKAGE_VENDOR "The Skyrift developers")
+set(CPACK_PACKAGE_CONTACT "${SKYRIFT_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SKYRIFT_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "vertically scrolling shoot-'em-up")
 # The long description in plain paragraphs; CPack indents it under the summary.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Fly a ship up a narrow playfield through six levels of enemy waves, each

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "platform/end_signals.h"
 #include "platform/platform.h"
 
 SDL_Rect MakeRect(int32_t x, int32_t y, int32_t w, int32_t h) {
@@ -51,6 +52,7 @@ void FrameTimer::Wait(Uint32 now) {
     if (observer) observer->BeforeWait();
     if (deadline <= now) {
         deadline = now + period;
+        platform::EndIfSignalled();  // a late frame does not sleep; Sleep checks otherwise
     } else {
         platform::Sleep(deadline - now);
         deadline = platform::Ticks() + period;

@@ -28,9 +28,11 @@ std::vector<std::string> DataFolderCandidates() {
         if (slash != std::string::npos) {
             const std::string dir = slash == 0 ? "/" : exe.substr(0, slash);
             folders.push_back(dir);
-            // <prefix>/bin/skyrift finds <prefix>/share/skyrift wherever the prefix ends up:
-            // cmake --install --prefix, or a package unpacked into another root.
+            // <prefix>/bin/skyrift finds <prefix>/share/skyrift wherever the prefix ends up
+            // (cmake --install --prefix), and /usr/games/skyrift its /usr/share/games/skyrift
+            // (the package, also unpacked into another root).
             folders.push_back(dir + "/../share/skyrift");
+            folders.push_back(dir + "/../share/games/skyrift");
         }
     }
     folders.push_back(SKYRIFT_DATA_DIR);

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include "platform/end_signals.h"
+
 namespace platform {
 namespace {
 
@@ -10,6 +12,23 @@ Uint8 virtualKeys[SDLK_LAST];
 bool virtualKeysActive = false;
 WaitObserver* waitObserver = nullptr;
 
+// Longer waits (the loading pause, the pause after a level) are cut into pieces this long, so
+// that a signal ends them as soon as a frame wait would.
+constexpr Uint32 kLongestDelay = 20;
+
+void RealSleep(Uint32 ms) {
+    if (ms <= kLongestDelay) {
+        SDL_Delay(ms);
+        return;
+    }
+    const Uint32 end = SDL_GetTicks() + ms;
+    while (!EndSignalPending()) {
+        const Uint32 left = end - SDL_GetTicks();
+        if (static_cast<Sint32>(left) <= 0) break;
+        SDL_Delay(left < kLongestDelay ? left : kLongestDelay);
+    }
+}
+
 }  // namespace
 
 Uint32 Ticks() { return virtualClock ? virtualNow : SDL_GetTicks(); }
@@ -18,7 +37,8 @@ void Sleep(Uint32 ms) {
     if (virtualClock)
         virtualNow += ms + sleepOvershoot;
     else
-        SDL_Delay(ms);
+        RealSleep(ms);
+    EndIfSignalled();
 }
 
 Uint8* KeyState() { return virtualKeysActive ? virtualKeys : SDL_GetKeyState(nullptr); }

@@ -12,7 +12,8 @@ namespace platform {
 // Milliseconds since start-up (SDL_GetTicks, or the virtual clock).
 Uint32 Ticks();
 
-// Waits ms milliseconds (SDL_Delay); on the virtual clock it advances the clock at once.
+// Waits ms milliseconds (SDL_Delay); on the virtual clock it advances the clock at once. Ends
+// the process when a signal caught by CatchEndSignals (platform/end_signals.h) has come.
 void Sleep(Uint32 ms);
 
 // The key-state array indexed by SDLKey: SDL_GetKeyState(NULL), or the virtual key array.

@@ -9,6 +9,7 @@
 
 #include "levels/level_catalog.h"
 #include "platform/data_dir.h"
+#include "platform/end_signals.h"
 #include "shell/game_sequence.h"
 #include "core/input.h"
 
@@ -28,6 +29,7 @@ bool FindData() {
 
 int main(int, char**) {
     if (!FindData()) return 1;
+    platform::CatchEndSignals();
 
 #ifdef _WIN32
     _putenv("SDL_VIDEODRIVER=directx");

@@ -6,9 +6,12 @@ out=$2
 mkdir -p "$out"
 cd "$(dirname "$game")"
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 640x480x24 -noreset >"$out/xvfb.log" 2>&1 &
+# Xvfb picks a free display and names it on fd 3, so that games may run side by side.
+rm -f "$out/display"
+Xvfb -displayfd 3 -screen 0 640x480x24 -noreset >"$out/xvfb.log" 2>&1 3>"$out/display" &
 xvfb=$!
+for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
+display=:$(head -1 "$out/display")
 gamepid=
 cleanup() {
   [ -n "$gamepid" ] && kill -9 "$gamepid" 2>/dev/null
@@ -19,7 +22,9 @@ trap cleanup EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} ./skyrift >"$out/game.out" 2>"$out/game.err" &
+# The default action for the signals that end the game: a script's background job would
+# otherwise inherit SIGINT ignored.
+SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} env --default-signal=INT,TERM,HUP ./skyrift >"$out/game.out" 2>"$out/game.err" &
 gamepid=$!
 window=
 for _ in $(seq 100); do
@@ -44,6 +49,26 @@ screenshot_when_lit() {
 }
 
 press() { xdotool key "$1" 2>/dev/null; }
+
+# After the title: waits until the level plays. The loading stage and the 4 s loading pause
+# come first, then the 300-frame start animation, which draws the HUD as play does: its frame
+# covers the side panels, and its lower left part shows unchanged. Saves $out/level.png.
+wait_for_play() {
+  local differing=
+  convert Images/Panorama/Contour_Score1.png -crop 130x160+0+310 +repage "$out/frame-panel.png"
+  for _ in $(seq 80); do
+    import -display "$DISPLAY" -window root "$out/level.png" 2>/dev/null
+    convert "$out/level.png" -crop 130x160+0+310 +repage "$out/level-panel.png" 2>/dev/null
+    differing=$(compare -metric AE -fuzz 3% "$out/level-panel.png" "$out/frame-panel.png" null: 2>&1)
+    if [ "${differing%%.*}" -le 200 ] 2>/dev/null; then
+      sleep 5
+      import -display "$DISPLAY" -window root "$out/level.png" 2>/dev/null
+      return 0
+    fi
+    sleep 0.25
+  done
+  echo "FAIL: the level's HUD is not on screen ($differing pixels differ)"; exit 1
+}
 
 # Waits up to 10 s for the game to end and checks its exit status.
 expect_exit() {

@@ -5,19 +5,25 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# check_tree PREFIX: the files a player gets under PREFIX (/usr in a package), valid where a
-# validator exists for them, and none of the developer tools.
+# check_tree PREFIX BINDIR DATADIR: the files a player gets under PREFIX (/usr in a package),
+# the game in PREFIX/BINDIR and its data in PREFIX/DATADIR, valid where a validator exists for
+# them, and none of the developer tools.
 check_tree() {
-    local prefix=$1 file
-    for file in bin/skyrift share/applications/skyrift.desktop share/man/man6/skyrift.6.gz \
-                share/skyrift/Images/Panorama/Programmer1.png share/skyrift/Sound/Shot4.wav \
-                share/skyrift/Sound/Vintage.ogg; do
+    local prefix=$1 bindir=$2 datadir=$3 file
+    for file in "$bindir/skyrift" share/applications/skyrift.desktop share/man/man6/skyrift.6.gz \
+                "$datadir/Images/Panorama/Programmer1.png" "$datadir/Sound/Shot4.wav" \
+                "$datadir/Sound/Vintage.ogg" share/doc/skyrift/copyright share/doc/skyrift/changelog.gz; do
         [ -f "$prefix/$file" ] || fail "missing $file"
     done
-    [ -x "$prefix/bin/skyrift" ] || fail "bin/skyrift is not executable"
+    [ -x "$prefix/$bindir/skyrift" ] || fail "$bindir/skyrift is not executable"
     local tools
     tools=$(find "$prefix" -name 'skyrift-forge*' -o -name 'skyrift-sim*' -o -name 'test_*' -o -name '*.a')
-    [ -z "$tools" ] && [ "$(ls "$prefix/bin")" = skyrift ] || fail "developer files installed: $tools $(ls "$prefix/bin")"
+    [ -z "$tools" ] && [ "$(ls "$prefix/$bindir")" = skyrift ] || fail "developer files installed: $tools $(ls "$prefix/$bindir")"
+    local other
+    for other in bin games share/skyrift share/games/skyrift; do
+        [ "$other" != "$bindir" ] && [ "$other" != "$datadir" ] && [ -e "$prefix/$other" ] && fail "$other installed too"
+    done
+    grep -q '^License: Expat$' "$prefix/share/doc/skyrift/copyright" || fail "copyright names no Expat (MIT) licence"
 
     local size shape
     for size in 48 128 256; do
@@ -38,6 +44,7 @@ check_tree() {
         appstreamcli validate --no-net "$metainfo" >"$work/appstream" 2>&1 || fail "appstreamcli: $(cat "$work/appstream")"
         grep -q '<launchable type="desktop-id">skyrift.desktop</launchable>' "$metainfo" || fail "metainfo launchable"
         [ "$(grep -c '<screenshot' "$metainfo")" -ge 3 ] || fail "metainfo names fewer than three screenshots"
+        grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "metainfo project_license"
         grep -q '@[A-Z_]*@' "$metainfo" && fail "metainfo has an unfilled placeholder"
     fi
 
@@ -51,16 +58,16 @@ check_tree() {
     done
 }
 
-# start_headless PREFIX: starts PREFIX/bin/skyrift on SDL's dummy drivers from an empty working
-# directory. It must move into PREFIX/share/skyrift, load the title's pictures without a
-# warning and still be running on the title screen (nothing answers it there) a few seconds
-# later; then it is killed.
+# start_headless PREFIX BINDIR DATADIR: starts PREFIX/BINDIR/skyrift on SDL's dummy drivers
+# from an empty working directory. It must move into PREFIX/DATADIR, load the title's pictures
+# without a warning and still be running on the title screen (nothing answers it there) a few
+# seconds later; then it is killed.
 start_headless() {
-    local prefix=$1 want pid seen="" i
-    want=$(readlink -f "$prefix/share/skyrift")
+    local prefix=$1 bindir=$2 datadir=$3 want pid seen="" i
+    want=$(readlink -f "$prefix/$datadir")
     mkdir -p "$work/elsewhere"
     (cd "$work/elsewhere" && exec env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
-        "$prefix/bin/skyrift" >"$work/game.out" 2>"$work/game.err") &
+        "$prefix/$bindir/skyrift" >"$work/game.out" 2>"$work/game.err") &
     pid=$!
     for i in $(seq 50); do
         seen=$(readlink "/proc/$pid/cwd" 2>/dev/null)

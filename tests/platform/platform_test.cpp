@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/data_dir.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
@@ -87,5 +89,9 @@ TEST(DataFolder, CandidatesStartWithTheWorkingDirectory) {
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     EXPECT_EQ(folders.front(), cwd);
     EXPECT_EQ(folders.back().substr(folders.back().size() - 14), "/share/skyrift");
+    // Beside the executable: share/skyrift under a prefix, share/games/skyrift for /usr/games.
+    const std::string exeDir = folders[1];
+    EXPECT_NE(std::find(folders.begin(), folders.end(), exeDir + "/../share/skyrift"), folders.end());
+    EXPECT_NE(std::find(folders.begin(), folders.end(), exeDir + "/../share/games/skyrift"), folders.end());
     EXPECT_FALSE(platform::HasGameData("/nonexistent-folder"));
 }
