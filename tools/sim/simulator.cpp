@@ -19,6 +19,7 @@
 #include "level_catalog.h"
 #include "frame_stats.h"
 #include "levels/level_catalog.h"
+#include "levels/level_enemies.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
 #include "shell/final_score_screen.h"
@@ -417,32 +418,25 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
     report.levels.push_back(level);
 }
 
-bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, std::string* out) {
+std::string FormatTimetable(Enemy* const* slots, int32_t size, const Enemy* midBoss, const Enemy* boss, int32_t t0) {
+    std::string text;
+    for (int32_t slot = 0; slot < size; ++slot)
+        if (slots[slot]) text += TableLine(std::to_string(slot), *slots[slot], t0);
+    if (midBoss) text += TableLine("midboss", *midBoss, t0);
+    if (boss) text += TableLine("boss", *boss, t0);
+    return text;
+}
+
+bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, unsigned seed, std::string* out) {
     std::unique_ptr<LevelScript> script = MakeLevelScript(levelNumber);
     if (!script) return false;
-    const LevelProfile& profile = script->Profile();
-    std::unique_ptr<LevelAssets> assets;
-    if (profile.assetBank != 0) {
-        assets = std::make_unique<LevelAssets>();
-        assets->Load(profile.assetBank);
-    }
-    std::vector<Enemy*> slots(profile.tableSize > 0 ? profile.tableSize : 0, nullptr);
-    Timetable table;
-    table.screen = screen;
-    table.assets = assets.get();
-    table.slots = slots.data();
-    table.size = static_cast<int32_t>(slots.size());
-    table.spawnClock = static_cast<int32_t>(platform::Ticks()) + 4000;
-    const int32_t t0 = table.spawnClock;
-    script->BuildTimetable(table);
-    std::unique_ptr<Enemy> midBoss(script->MakeMidBoss(screen, table.spawnClock));
-    std::unique_ptr<Enemy> boss(script->MakeBoss(screen, table.spawnClock + profile.bossDelay).enemy);
-
-    for (size_t slot = 0; slot < slots.size(); ++slot) {
-        if (slots[slot]) *out += TableLine(std::to_string(slot), *slots[slot], t0);
-        delete slots[slot];
-    }
-    if (midBoss) *out += TableLine("midboss", *midBoss, t0);
-    if (boss) *out += TableLine("boss", *boss, t0);
+    std::unique_ptr<LevelAssets> assets(LoadLevelAssets(script->Profile()));
+    std::srand(seed);
+    const LevelEnemies built = BuildLevelEnemies(*script, screen, assets.get());
+    *out += FormatTimetable(built.slots, built.tableSize, built.midBoss, built.boss.enemy, built.t0);
+    for (int32_t slot = 0; slot < built.tableSize; ++slot) delete built.slots[slot];
+    delete[] built.slots;
+    delete built.midBoss;
+    delete built.boss.enemy;
     return true;
 }

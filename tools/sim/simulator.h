@@ -64,6 +64,9 @@ std::string FormatLevelReport(const LevelReport& report);
 // "bench level=1 frames=... work_us median=... p99=... max=... max_frame=... max_doing=...
 // floor_us median=... p99=... ratio=... peak_shots=... peak_enemies=... rss_mb=..."
 std::string FormatBenchLine(const LevelReport& report);
+// The --timetable lines of a level's enemies: "slot,Class,x,y,w,h,hitHalfWidth,hitHalfHeight,
+// spawnMs" for every filled slot, then "midboss,..." and "boss,...", spawnMs counted from t0.
+std::string FormatTimetable(Enemy* const* slots, int32_t size, const Enemy* midBoss, const Enemy* boss, int32_t t0);
 
 class Simulator : public platform::WaitObserver, public LevelWatcher {
 public:
@@ -74,8 +77,9 @@ public:
 
     SimReport Run();
 
-    // Prints a level's table (--timetable); false when the level has no script.
-    static bool PrintTimetable(SDL_Surface* screen, int level, std::string* out);
+    // Prints the table a run of the level seeded with seed builds (--timetable); false when the
+    // level has no script.
+    static bool PrintTimetable(SDL_Surface* screen, int level, unsigned seed, std::string* out);
 
     // Used by the game screens of --game.
     enum class Screen { None, Title, FinalScore };
