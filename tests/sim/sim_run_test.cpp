@@ -185,4 +185,41 @@ TEST(SimRunTest, ABossAloneIsFoughtInItsLevelsSetting) {
     EXPECT_FALSE(Simulate(options).ok);
 }
 
+// The Insecte alone is Level 6 by its own rules from its start until the Insecte is finished: a
+// --level 6 run stopped in the same paced frame plays the same. Only the report's verdict and
+// boss differ.
+TEST(SimRunTest, TheInsecteAloneIsLevel6UpToTheInsectesEnd) {
+    SimOptions options;
+    options.mode = SimMode::Boss;
+    options.boss = "Insecte";
+    options.weapon = 7;
+    options.autopilot = true;
+    options.god = true;
+    const SimReport insecte = Simulate(options);
+    ASSERT_TRUE(insecte.ok) << insecte.error;
+    ASSERT_EQ(1u, insecte.levels.size());
+    const LevelReport& alone = insecte.levels[0];
+    EXPECT_EQ(6, alone.level);
+    EXPECT_EQ(1, alone.result);
+    EXPECT_EQ("Insecte", alone.boss);
+    EXPECT_EQ(9000, alone.bossEnergy);
+    EXPECT_EQ(1000, alone.score);  // a boosted kill scores double, as a table enemy's would
+    // Ended the frame after the Insecte was finished: no level-clear summary.
+    EXPECT_EQ(kStartFrames + alone.frames - 1, insecte.pacedFrames);
+    EXPECT_LT(alone.bossFrames, alone.frames);
+
+    options.mode = SimMode::Level;
+    options.level = 6;
+    options.maxFrames = insecte.pacedFrames;
+    const SimReport level6 = Simulate(options);
+    ASSERT_EQ(1u, level6.levels.size());
+    const LevelReport& level = level6.levels[0];
+    EXPECT_EQ(alone.frames, level.frames);
+    EXPECT_EQ(alone.score, level.score);
+    EXPECT_EQ(alone.lives, level.lives);
+    EXPECT_EQ(alone.weaponLevel, level.weaponLevel);
+    EXPECT_EQ(alone.peakShots, level.peakShots);
+    EXPECT_EQ("Xorg", level.boss);
+}
+
 }  // namespace

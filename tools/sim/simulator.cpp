@@ -13,6 +13,7 @@
 #include <memory>
 #include <typeinfo>
 
+#include "enemies/bosses/boss.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
@@ -183,8 +184,11 @@ void Simulator::PlayBoss() {
     }
     int32_t state = 1;
     int32_t score = 0;
+    untilMidBoss = IsMidBoss(options.boss);
+    midBossFinished = false;
     LevelRunner runner(screen, kFramePeriod, *script, &state);
     runner.Run(&score);
+    untilMidBoss = false;
 }
 
 void Simulator::PlayFinalScore() {
@@ -311,12 +315,26 @@ void Simulator::AfterWait() {
         // count where it was, and enough of them would cost a life on the spot.
         if (options.god) hero->MakeInvulnerable();
         CountShots(*running);
-        Enemy* boss = running->GetBoss();
-        // While a mid-boss is fought the boss takes no part, whatever its spawn time says.
-        if (boss && !running->GetMidBoss() && boss->IsActive(static_cast<int>(running->Now()))) ++bossFrames;
+        FollowBoss(*running);
     }
     measuring = running != nullptr;
     workStart = Clock::now();
+}
+
+void Simulator::FollowBoss(LevelRunner& run) {
+    Enemy* boss = run.GetBoss();
+    Enemy* midBoss = run.GetMidBoss();
+    if (untilMidBoss) {
+        boss = midBoss;
+        // The mid-boss alone: the run ends in the frame after it is finished, as Escape ends it.
+        if (!midBoss && !midBossFinished) {
+            midBossFinished = true;
+            platform::PushKeyDown(SDLK_ESCAPE);
+        }
+    } else if (midBoss) {
+        boss = nullptr;  // while a mid-boss is fought the boss takes no part, whatever its spawn time says
+    }
+    if (boss && boss->IsActive(static_cast<int>(run.Now()))) ++bossFrames;
 }
 
 void Simulator::ApplyInput() {
@@ -361,7 +379,8 @@ void Simulator::LoopStarted(LevelRunner& run) {
     workUs.clear();
     peakShots = 0;
     bossFrames = 0;
-    bossName = run.GetBoss() ? ClassName(*run.GetBoss()) : std::string();
+    const Enemy* fought = untilMidBoss ? run.GetMidBoss() : run.GetBoss();
+    bossName = fought ? ClassName(*fought) : std::string();
     if (options.bench) {
         if (!floor) floor = std::make_unique<FloorReplay>(screen);
         floorUs.clear();
@@ -372,6 +391,7 @@ void Simulator::LoopStarted(LevelRunner& run) {
         blitLog.Start(screen);
     }
     bossEnergy = run.BossMaxEnergy();
+    if (untilMidBoss) bossEnergy = fought ? dynamic_cast<const Boss&>(*fought).GetMaxEnergy() : 0;
     if (options.weapon > 0) run.GetHero()->SetWeaponLevel(options.weapon);
     measuring = true;
     workStart = Clock::now();
@@ -388,7 +408,8 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
     awaitingGameOver = false;
     LevelReport level;
     level.level = currentLevel;
-    level.result = result;
+    // The part of the level it plays was won.
+    level.result = midBossFinished ? 1 : result;
     level.frames = run.Frames();
     level.score = run.Score();
     level.lives = run.FinalLives();

@@ -101,6 +101,7 @@ private:
     void PlayGame();
     void ApplyInput();
     void CountShots(LevelRunner& run);
+    void FollowBoss(LevelRunner& run);  // counts its active frames; ends a mid-boss run
     void SaveScreenshot();
     std::string DescribeFrame(LevelRunner& run);
 
@@ -131,6 +132,8 @@ private:
     int64_t slowestUs = -1;
     int32_t slowestFrame = 0;
     std::string slowestDoing;
+    bool untilMidBoss = false;      // --boss with a mid-boss: it is the boss reported, and the run
+    bool midBossFinished = false;   // ends once it is finished
     bool awaitingGameOver = false;  // the game-over screen waits for its answer
     SDLKey gameOverAnswer = SDLK_ESCAPE;
 };
