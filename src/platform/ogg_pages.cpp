@@ -47,11 +47,15 @@ const unsigned char* FindCapture(const unsigned char* bytes, size_t size) {
 
 uint32_t OggPageChecksum(const unsigned char* page, size_t size) {
     static const std::array<uint32_t, 256> table = ChecksumTable();
+    const unsigned char zeros[4] = {};
     uint32_t crc = 0;
-    for (size_t i = 0; i < size; ++i) {
-        const unsigned char byte = i >= 22 && i < 26 ? 0 : page[i];
-        crc = (crc << 8) ^ table[((crc >> 24) ^ byte) & 0xFF];
-    }
+    const auto add = [&crc](const unsigned char* bytes, size_t count) {
+        for (size_t i = 0; i < count; ++i) crc = (crc << 8) ^ table[(crc >> 24) ^ bytes[i]];
+    };
+    const size_t field = size < 22 ? size : 22;
+    add(page, field);
+    add(zeros, size < 26 ? size - field : 4);
+    if (size > 26) add(page + 26, size - 26);
     return crc;
 }
 

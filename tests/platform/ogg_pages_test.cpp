@@ -2,12 +2,14 @@
 
 #include <dirent.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "platform/loaders.h"
 #include "platform/ogg_pages.h"
 
 namespace {
@@ -73,6 +75,22 @@ TEST(OggPages, OnlyOggIsJudged) {
     EXPECT_TRUE(Whole(Bytes{'O', 'g', 'g'}));
     EXPECT_TRUE(Whole(ReadTrack("Sound/Shot4.wav")));
     EXPECT_FALSE(Whole(Bytes{'O', 'g', 'g', 'S', 0, 4}));
+}
+
+TEST(OggPages, TheMusicLoaderNamesATrackCutShort) {
+    if (!platform::AudioOpen()) GTEST_SKIP() << "no audio device";
+    const Bytes track = ReadTrack("Sound/MetroidS.ogg");
+    const std::string path = testing::TempDir() + "/skyrift_cut.ogg";
+    for (size_t keep : {track.size(), track.size() - 100}) {
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(track.data()), keep);
+        testing::internal::CaptureStderr();
+        Mix_Music* music = platform::LoadMusic(path.c_str());
+        const std::string warnings = testing::internal::GetCapturedStderr();
+        EXPECT_NE(music, nullptr);
+        EXPECT_EQ(warnings.find("cut short") != std::string::npos, keep < track.size()) << warnings;
+        platform::FreeMusic(music);
+    }
+    std::remove(path.c_str());
 }
 
 // Found by the fuzz target in the check as it was: the last page's body holds capture patterns,
