@@ -4,6 +4,7 @@
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "levels/hud.h"
+#include "levels/level_enemies.h"
 #include "levels/level_runner.h"
 #include "levels/level_transition.h"
 #include "levels/scrolling_background.h"
@@ -22,7 +23,6 @@ constexpr int kStripFrames = 7;
 constexpr int kStripTicks = 5;
 constexpr Uint32 kLoadingPause = 3000;
 constexpr Uint32 kLoadingPauseTail = 1000;
-constexpr int32_t kTimetableLead = 4000;
 constexpr int kPlayfieldLeft = 138;
 constexpr int kPlayfieldRight = 502;
 
@@ -61,26 +61,16 @@ void LevelRunner::CreateHelpers() {
     timer = new FrameTimer(platform::Ticks(), static_cast<Uint32>(framePeriod));
     transition = new LevelTransition(screen, framePeriod);
     hud = new Hud(screen);
-    if (profile.assetBank != 0) {
-        assets = new LevelAssets();
-        assets->Load(profile.assetBank);
-    }
+    assets = LoadLevelAssets(profile);
     hero = new Hero(screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
 }
 
 void LevelRunner::BuildEnemies() {
-    Timetable table;
-    table.screen = screen;
-    table.assets = assets;
-    table.spawnClock = static_cast<int32_t>(platform::Ticks()) + kTimetableLead;
-    tableSize = std::max<int32_t>(profile.tableSize, 0);
-    enemySlots = new Enemy*[tableSize > 0 ? tableSize : 1]();
-    table.slots = enemySlots;
-    table.size = tableSize;
-    script.BuildTimetable(table);
-
-    midBoss = script.MakeMidBoss(screen, table.spawnClock);
-    boss = script.MakeBoss(screen, table.spawnClock + profile.bossDelay);
+    const LevelEnemies built = BuildLevelEnemies(script, screen, assets);
+    tableSize = built.tableSize;
+    enemySlots = built.slots;
+    midBoss = built.midBoss;
+    boss = built.boss;
     if (boss.enemy) boss.enemy->SetMusicHold(true);
 }
 

@@ -2,6 +2,8 @@
 
 #include <SDL/SDL_image.h>
 
+#include "platform/ogg_pages.h"
+
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -70,34 +72,16 @@ SDL_Surface* Finish(SDL_Surface* loaded, const char* path, ColorKey key) {
     return converted;
 }
 
-// An Ogg stream ends with a page flagged end-of-stream. SDL_mixer opens a stream cut short without
-// a word and plays what is there, so a cut is found here: false when the file is Ogg and its last
-// page is missing, cut or not flagged.
-bool OggEndsWhole(const char* path) {
+// The whole file; empty when it cannot be opened, short when a read fails.
+std::vector<unsigned char> ReadFile(const char* path) {
+    std::vector<unsigned char> bytes;
     FILE* file = std::fopen(path, "rb");
-    if (!file) return true;  // SDL_mixer reports this one itself
-    char magic[4] = {};
-    const bool ogg = std::fread(magic, 1, 4, file) == 4 && std::memcmp(magic, "OggS", 4) == 0;
-    bool whole = true;
-    if (ogg && std::fseek(file, 0, SEEK_END) == 0) {
-        const long size = std::ftell(file);
-        const long tail = size < 65536 ? size : 65536;  // a page is at most 65307 bytes
-        std::vector<unsigned char> bytes(static_cast<size_t>(tail));
-        whole = false;
-        if (std::fseek(file, size - tail, SEEK_SET) == 0 && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size()) {
-            for (long at = tail - 27; at >= 0; --at) {
-                if (std::memcmp(&bytes[at], "OggS", 4) != 0) continue;
-                const int segments = bytes[at + 26];
-                if (at + 27 + segments > tail) break;
-                long body = 0;
-                for (int i = 0; i < segments; ++i) body += bytes[at + 27 + i];
-                whole = (bytes[at + 5] & 0x04) != 0 && at + 27 + segments + body == tail;
-                break;
-            }
-        }
-    }
+    if (!file) return bytes;
+    unsigned char block[65536];
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.insert(bytes.end(), block, block + got);
     std::fclose(file);
-    return whole;
+    return bytes;
 }
 
 }  // namespace
@@ -144,8 +128,8 @@ Mix_Music* LoadMusic(const char* path) {
     Mix_Music* music = Mix_LoadMUS(path);
     if (!music) {
         Warn(path);
-    } else if (!OggEndsWhole(path)) {
-        // It still plays as far as it goes.
+    } else if (const std::vector<unsigned char> bytes = ReadFile(path); !OggEndsWhole(bytes.data(), bytes.size())) {
+        // SDL_mixer opens a stream cut short without a word; it still plays as far as it goes.
         std::fprintf(stderr, "Cannot load \"%s\" whole: the Ogg stream is cut short\n", path);
     }
     return music;

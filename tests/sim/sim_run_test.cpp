@@ -6,6 +6,8 @@
 #include <fstream>
 
 #include "level_catalog.h"
+#include "levels/level_catalog.h"
+#include "platform/platform.h"
 #include "simulate.h"
 #include "simulator.h"
 #include "support/sdl_env.h"
@@ -82,12 +84,52 @@ TEST(SimRunTest, AMissingKeyLogOrLevelIsReportedNotPlayed) {
 
 TEST(SimRunTest, ALevelsTimetableListsEverySlotThenItsBoss) {
     std::string table;
-    ASSERT_TRUE(Simulator::PrintTimetable(testsupport::Screen(), 1, &table));
+    ASSERT_TRUE(Simulator::PrintTimetable(testsupport::Screen(), 1, 1, &table));
     EXPECT_EQ(601, std::count(table.begin(), table.end(), '\n'));
     EXPECT_EQ(0u, table.find("0,Boule,502,"));
     EXPECT_NE(std::string::npos, table.find("\n80,Soucoupe,115,10,68,65,30,20,12800\n"));
     EXPECT_NE(std::string::npos, table.find("\nboss,Moine,284,210,70,62,30,25,110425\n"));
-    EXPECT_FALSE(Simulator::PrintTimetable(testsupport::Screen(), 9, &table));
+    EXPECT_FALSE(Simulator::PrintTimetable(testsupport::Screen(), 9, 1, &table));
+}
+
+// Catches the table of a real run when its frame loop starts, then ends the run with Escape. By
+// then the loading pause and the start animation have moved every spawn time alike, so that T0
+// lies 4 s after the start of play.
+class TableOfARun : public LevelWatcher, public platform::WaitObserver {
+public:
+    std::string Play(int level, unsigned seed) {
+        testsupport::DrainEvents();
+        SetLevelWatcher(this);
+        platform::SetWaitObserver(this);
+        std::srand(seed);  // as the simulator seeds a run
+        int32_t score = 0;
+        MakeGameLevel(level, testsupport::Screen(), 13)->Run(&score);
+        SetLevelWatcher(nullptr);
+        platform::SetWaitObserver(nullptr);
+        playing = false;
+        return table;
+    }
+    void LoopStarted(LevelRunner& run) override {
+        table = FormatTimetable(run.Slots(), run.TableSize(), run.GetMidBoss(), run.GetBoss(),
+                                static_cast<int32_t>(run.LevelStart()) + 4000);
+        playing = true;
+    }
+    void BeforeWait() override {}
+    void AfterWait() override {
+        if (playing) platform::PushKeyDown(SDLK_ESCAPE);
+    }
+
+private:
+    std::string table;
+    bool playing = false;
+};
+
+TEST(SimRunTest, TheTimetableIsTheTableARunWithTheSameSeedPlays) {
+    std::string two, three;
+    ASSERT_TRUE(Simulator::PrintTimetable(testsupport::Screen(), 4, 2, &two));
+    ASSERT_TRUE(Simulator::PrintTimetable(testsupport::Screen(), 4, 3, &three));
+    EXPECT_NE(two, three);  // Level 4 places its enemies at random
+    EXPECT_EQ(two, TableOfARun().Play(4, 2));
 }
 
 TEST(SimRunTest, TheReportLineNamesEveryValue) {
@@ -141,6 +183,43 @@ TEST(SimRunTest, ABossAloneIsFoughtInItsLevelsSetting) {
 
     options.boss = "Nobody";
     EXPECT_FALSE(Simulate(options).ok);
+}
+
+// The Insecte alone is Level 6 by its own rules from its start until the Insecte is finished: a
+// --level 6 run stopped in the same paced frame plays the same. Only the report's verdict and
+// boss differ.
+TEST(SimRunTest, TheInsecteAloneIsLevel6UpToTheInsectesEnd) {
+    SimOptions options;
+    options.mode = SimMode::Boss;
+    options.boss = "Insecte";
+    options.weapon = 7;
+    options.autopilot = true;
+    options.god = true;
+    const SimReport insecte = Simulate(options);
+    ASSERT_TRUE(insecte.ok) << insecte.error;
+    ASSERT_EQ(1u, insecte.levels.size());
+    const LevelReport& alone = insecte.levels[0];
+    EXPECT_EQ(6, alone.level);
+    EXPECT_EQ(1, alone.result);
+    EXPECT_EQ("Insecte", alone.boss);
+    EXPECT_EQ(9000, alone.bossEnergy);
+    EXPECT_EQ(1000, alone.score);  // a boosted kill scores double, as a table enemy's would
+    // Ended the frame after the Insecte was finished: no level-clear summary.
+    EXPECT_EQ(kStartFrames + alone.frames - 1, insecte.pacedFrames);
+    EXPECT_LT(alone.bossFrames, alone.frames);
+
+    options.mode = SimMode::Level;
+    options.level = 6;
+    options.maxFrames = insecte.pacedFrames;
+    const SimReport level6 = Simulate(options);
+    ASSERT_EQ(1u, level6.levels.size());
+    const LevelReport& level = level6.levels[0];
+    EXPECT_EQ(alone.frames, level.frames);
+    EXPECT_EQ(alone.score, level.score);
+    EXPECT_EQ(alone.lives, level.lives);
+    EXPECT_EQ(alone.weaponLevel, level.weaponLevel);
+    EXPECT_EQ(alone.peakShots, level.peakShots);
+    EXPECT_EQ("Xorg", level.boss);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "level_catalog.h"
 
-#include "enemies/bosses/insecte.h"
-#include "hero/hero.h"
 #include "levels/level6.h"
 #include "levels/level_catalog.h"
 #include "levels/level_runner.h"
@@ -29,21 +27,6 @@ protected:
     LevelProfile profile;
 };
 
-// Level 6's mid-boss as the level's only boss: over the first layer with the level music (the
-// boss music is Xorg's), told the hero's weapon level every frame as the level tells it.
-class InsecteAloneScript : public BossOnlyScript {
-public:
-    InsecteAloneScript() : BossOnlyScript(std::make_unique<Level6Script>()) { profile.bossMusicPath.clear(); }
-
-    BossEntry MakeBoss(SDL_Surface* screen, int32_t spawnClock) override {
-        return BossEntry::Of(Level6Script::MakeInsecte(screen, spawnClock));
-    }
-    void BeforeThreatPass(LevelRunner& run) override {
-        if (Enemy* insecte = run.GetBoss())
-            static_cast<Insecte*>(insecte)->SetHeroWeaponLevel(run.GetHero()->GetWeaponLevel());
-    }
-};
-
 // Xorg as if the Insecte had just been finished: the second layer, the level music already faded
 // out, and Xorg due 4 s into play (its spawn time is the start of the spawn clock).
 class XorgAloneScript : public BossOnlyScript {
@@ -61,10 +44,12 @@ private:
 struct BossName {
     const char* name;
     int level;
+    bool midBoss;
 };
 
 const BossName kBosses[] = {
-    {"Moine", 1}, {"CubeBoss", 2}, {"Death", 3}, {"Monstro", 4}, {"RadioZonde", 5}, {"Insecte", 6}, {"Xorg", 6},
+    {"Moine", 1, false},     {"CubeBoss", 2, false}, {"Death", 3, false}, {"Monstro", 4, false},
+    {"RadioZonde", 5, false}, {"Insecte", 6, true},   {"Xorg", 6, false},
 };
 
 }  // namespace
@@ -75,8 +60,14 @@ int BossLevel(const std::string& name) {
     return 0;
 }
 
+bool IsMidBoss(const std::string& name) {
+    for (const BossName& boss : kBosses)
+        if (name == boss.name) return boss.midBoss;
+    return false;
+}
+
 std::unique_ptr<LevelScript> MakeBossScript(const std::string& name) {
-    if (name == "Insecte") return std::make_unique<InsecteAloneScript>();
+    if (IsMidBoss(name)) return MakeLevelScript(BossLevel(name));
     if (name == "Xorg") return std::make_unique<XorgAloneScript>();
     std::unique_ptr<LevelScript> level = MakeLevelScript(BossLevel(name));
     if (!level) return nullptr;

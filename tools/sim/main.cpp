@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     int status = 0;
     if (options.mode == SimMode::Timetable) {
         std::string table;
-        if (Simulator::PrintTimetable(screen, options.level, &table)) {
+        if (Simulator::PrintTimetable(screen, options.level, options.seed, &table)) {
             std::fputs(table.c_str(), stdout);
         } else {
             std::fprintf(stderr, "skyrift-sim: there is no level %d\n", options.level);

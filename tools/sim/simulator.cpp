@@ -13,12 +13,14 @@
 #include <memory>
 #include <typeinfo>
 
+#include "enemies/bosses/boss.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "level_catalog.h"
 #include "frame_stats.h"
 #include "levels/level_catalog.h"
+#include "levels/level_enemies.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
 #include "shell/final_score_screen.h"
@@ -187,8 +189,11 @@ void Simulator::PlayBoss() {
     }
     int32_t state = 1;
     int32_t score = 0;
+    untilMidBoss = IsMidBoss(options.boss);
+    midBossFinished = false;
     LevelRunner runner(screen, kFramePeriod, *script, &state);
     runner.Run(&score);
+    untilMidBoss = false;
 }
 
 void Simulator::PlayFinalScore() {
@@ -316,12 +321,26 @@ void Simulator::AfterWait() {
         // count where it was, and enough of them would cost a life on the spot.
         if (options.god) hero->MakeInvulnerable();
         CountShots(*running);
-        Enemy* boss = running->GetBoss();
-        // While a mid-boss is fought the boss takes no part, whatever its spawn time says.
-        if (boss && !running->GetMidBoss() && boss->IsActive(static_cast<int>(running->Now()))) ++bossFrames;
+        FollowBoss(*running);
     }
     measuring = running != nullptr;
     workStart = Clock::now();
+}
+
+void Simulator::FollowBoss(LevelRunner& run) {
+    Enemy* boss = run.GetBoss();
+    Enemy* midBoss = run.GetMidBoss();
+    if (untilMidBoss) {
+        boss = midBoss;
+        // The mid-boss alone: the run ends in the frame after it is finished, as Escape ends it.
+        if (!midBoss && !midBossFinished) {
+            midBossFinished = true;
+            platform::PushKeyDown(SDLK_ESCAPE);
+        }
+    } else if (midBoss) {
+        boss = nullptr;  // while a mid-boss is fought the boss takes no part, whatever its spawn time says
+    }
+    if (boss && boss->IsActive(static_cast<int>(run.Now()))) ++bossFrames;
 }
 
 void Simulator::ApplyInput() {
@@ -366,7 +385,8 @@ void Simulator::LoopStarted(LevelRunner& run) {
     workUs.clear();
     peakShots = 0;
     bossFrames = 0;
-    bossName = run.GetBoss() ? ClassName(*run.GetBoss()) : std::string();
+    const Enemy* fought = untilMidBoss ? run.GetMidBoss() : run.GetBoss();
+    bossName = fought ? ClassName(*fought) : std::string();
     if (options.bench) {
         if (!floor) floor = std::make_unique<FloorReplay>(screen);
         floorUs.clear();
@@ -377,6 +397,7 @@ void Simulator::LoopStarted(LevelRunner& run) {
         blitLog.Start(screen);
     }
     bossEnergy = run.BossMaxEnergy();
+    if (untilMidBoss) bossEnergy = fought ? dynamic_cast<const Boss&>(*fought).GetMaxEnergy() : 0;
     if (options.weapon > 0) run.GetHero()->SetWeaponLevel(options.weapon);
     measuring = true;
     workStart = Clock::now();
@@ -393,7 +414,8 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
     awaitingGameOver = false;
     LevelReport level;
     level.level = currentLevel;
-    level.result = result;
+    // The part of the level it plays was won.
+    level.result = midBossFinished ? 1 : result;
     level.frames = run.Frames();
     level.score = run.Score();
     level.lives = run.FinalLives();
@@ -423,32 +445,25 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
     report.levels.push_back(level);
 }
 
-bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, std::string* out) {
+std::string FormatTimetable(Enemy* const* slots, int32_t size, const Enemy* midBoss, const Enemy* boss, int32_t t0) {
+    std::string text;
+    for (int32_t slot = 0; slot < size; ++slot)
+        if (slots[slot]) text += TableLine(std::to_string(slot), *slots[slot], t0);
+    if (midBoss) text += TableLine("midboss", *midBoss, t0);
+    if (boss) text += TableLine("boss", *boss, t0);
+    return text;
+}
+
+bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, unsigned seed, std::string* out) {
     std::unique_ptr<LevelScript> script = MakeLevelScript(levelNumber);
     if (!script) return false;
-    const LevelProfile& profile = script->Profile();
-    std::unique_ptr<LevelAssets> assets;
-    if (profile.assetBank != 0) {
-        assets = std::make_unique<LevelAssets>();
-        assets->Load(profile.assetBank);
-    }
-    std::vector<Enemy*> slots(profile.tableSize > 0 ? profile.tableSize : 0, nullptr);
-    Timetable table;
-    table.screen = screen;
-    table.assets = assets.get();
-    table.slots = slots.data();
-    table.size = static_cast<int32_t>(slots.size());
-    table.spawnClock = static_cast<int32_t>(platform::Ticks()) + 4000;
-    const int32_t t0 = table.spawnClock;
-    script->BuildTimetable(table);
-    std::unique_ptr<Enemy> midBoss(script->MakeMidBoss(screen, table.spawnClock));
-    std::unique_ptr<Enemy> boss(script->MakeBoss(screen, table.spawnClock + profile.bossDelay).enemy);
-
-    for (size_t slot = 0; slot < slots.size(); ++slot) {
-        if (slots[slot]) *out += TableLine(std::to_string(slot), *slots[slot], t0);
-        delete slots[slot];
-    }
-    if (midBoss) *out += TableLine("midboss", *midBoss, t0);
-    if (boss) *out += TableLine("boss", *boss, t0);
+    std::unique_ptr<LevelAssets> assets(LoadLevelAssets(script->Profile()));
+    std::srand(seed);
+    const LevelEnemies built = BuildLevelEnemies(*script, screen, assets.get());
+    *out += FormatTimetable(built.slots, built.tableSize, built.midBoss, built.boss.enemy, built.t0);
+    for (int32_t slot = 0; slot < built.tableSize; ++slot) delete built.slots[slot];
+    delete[] built.slots;
+    delete built.midBoss;
+    delete built.boss.enemy;
     return true;
 }

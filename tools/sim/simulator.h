@@ -65,6 +65,9 @@ std::string FormatLevelReport(const LevelReport& report);
 // "bench level=1 frames=... work_us median=... p99=... max=... max_frame=... max_doing=...
 // floor_us median=... p99=... ratio=... peak_shots=... peak_enemies=... rss_mb=..."
 std::string FormatBenchLine(const LevelReport& report);
+// The --timetable lines of a level's enemies: "slot,Class,x,y,w,h,hitHalfWidth,hitHalfHeight,
+// spawnMs" for every filled slot, then "midboss,..." and "boss,...", spawnMs counted from t0.
+std::string FormatTimetable(Enemy* const* slots, int32_t size, const Enemy* midBoss, const Enemy* boss, int32_t t0);
 
 class Simulator : public platform::WaitObserver, public LevelWatcher {
 public:
@@ -75,8 +78,9 @@ public:
 
     SimReport Run();
 
-    // Prints a level's table (--timetable); false when the level has no script.
-    static bool PrintTimetable(SDL_Surface* screen, int level, std::string* out);
+    // Prints the table a run of the level seeded with seed builds (--timetable); false when the
+    // level has no script.
+    static bool PrintTimetable(SDL_Surface* screen, int level, unsigned seed, std::string* out);
 
     // Used by the game screens of --game.
     enum class Screen { None, Title, FinalScore };
@@ -98,6 +102,7 @@ private:
     void PlayGame();
     void ApplyInput();
     void CountShots(LevelRunner& run);
+    void FollowBoss(LevelRunner& run);  // counts its active frames; ends a mid-boss run
     void SaveScreenshot();
     std::string DescribeFrame(LevelRunner& run);
 
@@ -128,6 +133,8 @@ private:
     int64_t slowestUs = -1;
     int32_t slowestFrame = 0;
     std::string slowestDoing;
+    bool untilMidBoss = false;      // --boss with a mid-boss: it is the boss reported, and the run
+    bool midBossFinished = false;   // ends once it is finished
     bool awaitingGameOver = false;  // the game-over screen waits for its answer
     SDLKey gameOverAnswer = SDLK_ESCAPE;
     Trace trace;
