@@ -22,6 +22,7 @@
 namespace {
 
 using enemyprobes::Frame;
+using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
 
 constexpr Uint32 kFrameMs = 13;  // one frame of the virtual clock
@@ -124,15 +125,31 @@ TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAn
     }
 }
 
-TEST_F(Level1EnemyTest, AFullShotArrayFiresNothing) {
+TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
+    // Twin balls on the same draws; one has every slot taken until its first turn to fire.
+    Boule twin(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
     Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
     const PathSegment still = {0, 0, 1};
     EnemyShot** shots = ball.GetShots();
     for (int i = 0; i < 3; ++i)
         shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(200 + 20 * i, 300, 9, 9), still, still, still, still);
-    std::vector<EnemyShot*> before(shots, shots + 3);
-    for (int frame = 0; frame < 400; ++frame) Frame(ball);
-    EXPECT_EQ(before, std::vector<EnemyShot*>(shots, shots + 3));
+    const std::vector<EnemyShot*> full(shots, shots + 3);
+    std::vector<int> twinFires, ballFires;
+    for (int frame = 1; frame <= 400; ++frame) {
+        std::srand(frame);
+        if (!FrameNewShots(twin).empty()) twinFires.push_back(frame);
+        std::srand(frame);
+        if (!FrameNewShots(ball).empty()) ballFires.push_back(frame);
+        if (twinFires.size() == 1 && twinFires[0] == frame) {
+            EXPECT_EQ(full, std::vector<EnemyShot*>(shots, shots + 3)) << "nothing replaced, nothing added";
+            delete shots[0];
+            shots[0] = nullptr;
+        }
+    }
+    // The turn spent on the full array restarted its count: with a slot free it fires with its twin.
+    ASSERT_GE(twinFires.size(), 2u);
+    ASSERT_FALSE(ballFires.empty());
+    EXPECT_EQ(twinFires[1], ballFires[0]);
 }
 
 TEST_F(Level1EnemyTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {
