@@ -50,17 +50,14 @@ TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
     LevelAssets* a = &assets;
     const std::vector<enemyprobes::Construction> rows = {
-        {"Boule leader", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, true, 5); }, 5, 5, 3, 0, 0, 12, 20,
-         32, 32},
-        {"Boule", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, false, 7); }, 5, 7, 3, 1, 0, 12, 20, 32, 32},
-        {"Piaf", [&] { return new Piaf(screen, a, box, 8, 3, 0); }, 1, 1, 3, 0, 1, 12, 50, 32, 30},
-        {"Modular", [&] { return new Modular(screen, a, box, 15, 15, 0); }, 1, 10, 3, 0, 1, 12, 50, 32, 30},
-        {"Soucoupe", [&] { return new Soucoupe(screen, a, box, 30, 20, 0, 0); }, 5, 1, 1, 0, 1, 16, 50, 160, 120},
-        {"Delta", [&] { return new Delta(screen, a, box, 60, 15, 0, 4); }, 200, 1400, 500, 0, 1, 16, 40, 160, 120},
-        {"Yeux left", [&] { return new Yeux(screen, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); }, 100, 400, 500, 0, 1,
-         16, 40, 160, 120},
-        {"Yeux right", [&] { return new Yeux(screen, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); }, 100, 200, 500, 1,
-         1, 16, 40, 160, 120},
+        {"Boule leader", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, true, 5); }, 5, 0},
+        {"Boule", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, false, 7); }, 7, 1},
+        {"Piaf", [&] { return new Piaf(screen, a, box, 8, 3, 0); }, 1, 0},
+        {"Modular", [&] { return new Modular(screen, a, box, 15, 15, 0); }, 10, 0},
+        {"Soucoupe", [&] { return new Soucoupe(screen, a, box, 30, 20, 0, 0); }, 1, 0},
+        {"Delta", [&] { return new Delta(screen, a, box, 60, 15, 0, 4); }, 1400, 0},
+        {"Yeux left", [&] { return new Yeux(screen, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); }, 400, 0},
+        {"Yeux right", [&] { return new Yeux(screen, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); }, 200, 1},
     };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
