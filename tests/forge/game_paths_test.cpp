@@ -3,6 +3,7 @@
 // the game's loading tables are listed here with sizes worked out from their boxes and cells.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -126,6 +127,11 @@ TEST(GamePaths, TheGameKeysEveryPictureAsTheDesignKeysIt) {
     const std::regex bankRow("\"\\./Images/([^\"]+)\",\\s*(?:0x([0-9A-Fa-f]{6})|kNoKey)\\)");
     const std::regex traitsRow("\"\\./Images/([^\"]+)\",\\s*(?:\\.\\w+\\s*=\\s*)?(?:platform::)?ColorKey::Rgb\\(" +
                                rgb + "\\)");
+    auto named = [](int key) {
+        char text[16];
+        std::snprintf(text, sizeof text, key == kNoKey ? "no key" : "0x%06X", key);
+        return std::string(text);
+    };
     auto packed = [](const std::smatch& m, int first) {
         return (std::stoi(m[first]) << 16) | (std::stoi(m[first + 1]) << 8) | std::stoi(m[first + 2]);
     };
@@ -146,7 +152,7 @@ TEST(GamePaths, TheGameKeysEveryPictureAsTheDesignKeysIt) {
             for (const auto& place : kByPlace)
                 if (file == place.file && path == place.path) design = place.key;
             EXPECT_NE(design, kUnlisted) << path << " (" << file << ") is not in the design's list";
-            EXPECT_EQ(design, key) << path << " is keyed differently in " << file;
+            EXPECT_EQ(named(design), named(key)) << path << " is keyed differently in " << file;
             seen.insert(file + " " + path);
             seen.insert(path);
         };
