@@ -43,15 +43,8 @@ bool Frame(Enemy& enemy) {
 void ExpectBuilt(const Construction& row) {
     SCOPED_TRACE(row.name);
     std::unique_ptr<RegularEnemy> enemy(row.make());
-    EXPECT_EQ(row.points, enemy->GetScore());
     EXPECT_EQ(row.hitPoints, enemy->GetHitPoints());
-    EXPECT_EQ(row.shotSlots, enemy->GetShotCount());
     EXPECT_EQ(row.frame, enemy->GetFrame());
-    EXPECT_EQ(row.firstExplosionFrame, enemy->GetExplosionFrame());
-    EXPECT_EQ(row.explosionFrames, enemy->Traits().explosionFrames);
-    EXPECT_EQ(row.explosionMs, enemy->Traits().explosionFrameMs);
-    EXPECT_EQ(row.explosionW, enemy->Traits().explosionFrameWidth);
-    EXPECT_EQ(row.explosionH, enemy->Traits().explosionFrameHeight);
     EXPECT_EQ(RegularEnemy::kNormal, enemy->GetState());
     for (int i = 0; i < enemy->GetShotCount(); ++i) ASSERT_EQ(nullptr, enemy->GetShots()[i]) << i;
 }

@@ -21,15 +21,16 @@ std::vector<EnemyShot*> FrameNewShots(Enemy& enemy, bool* alive = nullptr);
 // One game frame; returns Update's answer.
 bool Frame(Enemy& enemy);
 
-// What a regular enemy class is built with: one row of a class table.
+// What a regular enemy class builds from its arguments: one row of a class table. The rest of
+// its numbers are its traits, which the golden runs pin where they show.
 struct Construction {
     const char* name;
     std::function<RegularEnemy*()> make;
-    int points, hitPoints, shotSlots, frame, firstExplosionFrame, explosionFrames, explosionMs;
-    int explosionW, explosionH;
+    int hitPoints, frame;
 };
 
-// Builds the row's enemy and expects its numbers, the normal state and an empty shot array.
+// Builds the row's enemy and expects its hit points, its first cell, the normal state and an
+// empty shot array.
 void ExpectBuilt(const Construction& row);
 
 }  // namespace enemyprobes

@@ -22,6 +22,7 @@
 namespace {
 
 using enemyprobes::Frame;
+using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
 
 constexpr Uint32 kFrameMs = 13;  // one frame of the virtual clock
@@ -49,17 +50,14 @@ TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
     LevelAssets* a = &assets;
     const std::vector<enemyprobes::Construction> rows = {
-        {"Boule leader", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, true, 5); }, 5, 5, 3, 0, 0, 12, 20,
-         32, 32},
-        {"Boule", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, false, 7); }, 5, 7, 3, 1, 0, 12, 20, 32, 32},
-        {"Piaf", [&] { return new Piaf(screen, a, box, 8, 3, 0); }, 1, 1, 3, 0, 1, 12, 50, 32, 30},
-        {"Modular", [&] { return new Modular(screen, a, box, 15, 15, 0); }, 1, 10, 3, 0, 1, 12, 50, 32, 30},
-        {"Soucoupe", [&] { return new Soucoupe(screen, a, box, 30, 20, 0, 0); }, 5, 1, 1, 0, 1, 16, 50, 160, 120},
-        {"Delta", [&] { return new Delta(screen, a, box, 60, 15, 0, 4); }, 200, 1400, 500, 0, 1, 16, 40, 160, 120},
-        {"Yeux left", [&] { return new Yeux(screen, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); }, 100, 400, 500, 0, 1,
-         16, 40, 160, 120},
-        {"Yeux right", [&] { return new Yeux(screen, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); }, 100, 200, 500, 1,
-         1, 16, 40, 160, 120},
+        {"Boule leader", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, true, 5); }, 5, 0},
+        {"Boule", [&] { return new Boule(screen, a, box, 15, 15, 0, 1, -1, false, 7); }, 7, 1},
+        {"Piaf", [&] { return new Piaf(screen, a, box, 8, 3, 0); }, 1, 0},
+        {"Modular", [&] { return new Modular(screen, a, box, 15, 15, 0); }, 10, 0},
+        {"Soucoupe", [&] { return new Soucoupe(screen, a, box, 30, 20, 0, 0); }, 1, 0},
+        {"Delta", [&] { return new Delta(screen, a, box, 60, 15, 0, 4); }, 1400, 0},
+        {"Yeux left", [&] { return new Yeux(screen, a, MakeRect(29, 100, 110, 47), 30, 15, 0, 4); }, 400, 0},
+        {"Yeux right", [&] { return new Yeux(screen, a, MakeRect(501, 100, 110, 47), 30, 15, 0, 2); }, 200, 1},
     };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
@@ -124,15 +122,31 @@ TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAn
     }
 }
 
-TEST_F(Level1EnemyTest, AFullShotArrayFiresNothing) {
+TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
+    // Twin balls on the same draws; one has every slot taken until its first turn to fire.
+    Boule twin(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
     Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
     const PathSegment still = {0, 0, 1};
     EnemyShot** shots = ball.GetShots();
     for (int i = 0; i < 3; ++i)
         shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(200 + 20 * i, 300, 9, 9), still, still, still, still);
-    std::vector<EnemyShot*> before(shots, shots + 3);
-    for (int frame = 0; frame < 400; ++frame) Frame(ball);
-    EXPECT_EQ(before, std::vector<EnemyShot*>(shots, shots + 3));
+    const std::vector<EnemyShot*> full(shots, shots + 3);
+    std::vector<int> twinFires, ballFires;
+    for (int frame = 1; frame <= 400; ++frame) {
+        std::srand(frame);
+        if (!FrameNewShots(twin).empty()) twinFires.push_back(frame);
+        std::srand(frame);
+        if (!FrameNewShots(ball).empty()) ballFires.push_back(frame);
+        if (twinFires.size() == 1 && twinFires[0] == frame) {
+            EXPECT_EQ(full, std::vector<EnemyShot*>(shots, shots + 3)) << "nothing replaced, nothing added";
+            delete shots[0];
+            shots[0] = nullptr;
+        }
+    }
+    // The turn spent on the full array restarted its count: with a slot free it fires with its twin.
+    ASSERT_GE(twinFires.size(), 2u);
+    ASSERT_FALSE(ballFires.empty());
+    EXPECT_EQ(twinFires[1], ballFires[0]);
 }
 
 TEST_F(Level1EnemyTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {

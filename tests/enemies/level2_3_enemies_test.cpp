@@ -48,11 +48,11 @@ std::vector<EnemyShot*> Shots(RegularEnemy& enemy) {
 TEST_F(Level23EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
     const std::vector<enemyprobes::Construction> rows = {
-        {"Cube", [&] { return new Cube(screen, &level2, box, 15, 15, 1, 0); }, 1, 999999, 1, 0, 1, 12, 50, 32, 30},
-        {"Triangle", [&] { return new Triangle(screen, &level2, box, 15, 15, 0, 3); }, 3, 2, 3, 0, 1, 12, 50, 32, 30},
-        {"Roue", [&] { return new Roue(screen, &level2, box, 15, 15, 0, 1); }, 4, 10, 1, 0, 1, 12, 20, 32, 32},
-        {"Blob", [&] { return new Blob(screen, &level3, box, 12, 14, 0, 1); }, 7, 10, 50, 0, 0, 12, 20, 32, 32},
-        {"Virus", [&] { return new Virus(screen, &level3, box, 20, 18, 0, 3); }, 6, 3, 5, 0, 0, 12, 20, 32, 32},
+        {"Cube", [&] { return new Cube(screen, &level2, box, 15, 15, 1, 0); }, 999999, 0},
+        {"Triangle", [&] { return new Triangle(screen, &level2, box, 15, 15, 0, 3); }, 2, 0},
+        {"Roue", [&] { return new Roue(screen, &level2, box, 15, 15, 0, 1); }, 10, 0},
+        {"Blob", [&] { return new Blob(screen, &level3, box, 12, 14, 0, 1); }, 10, 0},
+        {"Virus", [&] { return new Virus(screen, &level3, box, 20, 18, 0, 3); }, 3, 0},
     };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }

@@ -110,21 +110,26 @@ TEST_F(MoineTest, VolleysHaveTheirShapeCountAndPlace) {
 }
 
 TEST_F(MoineTest, TheRingStreamWalksTheTwelvePointsTurningOneDegreeAShot) {
+    // From straight above the boss's middle (x 314) clockwise round it.
+    const int ringX[12] = {314, 387, 440, 457, 436, 386, 307, 234, 183, 165, 186, 241};
+    const int ringY[12] = {91, 112, 167, 240, 318, 363, 381, 361, 306, 233, 181, 109};
     FrameNewShots();
     std::vector<int> rings, angles;
     for (int frame = 1; frame <= 200 && rings.size() < 14; ++frame) {
         const int ring = boss.GetRingIndex(), angle = boss.GetAngle();
-        if (!FrameNewShots().empty()) {
-            rings.push_back(ring);
-            angles.push_back(angle);
-        }
+        const std::vector<EnemyShot*> added = FrameNewShots();
+        if (added.empty()) continue;
+        const int i = static_cast<int>(rings.size());
+        rings.push_back(ring);
+        angles.push_back(angle);
+        EXPECT_EQ(ringX[i % 12], added[0]->GetRect().x) << i;
+        EXPECT_EQ(ringY[i % 12], added[0]->GetRect().y) << i;
     }
     ASSERT_EQ(14u, rings.size());
     for (int i = 0; i < 14; ++i) {
         EXPECT_EQ(i % 12, rings[i]);
         EXPECT_EQ(180 + i, angles[i]);
     }
-    EXPECT_EQ(314, Moine::kRingX[0] + 139);  // straight above the boss's middle
 }
 
 TEST_F(MoineTest, TheAngleWrapsToZeroNotByThreeSixty) {

@@ -2,6 +2,7 @@
 // switches, how far they move, when and what they fire, and how they stop when destroyed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -121,17 +122,27 @@ TEST_F(PhasedEnemyTest, ADestroyedShipStopsAtOnceButItsShotsFlyOn) {
     Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 1);
     for (int frame = 0; frame < 120; ++frame) FrameNewShots(delta);
     ASSERT_GT(delta.LiveShots(), 0);
-    const PathSegment still = {0, 0, 1};
     const SDL_Rect b = delta.GetRect();
-    EnemyShot* hero[1] = {new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
-                                        still, still, still, still)};
-    hero[0]->SetDamage(350);
-    delta.CheckHit(hero, 1);
+    enemyprobes::HitCentre(delta, 350);
     ASSERT_TRUE(delta.IsDestroyed());
-    for (int frame = 0; frame < 200; ++frame) {
-        EXPECT_TRUE(FrameNewShots(delta).empty());
+    EnemyShot** shots = delta.GetShots();
+    const int slot = static_cast<int>(std::find_if(shots, shots + 500, [](EnemyShot* s) { return s; }) - shots);
+    EnemyShot* const flying = shots[slot];
+    const SDL_Rect was = flying->GetRect();
+    bool alive = true;
+    for (int frame = 1; alive; ++frame) {
+        ASSERT_LT(frame, 2000);
+        EXPECT_TRUE(FrameNewShots(delta, &alive).empty());
         EXPECT_EQ(b.y, delta.GetRect().y);
+        if (frame == 1) {
+            ASSERT_EQ(flying, shots[slot]);
+            EXPECT_TRUE(flying->GetRect().x != was.x || flying->GetRect().y != was.y) << "its shots fly on";
+        }
+        if (delta.LiveShots() > 0) {
+            ASSERT_TRUE(alive) << "the ship stays while a shot of it flies, frame " << frame;
+        }
     }
+    EXPECT_EQ(0, delta.LiveShots());
     EXPECT_TRUE(delta.ExplosionStarted()) << "the large ships tell the level their explosion has begun";
 }
 

@@ -1,10 +1,8 @@
-// The scripts of Levels 4 and 5: profiles, every slot's class and spawn time against the clock
+// The scripts of Levels 4 and 5: every slot's class and spawn time against the clock
 // checkpoints, the entry points and boxes, and the random numbers drawn slot by slot.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "enemies/bosses/monstro.h"
@@ -19,7 +17,6 @@
 #include "enemies/regular/vax.h"
 #include "levels/level4.h"
 #include "levels/level5.h"
-#include "levels/level_catalog.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
 
@@ -30,49 +27,6 @@ using levelstest::TableTest;
 
 using Level4Table = TableTest<Level4Script>;
 using Level5Table = TableTest<Level5Script>;
-
-TEST(LevelProfiles, Levels4And5AreInTheCatalogueWithTheirData) {
-    struct Expected {
-        int number;
-        std::string capture;
-        int captureX;
-        std::vector<std::string> layers;
-        std::vector<BackgroundRow> schedule;
-        std::string music, bossMusic;
-        int tableSize, bossDelay;
-    } levels[] = {
-        {4, "./Images/Panorama/NEW/CaptureLevelFoor.png", 139,
-         {"./Images/Panorama/Enterprise.png", "./Images/Panorama/Enterprise1.png"},
-         {{20000, 1, 4}, {41000, 1, 5}, {140000, 2, 6}, {kScheduleForever, 2, 8}}, "Sound/electric_mind.ogg",
-         "Sound/MetroidS.ogg", 900, 12000},
-        {5, "./Images/Panorama/NEW/CaptureLevelFive.png", 140,
-         {"./Images/Panorama/Psyche2.png", "./Images/Panorama/Transition2.png", "./Images/Panorama/Psyche3.png"},
-         {{15500, 1, 4}, {42600, 1, 6}, {69000, 2, 6}, {kScheduleForever, 3, 8}}, "Sound/sepia.ogg",
-         "Sound/RadioZonde.ogg", 1030, 6000},
-    };
-    for (const Expected& e : levels) {
-        SCOPED_TRACE(e.number);
-        std::unique_ptr<LevelScript> script = MakeLevelScript(e.number);
-        ASSERT_TRUE(script);
-        const LevelProfile& p = script->Profile();
-        EXPECT_EQ(e.number, p.levelNumber);
-        EXPECT_EQ(e.number, p.assetBank);
-        EXPECT_EQ(e.capture, p.capturePath);
-        EXPECT_EQ(e.captureX, p.captureX);
-        EXPECT_EQ(e.layers, p.layerPaths);
-        ASSERT_EQ(e.schedule.size(), p.schedule.size());
-        for (size_t i = 0; i < e.schedule.size(); ++i) {
-            EXPECT_EQ(e.schedule[i].endMs, p.schedule[i].endMs);
-            EXPECT_EQ(e.schedule[i].layer, p.schedule[i].layer);
-            EXPECT_EQ(e.schedule[i].speed, p.schedule[i].speed);
-        }
-        EXPECT_EQ(e.music, p.levelMusicPath);
-        EXPECT_EQ(e.bossMusic, p.bossMusicPath);
-        EXPECT_EQ(e.tableSize, p.tableSize);
-        EXPECT_EQ(e.bossDelay, p.bossDelay);
-        EXPECT_TRUE(MakeGameLevel(e.number, testsupport::Screen(), 13));
-    }
-}
 
 TEST_F(Level4Table, EverySlotHoldsItsClassAtItsSpawnTime) {
     Build(1);

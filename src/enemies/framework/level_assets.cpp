@@ -93,8 +93,8 @@ const Row kLevel2[] = {
     Wav(K::Cube, M::FireSound, "Sound/Shot1.wav"),
 
     Img(K::CubeDevil, M::Sprite, "./Images/Ennemis/CubeDevil/CubeDevilS.png", kNoKey),
-    // The big explosion sheet is shared with the bosses, whose key is (0, 1, 1); keyed black
-    // here it would show as a dark square around the blast.
+    // Deliberately not black like the rest of this bank: the big explosion sheet is keyed
+    // (0, 1, 1) as the bosses key it, so that no dark square shows around the blast.
     Img(K::CubeDevil, M::Explosion, "./Images/Explosions/Explosion_192.png", 0x000101),
     Bmp(K::CubeDevil, M::ShotA, "./Images/Tirs/Tir_lumiere1.bmp", 0x000000),
     Img(K::CubeDevil, M::ShotB, "./Images/Tirs/Tir_lumiere2.bmp", 0x000000),
