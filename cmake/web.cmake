@@ -20,3 +20,17 @@ target_link_options(skyrift PRIVATE
   --use-preload-plugins      # pictures and sounds decoded while loading, as IMG_Load needs them
   "SHELL:--preload-file ${SKYRIFT_WEB_DATA}/Images@/Images"
   "SHELL:--preload-file ${SKYRIFT_WEB_DATA}/Sound@/Sound")
+
+# Measurement only: scripts/build-web --boss NAME makes skyrift.js & co. that play that boss alone.
+set(SKYRIFT_WEB_BOSS "" CACHE STRING "Build the boss measurement instead of the game")
+if(SKYRIFT_WEB_BOSS)
+  add_executable(skyrift-boss ${CMAKE_SOURCE_DIR}/web/measure/boss_main.cpp
+                 ${CMAKE_SOURCE_DIR}/tools/sim/level_catalog.cpp ${web_sources})
+  target_include_directories(skyrift-boss PRIVATE ${CMAKE_SOURCE_DIR}/tools/sim)
+  target_compile_definitions(skyrift-boss PRIVATE SKYRIFT_WEB_BOSS="${SKYRIFT_WEB_BOSS}")
+  target_link_libraries(skyrift-boss PRIVATE skyrift_game)
+  get_target_property(web_link_options skyrift LINK_OPTIONS)
+  target_link_options(skyrift-boss PRIVATE ${web_link_options})
+  set_target_properties(skyrift-boss PROPERTIES SUFFIX .js OUTPUT_NAME skyrift
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/boss)
+endif()

@@ -78,6 +78,11 @@
     return bytes.buffer;
   }
 
+  // What emscripten's SDL layer says on standard error about itself: notes, not faults. A new
+  // music replaces one still playing as SDL_mixer does it, without a word; a picture drawn into
+  // another one is copied back to memory, as the SDL layer must.
+  const emscriptenNotices = ['Music is already playing.', 'WARNING: copying canvas data to memory'];
+
   let wasmModule = null;
   let dataBytes = null;
   let game = null;
@@ -86,7 +91,10 @@
     window.createSkyrift({
       canvas,
       print: (text) => console.log(text),
-      printErr: (text) => console.error(text),
+      printErr: (text) => (emscriptenNotices.some((notice) => text.startsWith(notice)) ? console.warn : console.error)(text),
+      // Sounds and music are decoded by Web Audio when the game loads them, not all before the
+      // title: the page is ready seconds sooner.
+      noAudioDecoding: true,
       // Fetched once by the page; every game gets its own copy of the data.
       getPreloadedPackage: () => dataBytes.slice(0),
       instantiateWasm: (imports, receive) => {
