@@ -18,7 +18,8 @@
     audioContexts: [],       // the current game's
     games: 0,
     recording: false,        // set by a measurement: each frame's work then goes to frames
-    frames: [],              // [work ms, ms since the previous frame]
+    flushing: false,         // set by a measurement: the canvas is also drawn out after each frame
+    frames: [],              // [work ms, ms since the previous frame, ms to draw out the canvas]
     times: {},               // performance.now() when the files had arrived, the game was ready, ...
   });
 
@@ -102,7 +103,15 @@
         return {};
       },
       onFrameWork: (work, interval) => {
-        if (page.recording) page.frames.push([work, interval]);
+        if (!page.recording) return;
+        // The browser draws a canvas out when it paints; reading a pixel makes it do so at once.
+        let flush = 0;
+        if (page.flushing) {
+          const before = performance.now();
+          canvas.getContext('2d').getImageData(0, 0, 1, 1);
+          flush = performance.now() - before;
+        }
+        page.frames.push([work, interval, flush]);
       },
       onExit: ended,
     });

@@ -1,7 +1,9 @@
 // Figures for the README, not a test: loads a web build in headless Chromium on loopback and
 // reports the time to the title, the bytes sent, and each frame's work in Level 1 (the game's
 // build) or in a boss fight (scripts/build-web --boss NAME); saves screenshots along the way.
-// Usage: node measure.js level1|boss WEB_DIR FORGE_DIR OUT_DIR [SECONDS]
+// Usage: node measure.js level1|boss WEB_DIR FORGE_DIR OUT_DIR [SECONDS]; VIEWPORT=WxH sets the
+// window (1320x1060 by default: the game at twice its size); FLUSH=1 also times drawing the canvas
+// out after each frame, which the browser otherwise does when it paints.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -23,7 +25,8 @@ async function main() {
   if (!browser) throw new Error(`Chromium cannot start: ${launch.error}`);
   const page = await browser.newPage();
   page.on('console', (message) => { if (message.type() === 'error') console.log('console error:', message.text()); });
-  await page.setViewport({ width: 1320, height: 1060 });
+  const [width, height] = (process.env.VIEWPORT || '1320x1060').split('x').map(Number);
+  await page.setViewport({ width, height });
 
   const navigated = Date.now();
   await page.goto(server.url);
@@ -55,7 +58,10 @@ async function main() {
                                       + performance.getEntriesByType('navigation')[0].transferSize);
   console.log(`bytes sent by the server: ${server.gameBytes}; transferred as the browser counts them: ${bytes}`);
 
-  await page.evaluate(() => { window.skyrift.recording = true; });
+  await page.evaluate((flushing) => {
+    window.skyrift.recording = true;
+    window.skyrift.flushing = flushing;
+  }, Boolean(process.env.FLUSH));
   const end = Date.now() + Number(seconds) * 1000;
   // The player fires and sweeps in Level 1; the boss is left to fight an invulnerable ship.
   const play = async (until) => {
@@ -83,6 +89,10 @@ async function main() {
   console.log(`${what}: ${frames.length} frames`);
   console.log(`  frame work:        ${summary(frames.map((f) => f[0]))}`);
   console.log(`  frame to frame:    ${summary(frames.map((f) => f[1]))}`);
+  if (process.env.FLUSH) {
+    console.log(`  canvas drawn out:  ${summary(frames.map((f) => f[2]))}`);
+    console.log(`  work + drawing:    ${summary(frames.map((f) => f[0] + f[2]))}`);
+  }
   console.log(`  frames with work over 13 ms: ${frames.filter((f) => f[0] > 13).length}`);
   await browser.close();
   server.close();
