@@ -122,6 +122,7 @@
     page.games += 1;
     page.times.started = performance.now();
     overlay.hidden = true;
+    canvas.style.cursor = 'none';  // as the desktop game hides it; SDL_ShowCursor cannot here
     canvas.focus();
     resumeAudio();
     game.callMain([]);
@@ -129,6 +130,7 @@
 
   function ended() {
     page.state = 'ended';
+    canvas.style.cursor = '';
     for (const context of page.audioContexts) context.close();
     page.audioContexts = [];
     game = null;
