@@ -136,6 +136,7 @@
     game = null;
     show('The game is over.', { button: true });
     again.focus();
+    watchGamepadsAgain();
   }
 
   async function prepare() {
@@ -165,8 +166,12 @@
   canvas.addEventListener('click', () => canvas.focus());
   document.addEventListener('visibilitychange', resumeAudio);
 
-  // A gamepad shows itself to the page with its first button press.
+  // A gamepad shows itself to the page with its first button press. Watched for only while the
+  // game does not run: then the game reads it.
+  let watching = false;
   const watchGamepads = () => {
+    watching = page.state !== 'playing';
+    if (!watching) return;
     if (page.state === 'ready' || page.state === 'ended') {
       for (const pad of navigator.getGamepads ? navigator.getGamepads() : []) {
         if (pad && pad.buttons.some((button) => button.pressed)) {
@@ -177,7 +182,11 @@
     }
     requestAnimationFrame(watchGamepads);
   };
-  requestAnimationFrame(watchGamepads);
+  const watchGamepadsAgain = () => {
+    if (!watching) requestAnimationFrame(watchGamepads);
+    watching = true;
+  };
+  watchGamepadsAgain();
 
   async function load() {
     show('Loading…', { progress: true });
