@@ -17,6 +17,7 @@
     state: 'loading',        // loading, ready, starting, playing, ended, failed
     audioContexts: [],       // the current game's
     games: 0,
+    gamesInMemory: 0,        // games made and not yet collected
     recording: false,        // set by a measurement: each frame's work then goes to frames
     flushing: false,         // set by a measurement: the canvas is also drawn out after each frame
     frames: [],              // [work ms, ms since the previous frame, ms to draw out the canvas]
@@ -84,12 +85,28 @@
   // another one is copied back to memory, as the SDL layer must.
   const emscriptenNotices = ['Music is already playing.', 'WARNING: copying canvas data to memory'];
 
+  // Emscripten's SDL layer listens on the window, the document and the canvas and never lets go,
+  // which would keep every finished game in memory (some 200 MB each). What a game adds there is
+  // noted and taken back when it ends.
+  let gameListeners = null;
+  const addEventListener = EventTarget.prototype.addEventListener;
+  EventTarget.prototype.addEventListener = function (type, listener, options) {
+    if (gameListeners && (this === window || this === document || this === canvas))
+      gameListeners.push([this, type, listener, options]);
+    return addEventListener.call(this, type, listener, options);
+  };
+  const forgetGameListeners = () => {
+    for (const [target, type, listener, options] of gameListeners || []) target.removeEventListener(type, listener, options);
+    gameListeners = null;
+  };
+
   let wasmModule = null;
   let dataBytes = null;
   let game = null;
 
-  const makeGame = () =>
-    window.createSkyrift({
+  const makeGame = () => {
+    gameListeners = [];
+    return window.createSkyrift({
       canvas,
       print: (text) => console.log(text),
       printErr: (text) => (emscriptenNotices.some((notice) => text.startsWith(notice)) ? console.warn : console.error)(text),
@@ -115,6 +132,7 @@
       },
       onExit: ended,
     });
+  };
 
   function start() {
     if (page.state !== 'ready') return;
@@ -133,15 +151,20 @@
     canvas.style.cursor = '';
     for (const context of page.audioContexts) context.close();
     page.audioContexts = [];
+    forgetGameListeners();
     game = null;
     show('The game is over.', { button: true });
     again.focus();
     watchGamepadsAgain();
   }
 
+  const collected = new FinalizationRegistry(() => { page.gamesInMemory -= 1; });
+
   async function prepare() {
     page.state = 'starting';
     game = await makeGame();
+    page.gamesInMemory += 1;
+    collected.register(game, null);
     page.state = 'ready';
   }
 

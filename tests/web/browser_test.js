@@ -98,6 +98,17 @@ async function main() {
     await page.click('#again');
     check(await until(page, async (names) => (await testMatchAny(names)) > 0.99, 30000, credits),
           'Play again: the title once more');
+    // Finished games let go of their memory (emscripten's listeners would hold it).
+    await page.keyboard.press('Escape');
+    await until(page, () => window.skyrift.state === 'ended', 10000);
+    const cdp = await page.target().createCDPSession();
+    let alive = null;
+    for (let attempt = 0; attempt < 10 && alive !== 0; ++attempt) {
+      await cdp.send('HeapProfiler.collectGarbage');
+      await sleep(300);
+      alive = await page.evaluate(() => window.skyrift.gamesInMemory);
+    }
+    check(alive === 0, 'both finished games are freed', `${alive} still in memory`);
 
     check(errors.length === 0, 'no error reached the console', errors.slice(0, 5).join(' | '));
     console.log(`bytes sent by the server: ${server.gameBytes}`);
