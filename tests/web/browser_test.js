@@ -1,0 +1,125 @@
+// The web build in headless Chromium, played as a player would: the title drawn on the canvas,
+// Enter through its stages into Level 1, G and an arrow key moving the ship and scoring, sound
+// running after the first key, Escape ending the game and the page offering another.
+// Usage: node browser_test.js WEB_DIR FORGE_DIR ARTIFACT_DIR. Exit 77 (skipped) only when Chromium
+// cannot start.
+'use strict';
+const fs = require('fs');
+const path = require('path');
+const { serve, launch, installReaders, until } = require('./harness');
+
+const [webDir, forgeDir, artifacts] = process.argv.slice(2);
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const failures = [];
+const check = (ok, what, detail = '') => {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ` (${detail})` : ''}`);
+  if (!ok) failures.push(what);
+  return ok;
+};
+
+async function main() {
+  if (!fs.existsSync(path.join(webDir, 'skyrift.wasm'))) {
+    console.log(`FAIL no web build in ${webDir}: run scripts/build-web`);
+    return 1;
+  }
+  fs.mkdirSync(artifacts, { recursive: true });
+  const server = await serve(webDir, forgeDir);
+  const browser = await launch(path.join(artifacts, 'chromium-profile'));
+  if (!browser) {
+    console.log(`SKIP Chromium cannot start here: ${launch.error}`);
+    server.close();
+    return 77;
+  }
+  try {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('console', (message) => {
+      if (message.type() === 'error') errors.push(message.text());
+    });
+    page.on('pageerror', (error) => errors.push(String(error && error.message ? error.message : error)));
+
+    await page.goto(server.url);
+    check(await until(page, () => window.skyrift.state === 'ready', 60000), 'the page loads the game and asks for a key');
+    check(await page.evaluate(() => window.skyrift.audioContexts.length === 0), 'no sound before a gesture');
+    await installReaders(page);
+
+    await page.keyboard.press('Space');
+    const credits = [1, 2, 3, 4, 5].map((n) => `Panorama/Programmer${n}.png`);
+    const title = await until(page, async (names) => (await testMatchAny(names)) > 0.99, 20000, credits);
+    check(title, 'the title appears on the canvas', 'a credits picture, pixel for pixel');
+    await page.screenshot({ path: path.join(artifacts, 'title.png') });
+    const audio = await until(page, () => window.skyrift.audioContexts.some((c) => c.state === 'running'), 5000);
+    check(audio, 'the audio context runs after the first key');
+
+    // Enter ends each of the three title stages; each stage ends on a picture of its own.
+    await page.keyboard.press('Enter');
+    check(await until(page, async () => (await testMatch('Panorama/Resources_R.png', [0, 128, 0])) > 0.99, 10000),
+          'Enter: the second title stage');
+    await page.keyboard.press('Enter');
+    check(await until(page, async () => (await testMatch('Panorama/Keyboard.png')) > 0.99, 10000),
+          'Enter: the controls');
+    await page.keyboard.press('Enter');
+    check(await until(page, async () => (await testScore()) === 0, 20000), 'Enter: Level 1 with its HUD, score 0');
+
+    const start = await until(page, () => testShip(), 30000);
+    if (check(start, 'the ship is on the playfield', JSON.stringify(start))) {
+      await page.keyboard.down('g');
+      await page.keyboard.down('ArrowLeft');
+      await sleep(800);
+      await page.keyboard.up('ArrowLeft');
+      const left = await until(page, () => testShip(), 5000);
+      check(left && left.x < start.x - 40, 'G and Left move the ship left', JSON.stringify(left));
+      await page.keyboard.down('ArrowUp');
+      await sleep(600);
+      await page.keyboard.up('ArrowUp');
+      const up = await until(page, () => testShip(), 5000);
+      check(up && left && up.y < left.y - 40, 'Up moves it up', JSON.stringify(up));
+      // Sweep the playfield firing until something is hit.
+      let score = 0;
+      for (let sweep = 0; sweep < 20 && !(score > 0); ++sweep) {
+        const key = sweep % 2 ? 'ArrowLeft' : 'ArrowRight';
+        await page.keyboard.down(key);
+        await sleep(700);
+        await page.keyboard.up(key);
+        score = await page.evaluate(() => testScore());
+      }
+      await page.keyboard.up('g');
+      check(score > 0, 'firing scores: the HUD score rises', `score ${score}`);
+      await page.screenshot({ path: path.join(artifacts, 'level1.png') });
+    }
+
+    await page.keyboard.press('Escape');
+    const over = await until(page, () => window.skyrift.state === 'ended', 10000);
+    const offered = await page.evaluate(() => {
+      const button = document.getElementById('again');
+      return !document.getElementById('overlay').hidden && !button.hidden && button.offsetWidth > 0 && button.textContent;
+    });
+    check(over && offered, 'Escape ends the game and the page offers to play again', offered || '');
+    await page.click('#again');
+    check(await until(page, async (names) => (await testMatchAny(names)) > 0.99, 30000, credits),
+          'Play again: the title once more');
+    // Finished games let go of their memory (emscripten's listeners would hold it).
+    await page.keyboard.press('Escape');
+    await until(page, () => window.skyrift.state === 'ended', 10000);
+    const cdp = await page.target().createCDPSession();
+    let alive = null;
+    for (let attempt = 0; attempt < 10 && alive !== 0; ++attempt) {
+      await cdp.send('HeapProfiler.collectGarbage');
+      await sleep(300);
+      alive = await page.evaluate(() => window.skyrift.gamesInMemory);
+    }
+    check(alive === 0, 'both finished games are freed', `${alive} still in memory`);
+
+    check(errors.length === 0, 'no error reached the console', errors.slice(0, 5).join(' | '));
+    console.log(`bytes sent by the server: ${server.gameBytes}`);
+  } finally {
+    await browser.close();
+    server.close();
+  }
+  return failures.length ? 1 : 0;
+}
+
+main().then((code) => process.exit(code), (error) => {
+  console.log(`FAIL ${error.stack || error}`);
+  process.exit(1);
+});
