@@ -78,13 +78,6 @@ void Boss::Advance() {
     }
 }
 
-void Boss::RunScript(int& dx, int& dy) {
-    if (phase == 0)
-        Entry(dx, dy);
-    else
-        RunPhase(dx, dy);
-}
-
 bool Boss::SlideIn(const EntrySlide& entry, int& dx, int& dy) {
     EntryFrame();
     if (phaseTick < entry.slideTicks) {

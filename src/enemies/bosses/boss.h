@@ -85,11 +85,8 @@ protected:
 
     // Runs the script and moves the boss; nothing once its energy is gone.
     void Advance();
-    // One frame of the script; may add to this frame's displacement.
-    virtual void RunScript(int& dx, int& dy);
-    // Phase 0 and phases 1 and up, for a boss that writes its script by hand.
-    virtual void Entry(int&, int&) {}
-    virtual void RunPhase(int&, int&) {}
+    // One frame of the script (ScriptedBoss); may add to this frame's displacement.
+    virtual void RunScript(int& dx, int& dy) = 0;
 
     // One frame of the entry; true on the frame it ends, with the boss music released.
     bool SlideIn(const EntrySlide& entry, int& dx, int& dy);
