@@ -11,11 +11,11 @@ public:
     static const BossTraits kTraits;
     static constexpr int kEntryLength = 200;
     static constexpr int kDescentTicks = 45;  // 5 pixels down a frame while the tick is below this
+    static constexpr int kGunX = 88;          // the main gun, from the box's corner
+    static constexpr int kGunY = 47;
     // Drops in from above the window, then hovers until the tick reaches the entry's length.
     static constexpr EntrySlide kEntry = {.length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5};
     static const Phase kScript[6];
-    static constexpr int kGunX = 88;          // the main gun, from the box's corner
-    static constexpr int kGunY = 47;
 
     // The parts of the body a hero shot can hit, from the box's corner, tested in this order.
     struct Zone {

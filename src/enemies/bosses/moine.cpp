@@ -23,11 +23,14 @@ const BossTraits Moine::kTraits = {
 
 const Moine::Phase Moine::kScript[3] = {
     {.length = 1200, .next = 2, .angle = 0, .body = &Moine::Fight,
-     .with = {.attackKind = 0, .fires = {2, 150, 1100}, .angleStep = 1, .animEvery = 5, .animCells = 4}},
+     .with = {.attackKind = 0, .fires = {.every = 2, .after = 150, .before = 1100},
+              .angleStep = 1, .animEvery = 5, .animCells = 4}},
     {.length = 1250, .next = 3, .angle = 0, .body = &Moine::Fight,
-     .with = {.attackKind = 1, .fires = {2, 150, 1150}, .angleStep = 7, .animEvery = 10, .animCells = 2}},
+     .with = {.attackKind = 1, .fires = {.every = 2, .after = 150, .before = 1150},
+              .angleStep = 7, .animEvery = 10, .animCells = 2}},
     {.length = 1250, .next = 1, .angle = 0, .body = &Moine::Fight,
-     .with = {.attackKind = 2, .fires = {1, 150, 1150}, .angleStep = 5, .animEvery = 10, .animCells = 2}},
+     .with = {.attackKind = 2, .fires = {.after = 150, .before = 1150},
+              .angleStep = 5, .animEvery = 10, .animCells = 2}},
 };
 
 const int Moine::kRingX[12] = {175, 248, 301, 318, 297, 247, 168, 95, 44, 26, 47, 102};

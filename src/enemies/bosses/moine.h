@@ -19,7 +19,7 @@ class Moine : public ScriptedBoss<Moine, MoineVolleys> {
 public:
     static const BossTraits kTraits;
     static constexpr EntrySlide kEntry = {.length = 1};  // the fight starts on the first frame
-    static const Phase kScript[3];                  // phases 1, 2, 3, then 1 again
+    static const Phase kScript[3];  // phases 1, 2, 3, then 1 again
     static const int kRingX[12];    // the ring stream's spawn points, before 139 is added to x
     static const int kRingY[12];
 

@@ -9,11 +9,12 @@ class Monstro : public ScriptedBoss<Monstro> {
 public:
     static const BossTraits kTraits;
     static constexpr int kDescentTicks = 150;  // 2 pixels down a frame, while the tick is below this
-    static constexpr EntrySlide kEntry = {.length = 400, .slideTicks = kDescentTicks, .dy = 2};
-    static const Phase kScript[5];  // 1 to 5; after phase 3, 4 and 5 to the end
     static constexpr int kRestY = 47;          // where the descent ends and every lunge climbs back to
     static constexpr int kSwayLeftX = 138;
     static constexpr int kSwayRightX = 240;
+    // Comes down from above the window and waits out the rest of its entry at rest.
+    static constexpr EntrySlide kEntry = {.length = 400, .slideTicks = kDescentTicks, .dy = 2};
+    static const Phase kScript[5];  // after phase 3, only 4 and 5 to the end
 
     // One mouth of the eight-mouth spray: where it sits on the body and the first of the 90
     // degrees its shot may take.

@@ -55,15 +55,15 @@ const BossTraits Xorg::kTraits = {
 // swinging aim, also from phase 2; every other switch starts it afresh.
 const Xorg::Phase Xorg::kScript[5] = {
     {.length = 1150, .next = 2, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 0, .fires = {2, 150, 950}, .swingBound = 210}},
+     .with = {.attackKind = 0, .fires = {.every = 2, .after = 150, .before = 950}, .swingBound = 210}},
     {.length = 1250, .next = 3, .branch = 4, .branchIf = &Xorg::BelowHalf, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 1, .fires = {1, 30, 1100}, .swingBound = 210}},
+     .with = {.attackKind = 1, .fires = {.after = 30, .before = 1100}, .swingBound = 210}},
     {.length = 1500, .next = 3, .branch = 4, .branchIf = &Xorg::BelowHalf, .body = &Xorg::Fight,
-     .with = {.attackKind = 2, .fires = {3, -1, 1200}, .swingBound = 250}},
+     .with = {.attackKind = 2, .fires = {.every = 3, .before = 1200}, .swingBound = 250}},
     {.length = 1500, .next = 5, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 3, .fires = {1, 200, 1300}, .swingBound = 210}},
+     .with = {.attackKind = 3, .fires = {.after = 200, .before = 1300}, .swingBound = 210}},
     {.length = 1500, .next = 5, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 4, .fires = {}, .swingBound = 250}},
+     .with = {.attackKind = 4, .fires = {}, .swingBound = 250}},  // on every tick
 };
 
 Xorg::Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)

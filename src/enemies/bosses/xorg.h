@@ -19,13 +19,13 @@ public:
 
     static constexpr int kEntryLength = 55;
     static constexpr int kDescentTicks = 53;  // 5 pixels down a frame while the tick is below this
-    // Comes down from above the window; the music is held until the fight begins.
-    static constexpr EntrySlide kEntry = {
-        .length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5, .holdsMusic = true};
     static constexpr int kGunX = 104;         // the gun, from the box's corner
     static constexpr int kGunY = 118;
     static constexpr int kBandLeft = 295;     // the falling shots' drift band as phase 4 starts
     static constexpr int kBandRight = 337;
+    // Comes down from above the window; the music is held until the fight begins.
+    static constexpr EntrySlide kEntry = {
+        .length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5, .holdsMusic = true};
     static const Phase kScript[5];
 
     Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
@@ -44,7 +44,6 @@ protected:
 private:
     bool BelowHalf() const { return energy < maxEnergy / 2; }
     void Fight(const Phase& current, int& dx, int& dy);
-    void Burst(int vy);
     void FallingSetUp(EnemyShot* shot, int vy);
 
     SDL_Surface* damagedSheet;
