@@ -68,16 +68,47 @@ void Boss::Advance() {
     if (energy <= 0) return;
     const SDL_Rect before = box;
     int dx = 0, dy = 0;
-    if (phase == 0)
-        Entry(dx, dy);
-    else
-        RunPhase(dx, dy);
+    RunScript(dx, dy);
     Move(dx, dy);
     if (before.x + before.w < 138 || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
         // Gone without a fight: no explosion, no sound, no score.
         explosionCell = explosionCellCount;
         endCounter = kEndFrames;
         state = kDestroyed;
+    }
+}
+
+bool Boss::SlideIn(const EntrySlide& entry, int& dx, int& dy) {
+    EntryFrame();
+    if (phaseTick < entry.slideTicks) {
+        if (!entry.holdsMusic) SetMusicHold(false);
+        dx += entry.dx;
+        dy += entry.dy;
+    }
+    phaseTick += 1;
+    if (phaseTick != phaseLength) return false;
+    SetMusicHold(false);
+    return true;
+}
+
+void Boss::StartPhase(int next, int length, int startAngle, int startFrame) {
+    const int from = phase;
+    phase = next;
+    phaseTick = 0;
+    phaseLength = length;
+    if (startAngle != kKeep) {
+        angle = startAngle;
+        sweepDirection = 1;
+    }
+    if (startFrame != kKeep) frame = startFrame;
+    Entered(from);
+}
+
+void Boss::CountTick() {
+    phaseTick += 1;
+    if (phaseCut) {
+        phaseCut = false;
+        phaseTick = phaseLength;
     }
 }
 

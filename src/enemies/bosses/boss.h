@@ -1,12 +1,14 @@
 // The shape every boss shares: energy, the shot array, the sprite sheet with its hit flash, the
-// 192x192 explosion, the 35 frames after it, the off-screen rule, the phase counters and the
-// volley walk. A boss class writes its entry (phase 0), its script (RunPhase) and its volleys
-// (Fire), and picks a few knobs.
+// 192x192 explosion, the 35 frames after it, the off-screen rule, the phase counters with the
+// slide-in entry and the phase switch, and the volley walk. A boss class declares its script as
+// a table (ScriptedBoss), writes the bodies of its phases and its volleys (Fire), and picks a
+// few knobs.
 #pragma once
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <climits>
 #include <vector>
 
 #include "enemies/framework/enemy.h"
@@ -19,9 +21,9 @@ struct BossTraits {
     const char* sheetPath;
     platform::ColorKey sheetKey;
     int sheetCells;
-    int rightEdge;       // the off-screen rule's right edge: 502 or 510
-    bool boostedResult;  // CheckHit answers 99999 for a boosted shot instead of its index
-    bool waitsForShots;  // goes only once its last shot has gone too
+    int rightEdge;               // the off-screen rule's right edge: 502 or 510
+    bool boostedResult = false;  // CheckHit answers 99999 for a boosted shot instead of its index
+    bool waitsForShots = false;  // goes only once its last shot has gone too
 };
 
 class Boss : public Enemy {
@@ -47,12 +49,35 @@ public:
     int GetFrame() const { return frame; }
     int GetPhase() const { return phase; }
     int GetPhaseTick() const { return phaseTick; }
+    int GetPhaseLength() const { return phaseLength; }
     int GetAngle() const { return angle; }
+    int GetSweepDirection() const { return sweepDirection; }
     int GetExplosionCell() const { return explosionCell; }
     int GetEndCounter() const { return endCounter; }
     int LiveShots() const;
 
     enum State { kNormal = 0, kHit = 1, kDestroyed = 2 };
+
+    // A reset that leaves the value as it is.
+    static constexpr int kKeep = INT_MIN;
+
+    // Phase 0: the boss moves (dx, dy) a frame while the tick is below slideTicks, counts the
+    // tick, and starts phase 1 on the frame the tick reaches length. The boss music may start
+    // with the slide, or only with the fight when holdsMusic.
+    struct EntrySlide {
+        int length;
+        int slideTicks = 0;
+        int dx = 0;
+        int dy = 0;
+        bool holdsMusic = false;
+    };
+
+    // A volley is due when the tick is a multiple of every and after < tick < before.
+    struct FireWindow {
+        int every = 1;
+        int after = -1;
+        int before = INT_MAX;
+    };
 
 protected:
     Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
@@ -60,10 +85,25 @@ protected:
 
     // Runs the script and moves the boss; nothing once its energy is gone.
     void Advance();
-    // Phase 0: the boss slides in (or not) and starts phase 1.
-    virtual void Entry(int& dx, int& dy) = 0;
-    // Phases 1 and up; may add to this frame's displacement.
-    virtual void RunPhase(int& dx, int& dy) = 0;
+    // One frame of the script (ScriptedBoss); may add to this frame's displacement.
+    virtual void RunScript(int& dx, int& dy) = 0;
+
+    // One frame of the entry; true on the frame it ends, with the boss music released.
+    bool SlideIn(const EntrySlide& entry, int& dx, int& dy);
+    // What the class does on each entry frame before it moves: its poses, its arrival sound.
+    virtual void EntryFrame() {}
+    // Switches to phase next of the given length. An angle other than kKeep aims afresh from
+    // there (the sweep restarts with +1); a frame other than kKeep shows that cell.
+    void StartPhase(int next, int length, int startAngle, int startFrame);
+    // The class's own resets on a switch, with phase already the new one.
+    virtual void Entered(int /*from*/) {}
+    // The end of a phase tick: counts it, and ends a cut phase so that the switch comes next.
+    void CountTick();
+    // Ends the phase early: the next frame switches.
+    void CutPhase() { phaseCut = true; }
+    bool Fires(const FireWindow& window) const {
+        return phaseTick % window.every == 0 && phaseTick > window.after && phaseTick < window.before;
+    }
     // One volley of the kind attackKind names.
     virtual void Fire() = 0;
     // The hit flash; the default draws cell HitCell() of the sheet.
@@ -110,10 +150,12 @@ protected:
     int phaseLength = 0;
     int attackKind = 0;
     int angle = 0;
+    int sweepDirection = 1;  // +1 or -1: the sense in which the aim swings
 
 private:
     bool Explode();  // false once the boss is finished
 
     std::vector<SDL_Surface*> ownedPictures;
     std::vector<Mix_Chunk*> ownedSounds;
+    bool phaseCut = false;
 };

@@ -8,6 +8,7 @@ namespace {
 constexpr int kRestCell = 3;  // shown before the fight and throughout phase 2
 constexpr int kAngleTurn = 7;
 constexpr int kSweepBound = 90;
+constexpr Boss::FireWindow kUpperGunsFire = {.every = 2, .after = 150, .before = 1150};
 
 // The guns, relative to the box.
 constexpr int kBottomGunX = 142, kBottomGunY = 213, kBottomShotSize = 15;
@@ -16,70 +17,60 @@ constexpr int kLeftGunX = 38, kRightGunX = 247, kUpperGunY = 37, kUpperShotSize 
 }  // namespace
 
 const BossTraits CubeBoss::kTraits = {
-    500, 3000, 2000, "./Images/Ennemis/CubeBoss/CubeBossS.png", platform::ColorKey::Rgb(255, 255, 0), 6, 502, false,
-    false,
+    .points = 500,
+    .energyPerUnit = 3000,
+    .shotSlots = 2000,
+    .sheetPath = "./Images/Ennemis/CubeBoss/CubeBossS.png",
+    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
+    .sheetCells = 6,
+    .rightEdge = 502,
 };
 
 const CubeBoss::Phase CubeBoss::kScript[3] = {
-    {1200, 0, 4, 0, 1100, 0, true},
-    {1250, 1, 2, 151, 1150, 0, false},
-    {1250, 2, 2, 151, 1150, 70, true},
+    {.length = 1200, .next = 2, .angle = 0, .body = &CubeBoss::BottomFans},
+    {.length = 1250, .next = 3, .angle = 0, .frame = kRestCell, .body = &CubeBoss::SweepingFans},
+    {.length = 1250, .next = 1, .angle = 70, .body = &CubeBoss::ConeAndStray},
 };
 
 CubeBoss::CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
                    int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       flashSheet(Own(platform::LoadPicture("./Images/Ennemis/CubeBoss/CubeBossS_Flash.png", 255, 255, 0))),
       shotInviderA(Own(platform::LoadPicture("./Images/Tirs/TirInvider1S.png", 255, 0, 255))),
       shotInviderB(Own(platform::LoadPicture("./Images/Tirs/TirInvider2S.png", 255, 0, 255))),
       shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
       shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
     frame = kRestCell;
-    phaseLength = kEntryLength;
 }
 
-// Slides 300 pixels right, then waits until the tick of phase 1.
-void CubeBoss::Entry(int& dx, int&) {
-    if (phaseTick < kEntryFrames) {
-        SetMusicHold(false);
-        dx += 5;
-    }
-    phaseTick += 1;
-    if (phaseTick == phaseLength) {
-        StartPhase(1);
-        SetMusicHold(false);
-    }
+void CubeBoss::Animate() {
+    if (phaseTick % 5 == 0) frame = (frame + 1) % 6;
 }
 
-void CubeBoss::StartPhase(int next) {
-    phase = next;
-    phaseTick = 0;
-    phaseLength = kScript[next - 1].length;
-    angle = kScript[next - 1].startAngle;
-    sweepDirection = 1;
-    if (!kScript[next - 1].animated) frame = kRestCell;
-}
-
-void CubeBoss::RunPhase(int&, int&) {
-    const Phase& current = kScript[phase - 1];
-    if (phaseTick == phaseLength) {
-        StartPhase(phase % 3 + 1);
-        return;
-    }
-    attackKind = current.attackKind;
-    const bool fires =
-        phaseTick % current.fireEvery == 0 && phaseTick >= current.fireFrom && phaseTick < current.fireBefore;
-    if (fires) Fire();
-    if (phase == 1 && phaseTick % 4 == 0) {
-        // The bottom fan keeps turning through the silent ticks.
+// The fan keeps turning through the silent ticks.
+void CubeBoss::BottomFans(const Phase&, int&, int&) {
+    attackKind = 0;
+    if (Fires({.every = 4, .before = 1100})) Fire();
+    if (phaseTick % 4 == 0) {
         angle += kAngleTurn;
         if (angle >= 360) angle -= 360;
-    } else if (phase == 2 && fires) {
+    }
+    Animate();
+}
+
+void CubeBoss::SweepingFans(const Phase&, int&, int&) {
+    attackKind = 1;
+    if (Fires(kUpperGunsFire)) {
+        Fire();
         angle += kAngleTurn * sweepDirection;
         if (angle >= kSweepBound || angle <= -kSweepBound) sweepDirection = -sweepDirection;
     }
-    if (current.animated && phaseTick % 5 == 0) frame = (frame + 1) % 6;
-    phaseTick += 1;
+}
+
+void CubeBoss::ConeAndStray(const Phase&, int&, int&) {
+    attackKind = 2;
+    if (Fires(kUpperGunsFire)) Fire();
+    Animate();
 }
 
 void CubeBoss::Fire() {

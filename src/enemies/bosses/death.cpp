@@ -9,62 +9,66 @@ namespace {
 constexpr int kMuzzleAX = 105, kMuzzleBX = 130, kMuzzleY = 103, kShotSize = 16;
 constexpr int kShotAngleStep = 70;
 
+// An attack is shots shots, each flying out phase2 frames at speed pixels a frame from muzzle A
+// (the first half) or B, the next one turned by shotStep.
+struct Attack {
+    int shots;
+    int speed;
+    int phase2;  // -1: 15 + RandomInt(20), drawn once a volley
+    int shotStep;
+};
+const Attack kAttacks[3] = {
+    {.shots = 2, .speed = 4, .phase2 = 30, .shotStep = 180},
+    {.shots = 4, .speed = 8, .phase2 = 10, .shotStep = 90},
+    {.shots = 2, .speed = 5, .phase2 = -1, .shotStep = 180},
+};
+
 }  // namespace
 
 const BossTraits Death::kTraits = {
-    750, 3200, 2000, "./Images/Ennemis/Death/DeathS1.png", platform::ColorKey::Rgb(255, 255, 0), 6, 510, false, false,
+    .points = 750,
+    .energyPerUnit = 3200,
+    .shotSlots = 2000,
+    .sheetPath = "./Images/Ennemis/Death/DeathS1.png",
+    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
+    .sheetCells = 6,
+    .rightEdge = 510,
 };
 
+// Each phase ends with a silent pause.
 const Death::Phase Death::kScript[3] = {
-    {1300, 1100, 7, 2, 4, 30, 180},
-    {900, 700, 9, 4, 8, 10, 90},
-    {1200, 1100, 7, 2, 5, -1, 180},
+    {.length = 1300, .next = 2, .angle = 0, .body = &Death::Fight,
+     .with = {.attackKind = 0, .fireBefore = 1100, .angleStep = 7}},
+    {.length = 900, .next = 3, .angle = 0, .body = &Death::Fight,
+     .with = {.attackKind = 1, .fireBefore = 700, .angleStep = 9}},
+    {.length = 1200, .next = 1, .angle = 0, .body = &Death::Fight,
+     .with = {.attackKind = 2, .fireBefore = 1100, .angleStep = 7}},
 };
 
 Death::Death(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
       shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
-    phaseLength = kEntryLength;
 }
 
 // Slides 310 pixels left cycling its three entry poses, then waits until the tick of phase 1.
-void Death::Entry(int& dx, int&) {
+void Death::EntryFrame() {
     if (phaseTick % 10 == 0) frame = (frame + 1) % 3;
-    if (phaseTick < kEntryFrames) {
-        SetMusicHold(false);
-        dx -= 5;
-    }
-    phaseTick += 1;
-    if (phaseTick == phaseLength) {
-        phase = 1;
-        phaseTick = 0;
-        phaseLength = kScript[0].length;
-        angle = 0;
-        SetMusicHold(false);
-        frame = kFightCell;
-    }
 }
 
-// Each phase ends with a silent pause; the aim turns on every tick, firing or not.
-void Death::RunPhase(int&, int&) {
-    const Phase& current = kScript[phase - 1];
-    if (phaseTick == phaseLength) {
-        phase = phase % 3 + 1;
-        phaseTick = 0;
-        phaseLength = kScript[phase - 1].length;
-        angle = 0;
-        return;
-    }
-    attackKind = phase - 1;
-    if (phaseTick < current.fireBefore) Fire();
-    angle += current.angleStep;
+void Death::Entered(int from) {
+    if (from == 0) frame = kFightCell;
+}
+
+void Death::Fight(const Phase& current, int&, int&) {
+    attackKind = current.with.attackKind;
+    if (phaseTick < current.with.fireBefore) Fire();
+    angle += current.with.angleStep;
     if (angle >= 360) angle -= 360;
-    phaseTick += 1;
 }
 
 void Death::Fire() {
-    const Phase& kind = kScript[attackKind];
+    const Attack& kind = kAttacks[attackKind];
     const int phase1 = 50 + RandomInt(50);
     const int phase2 = kind.phase2 >= 0 ? kind.phase2 : 15 + RandomInt(20);
     Volley volley(shots, shotSlotCount, kind.shots);

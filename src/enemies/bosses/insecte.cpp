@@ -1,7 +1,5 @@
 #include "enemies/bosses/insecte.h"
 
-#include <climits>
-
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "enemies/framework/volley.h"
@@ -10,24 +8,7 @@ namespace {
 
 constexpr int kShotSize = 16;
 
-// Where the script goes at the end of a phase: to strong when the hero's weapon level is above
-// weaponAbove, else to weak.
-struct Step {
-    int phase, length, frame;
-};
-struct Switch {
-    int weaponAbove;
-    Step strong, weak;
-};
-constexpr int kAlways = INT_MIN;
-const Switch kNext[6] = {
-    {1, {3, 1100, 0}, {2, 250, 2}},        // 1: the star
-    {1, {3, 1100, 0}, {1, 1100, 0}},       // 2: a bonus
-    {3, {5, 1100, 0}, {4, 600, 2}},        // 3: the spiral
-    {3, {5, 1100, 0}, {3, 1100, 0}},       // 4: a bonus and the blue spray
-    {kAlways, {6, 1100, 0}, {6, 1100, 0}}, // 5: the swinging ring
-    {kAlways, {5, 1100, 0}, {5, 1100, 0}}, // 6: the diving spiral
-};
+constexpr int kFirstStarLength = 1300;  // the star that opens the fight lasts longer
 
 // The volleys fired from the main gun in rings: shot k flies at angle + spread x (k + firstArm).
 struct Ring {
@@ -65,7 +46,30 @@ int StarTurnEvery(int tick) {
 }  // namespace
 
 const BossTraits Insecte::kTraits = {
-    500, 9000, 2500, "./Images/Ennemis/Insecte/InsecteS1.png", platform::ColorKey::Rgb(255, 255, 0), 6, 510, true, true,
+    .points = 500,
+    .energyPerUnit = 9000,
+    .shotSlots = 2500,
+    .sheetPath = "./Images/Ennemis/Insecte/InsecteS1.png",
+    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
+    .sheetCells = 6,
+    .rightEdge = 510,
+    .boostedResult = true,
+    .waitsForShots = true,
+};
+
+// A hero still on the first weapon level gets a bonus every cycle (phases 1 and 2), one below
+// level 4 the bonus and the blue spray (3 and 4); a better armed one skips ahead to 5 and 6.
+const Insecte::Phase Insecte::kScript[6] = {
+    {.length = 1100, .next = 2, .branch = 3, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 0,
+     .body = &Insecte::Star},
+    {.length = 250, .next = 1, .branch = 3, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 2,
+     .body = &Insecte::Bonus},
+    {.length = 1100, .next = 4, .branch = 5, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 0,
+     .body = &Insecte::Spiral},
+    {.length = 600, .next = 3, .branch = 5, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 2,
+     .body = &Insecte::BonusAndSpray},
+    {.length = 1100, .next = 6, .angle = 0, .frame = 0, .body = &Insecte::SwingingRing},
+    {.length = 1100, .next = 5, .angle = 0, .frame = 0, .body = &Insecte::DivingSpiral},
 };
 
 const Insecte::Zone Insecte::kZones[4] = {
@@ -77,16 +81,14 @@ const Insecte::Zone Insecte::kZones[4] = {
 
 Insecte::Insecte(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
                  int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       arrivalSound(Own(platform::LoadSound("Sound/Insecte.wav"))),
       shotPlainRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Rouge_Ennemi.bmp", 0, 0, 0))),
       shotPlainRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Rouge_Ennemi.bmp", 0, 0, 0))),
       bonusA(Own(platform::LoadPicture("./Images/Tirs/Bonus1.png", 255, 0, 255))),
       bonusB(Own(platform::LoadPicture("./Images/Tirs/Bonus2.png", 255, 0, 255))),
       shotBlueA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Bleu_Ennemi.bmp", 0, 0, 0))),
-      shotBlueB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Bleu_Ennemi.bmp", 0, 0, 0))) {
-    phaseLength = kEntryLength;
-}
+      shotBlueB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Bleu_Ennemi.bmp", 0, 0, 0))) {}
 
 // Flying phases show cells 0 and 1, the bonus phases 2 and 4 cells 2 and 3.
 void Insecte::Animate() {
@@ -96,40 +98,13 @@ void Insecte::Animate() {
     if (frame == first + 2) frame = first;
 }
 
-// Drops in from above the window, then hovers until the tick reaches the entry's length.
-void Insecte::Entry(int&, int& dy) {
+void Insecte::EntryFrame() {
     Animate();
-    if (phaseTick < kDescentTicks) {
-        if (phaseTick == 0) {
-            PlaySound(kChannelBossEffects, arrivalSound);
-            SetMusicHold(false);
-        }
-        dy += 5;
-    }
-    phaseTick += 1;
-    if (phaseTick == phaseLength) {
-        phase = 1;
-        phaseTick = 0;
-        phaseLength = 1300;
-        angle = 0;
-        SetMusicHold(false);
-    }
+    if (phaseTick == 0) PlaySound(kChannelBossEffects, arrivalSound);
 }
 
-void Insecte::SwitchTo(int next, int length, int firstFrame) {
-    phase = next;
-    phaseLength = length;
-    frame = firstFrame;
-    phaseTick = 0;
-    angle = 0;
-    sweepDirection = 1;
-}
-
-// The weapon level counts only here, at the end of a phase.
-void Insecte::NextPhase() {
-    const Switch& rule = kNext[phase - 1];
-    const Step& step = heroWeaponLevel > rule.weaponAbove ? rule.strong : rule.weak;
-    SwitchTo(step.phase, step.length, step.frame);
+void Insecte::Entered(int from) {
+    if (from == 0) phaseLength = kFirstStarLength;
 }
 
 void Insecte::FireKind(int kind) {
@@ -137,45 +112,46 @@ void Insecte::FireKind(int kind) {
     Fire();
 }
 
-void Insecte::RunPhase(int&, int&) {
-    if (phaseTick == phaseLength) {
-        NextPhase();
-        return;
-    }
-    switch (phase) {
-        case 1:
-            if (phaseTick < 1000) FireKind(0);
-            if (phaseTick % StarTurnEvery(phaseTick) == 0) {
-                angle += 7;
-                if (angle >= 360) angle -= 360;
-            }
-            break;
-        case 2:
-            if (phaseTick == 100) FireKind(1);
-            break;
-        case 3:
-            if (phaseTick % 30 == 0) angle += 10;
-            if (phaseTick % 2 == 0 && phaseTick < 1000) FireKind(2);
-            break;
-        case 4:
-            if (phaseTick == 100) FireKind(1);
-            if (phaseTick > 150 && phaseTick < 520) FireKind(3);
-            break;
-        case 5:
-            if (phaseTick % 5 == 0) angle += sweepDirection * SweepStep(phaseTick);
-            if (angle >= 40 || angle <= -20) sweepDirection = -sweepDirection;
-            if (phaseTick < 1000) FireKind(4);
-            break;
-        default:
-            if (phaseTick % 2 == 0) {
-                angle += 7;
-                if (angle >= 360) angle -= 360;
-            }
-            if (phaseTick < 1000) FireKind(5);
-            break;
+void Insecte::Star(const Phase&, int&, int&) {
+    if (phaseTick < 1000) FireKind(0);
+    if (phaseTick % StarTurnEvery(phaseTick) == 0) {
+        angle += 7;
+        if (angle >= 360) angle -= 360;
     }
     Animate();
-    phaseTick += 1;
+}
+
+void Insecte::Bonus(const Phase&, int&, int&) {
+    if (phaseTick == 100) FireKind(1);
+    Animate();
+}
+
+void Insecte::Spiral(const Phase&, int&, int&) {
+    if (phaseTick % 30 == 0) angle += 10;
+    if (phaseTick % 2 == 0 && phaseTick < 1000) FireKind(2);
+    Animate();
+}
+
+void Insecte::BonusAndSpray(const Phase&, int&, int&) {
+    if (phaseTick == 100) FireKind(1);
+    if (phaseTick > 150 && phaseTick < 520) FireKind(3);
+    Animate();
+}
+
+void Insecte::SwingingRing(const Phase&, int&, int&) {
+    if (phaseTick % 5 == 0) angle += sweepDirection * SweepStep(phaseTick);
+    if (angle >= 40 || angle <= -20) sweepDirection = -sweepDirection;
+    if (phaseTick < 1000) FireKind(4);
+    Animate();
+}
+
+void Insecte::DivingSpiral(const Phase&, int&, int&) {
+    if (phaseTick % 2 == 0) {
+        angle += 7;
+        if (angle >= 360) angle -= 360;
+    }
+    if (phaseTick < 1000) FireKind(5);
+    Animate();
 }
 
 void Insecte::Fire() {

@@ -4,16 +4,18 @@
 // boosted shot that kills it scores double, and it leaves only once its last shot has gone.
 #pragma once
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/scripted_boss.h"
 
-class Insecte : public Boss {
+class Insecte : public ScriptedBoss<Insecte> {
 public:
     static const BossTraits kTraits;
-
     static constexpr int kEntryLength = 200;
     static constexpr int kDescentTicks = 45;  // 5 pixels down a frame while the tick is below this
     static constexpr int kGunX = 88;          // the main gun, from the box's corner
     static constexpr int kGunY = 47;
+    // Drops in from above the window, then hovers until the tick reaches the entry's length.
+    static constexpr EntrySlide kEntry = {.length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5};
+    static const Phase kScript[6];
 
     // The parts of the body a hero shot can hit, from the box's corner, tested in this order.
     struct Zone {
@@ -28,21 +30,28 @@ public:
     void SetHeroWeaponLevel(int level) { heroWeaponLevel = level; }
 
     int GetHeroWeaponLevel() const { return heroWeaponLevel; }
-    int GetSweepDirection() const { return sweepDirection; }
-    int GetPhaseLength() const { return phaseLength; }
 
 protected:
-    void Entry(int& dx, int& dy) override;
-    void RunPhase(int& dx, int& dy) override;
+    void EntryFrame() override;
+    void Entered(int from) override;
     void Fire() override;
     int HitCell() const override { return 4 + frame % 2; }
     bool Hits(const SDL_Rect& s) const override;
 
 private:
+    void Star(const Phase& current, int& dx, int& dy);
+    void Bonus(const Phase& current, int& dx, int& dy);
+    void Spiral(const Phase& current, int& dx, int& dy);
+    void BonusAndSpray(const Phase& current, int& dx, int& dy);
+    void SwingingRing(const Phase& current, int& dx, int& dy);
+    void DivingSpiral(const Phase& current, int& dx, int& dy);
+    // The weapon level counts only at a switch.
+    template <int level>
+    bool WeaponAbove() const {
+        return heroWeaponLevel > level;
+    }
     void Animate();
     void FireKind(int kind);
-    void SwitchTo(int next, int length, int firstFrame);
-    void NextPhase();
 
     Mix_Chunk* arrivalSound;
     SDL_Surface* shotPlainRedA;
@@ -51,6 +60,5 @@ private:
     SDL_Surface* bonusB;
     SDL_Surface* shotBlueA;
     SDL_Surface* shotBlueB;
-    int sweepDirection = 1;
     int heroWeaponLevel = 1;
 };

@@ -12,50 +12,50 @@ constexpr int kShotSize = 16;
 }  // namespace
 
 const BossTraits Moine::kTraits = {
-    350, 3000, 2000, "./Images/Ennemis/Moine/MoineS.png", platform::ColorKey::Rgb(255, 0, 255), 8, 502, false, false,
+    .points = 350,
+    .energyPerUnit = 3000,
+    .shotSlots = 2000,
+    .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
+    .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
+    .sheetCells = 8,
+    .rightEdge = 502,
 };
 
 const Moine::Phase Moine::kScript[3] = {
-    {1200, 0, 2, 150, 1100, 1, 5, 4},
-    {1250, 1, 2, 150, 1150, 7, 10, 2},
-    {1250, 2, 1, 150, 1150, 5, 10, 2},
+    {.length = 1200, .next = 2, .angle = 0, .body = &Moine::Fight,
+     .with = {.attackKind = 0, .fires = {.every = 2, .after = 150, .before = 1100},
+              .angleStep = 1, .animEvery = 5, .animCells = 4}},
+    {.length = 1250, .next = 3, .angle = 0, .body = &Moine::Fight,
+     .with = {.attackKind = 1, .fires = {.every = 2, .after = 150, .before = 1150},
+              .angleStep = 7, .animEvery = 10, .animCells = 2}},
+    {.length = 1250, .next = 1, .angle = 0, .body = &Moine::Fight,
+     .with = {.attackKind = 2, .fires = {.after = 150, .before = 1150},
+              .angleStep = 5, .animEvery = 10, .animCells = 2}},
 };
 
 const int Moine::kRingX[12] = {175, 248, 301, 318, 297, 247, 168, 95, 44, 26, 47, 102};
 const int Moine::kRingY[12] = {91, 112, 167, 240, 318, 363, 381, 361, 306, 233, 181, 109};
 
 Moine::Moine(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       shotYellowA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Jaune_Ennemi.bmp", 255, 0, 255))),
       shotYellowB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Jaune_Ennemi.bmp", 255, 0, 255))) {}
 
-void Moine::Entry(int&, int&) {
-    phase = 1;
-    phaseTick = 0;
-    phaseLength = kScript[0].length;
-    angle = 180;
-    SetMusicHold(false);
+void Moine::Entered(int from) {
+    if (from == 0) angle = 180;  // only the first stream of the fight
+    if (from == 1) ringIndex = 0;
 }
 
-void Moine::RunPhase(int&, int&) {
-    const Phase& current = kScript[phase - 1];
-    if (phaseTick == phaseLength) {
-        if (phase == 1) ringIndex = 0;
-        phase = phase % 3 + 1;
-        phaseTick = 0;
-        phaseLength = kScript[phase - 1].length;
-        angle = 0;
-        return;
-    }
-    attackKind = current.attackKind;
-    if (phaseTick % current.fireEvery == 0 && phaseTick > current.fireAfter && phaseTick < current.fireBefore) {
+void Moine::Fight(const Phase& current, int&, int&) {
+    const MoineVolleys& volleys = current.with;
+    attackKind = volleys.attackKind;
+    if (Fires(volleys.fires)) {
         Fire();
-        angle += current.angleStep;
+        angle += volleys.angleStep;
         if (angle >= 360) angle = 0;
         if (attackKind == 0) ringIndex = (ringIndex + 1) % 12;
     }
-    if (phaseTick % current.animEvery == 0) frame = (frame + 1) % current.animCells;
-    phaseTick += 1;
+    if (phaseTick % volleys.animEvery == 0) frame = (frame + 1) % volleys.animCells;
 }
 
 void Moine::Fire() {

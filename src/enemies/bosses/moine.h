@@ -2,25 +2,23 @@
 // cycles through a ring-fed stream, six-armed turning bursts and four-armed wavy spirals.
 #pragma once
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/scripted_boss.h"
 
-class Moine : public Boss {
+// How a phase of Moine's script fires: a volley of attackKind in the window, the aim turned by
+// angleStep after each (wrapping to 0 at 360), the animation stepped every animEvery ticks
+// through animCells cells.
+struct MoineVolleys {
+    int attackKind;
+    Boss::FireWindow fires;
+    int angleStep;
+    int animEvery;
+    int animCells;
+};
+
+class Moine : public ScriptedBoss<Moine, MoineVolleys> {
 public:
     static const BossTraits kTraits;
-
-    // One phase of the script: fires every fireEvery ticks strictly between fireAfter and
-    // fireBefore, turns the aim by angleStep after each volley (wrapping to 0 at 360), and steps
-    // the animation every animEvery ticks through animCells cells.
-    struct Phase {
-        int length;
-        int attackKind;
-        int fireEvery;
-        int fireAfter;
-        int fireBefore;
-        int angleStep;
-        int animEvery;
-        int animCells;
-    };
+    static constexpr EntrySlide kEntry = {.length = 1};  // the fight starts on the first frame
     static const Phase kScript[3];  // phases 1, 2, 3, then 1 again
     static const int kRingX[12];    // the ring stream's spawn points, before 139 is added to x
     static const int kRingY[12];
@@ -30,12 +28,13 @@ public:
     int GetRingIndex() const { return ringIndex; }
 
 protected:
-    void Entry(int& dx, int& dy) override;
-    void RunPhase(int& dx, int& dy) override;
+    void Entered(int from) override;
     void Fire() override;
     int HitCell() const override { return frame + 4; }
 
 private:
+    void Fight(const Phase& current, int& dx, int& dy);
+
     SDL_Surface* shotYellowA;
     SDL_Surface* shotYellowB;
     int ringIndex = 0;

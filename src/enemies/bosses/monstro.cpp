@@ -7,12 +7,11 @@
 namespace {
 
 constexpr int kShotSize = 16;
-constexpr int kSprayLength = 1300;
-constexpr int kLungeLength = 250;
 constexpr int kLungeStep = 6;
 constexpr int kBottom = 480;
+constexpr int kLungeCell = 1;  // the open mouth, throughout a lunge
 
-enum Phase { kEntryPhase, kSpray, kFirstLunge, kWalkers, kSway, kLunge };
+enum { kEntryPhase, kSpray, kFirstLunge, kWalkers, kSway, kLunge };  // the phases
 
 // The walkers leave the body from the side mouths.
 constexpr int kLeftMouthX = 53, kRightMouthX = 191, kSideMouthY = 120;
@@ -20,7 +19,21 @@ constexpr int kLeftMouthX = 53, kRightMouthX = 191, kSideMouthY = 120;
 }  // namespace
 
 const BossTraits Monstro::kTraits = {
-    800, 3200, 2000, "./Images/Ennemis/Monstro/MonstroS.png", platform::ColorKey::Rgb(255, 0, 255), 4, 510, false, false,
+    .points = 800,
+    .energyPerUnit = 3200,
+    .shotSlots = 2000,
+    .sheetPath = "./Images/Ennemis/Monstro/MonstroS.png",
+    .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
+    .sheetCells = 4,
+    .rightEdge = 510,
+};
+
+const Monstro::Phase Monstro::kScript[5] = {
+    {.length = 1300, .next = kFirstLunge, .body = &Monstro::SprayPhase},
+    {.length = 250, .next = kWalkers, .frame = kLungeCell, .body = &Monstro::LungePhase},
+    {.length = 1300, .next = kSway, .body = &Monstro::WalkerPhase},
+    {.length = 1300, .next = kSway, .body = &Monstro::SwayPhase},
+    {.length = 250, .next = kSway, .frame = kLungeCell, .body = &Monstro::LungePhase},
 };
 
 const Monstro::Mouth Monstro::kMouths[8] = {
@@ -32,71 +45,36 @@ const Monstro::Mouth Monstro::kMouths[8] = {
 
 Monstro::Monstro(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
                  int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       chargeSound(Own(platform::LoadSound("Sound/Metroid1.wav"))),
       shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
-    phaseLength = kEntryLength;
-}
+      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {}
 
 void Monstro::Animate() {
     if (phaseTick % 10 == 0) frame = (frame + 1) % 2;
 }
 
-// The boss comes down from above the window and waits out the rest of its entry at rest.
-void Monstro::Entry(int&, int& dy) {
+void Monstro::SprayPhase(const Phase&, int&, int&) {
+    attackKind = 0;
+    if (phaseTick % 10 == 0 && phaseTick < 1100) Fire();
     Animate();
-    if (phaseTick < kDescentTicks) {
-        SetMusicHold(false);
-        dy += 2;
-    }
-    phaseTick += 1;
-    if (phaseTick == phaseLength) {
-        StartPhase(kSpray, kSprayLength);
-        SetMusicHold(false);
-    }
 }
 
-void Monstro::StartPhase(int next, int length) {
-    phase = next;
-    phaseTick = 0;
-    phaseLength = length;
-    // A lunge shows the open-mouthed cell throughout.
-    if (next == kFirstLunge || next == kLunge) frame = 1;
+void Monstro::LungePhase(const Phase&, int&, int& dy) { Lunge(dy); }
+
+void Monstro::WalkerPhase(const Phase&, int&, int&) {
+    attackKind = 1;
+    if (phaseTick % 5 == 0 && phaseTick < 1100) Fire();
+    Animate();
 }
 
-void Monstro::RunPhase(int& dx, int& dy) {
-    if (phaseTick == phaseLength) {
-        static const int kNext[6] = {kSpray, kFirstLunge, kWalkers, kSway, kSway, kSway};
-        const int next = kNext[phase];
-        StartPhase(next, next == kFirstLunge ? kLungeLength : kSprayLength);
-        return;
-    }
-    switch (phase) {
-        case kSpray:
-            attackKind = 0;
-            if (phaseTick % 10 == 0 && phaseTick < 1100) Fire();
-            Animate();
-            break;
-        case kFirstLunge:
-        case kLunge:
-            Lunge(dy);
-            break;
-        case kWalkers:
-            attackKind = 1;
-            if (phaseTick % 5 == 0 && phaseTick < 1100) Fire();
-            Animate();
-            break;
-        case kSway:
-            Sway(dx);
-            attackKind = 0;
-            if (phaseTick % 10 == 0) Fire();
-            Animate();
-            // The tick still advances below, so the lunge begins at tick 1.
-            if (RandomInt(500) == 10) StartPhase(kLunge, kLungeLength);
-            break;
-    }
-    phaseTick += 1;
+void Monstro::SwayPhase(const Phase&, int& dx, int&) {
+    Sway(dx);
+    attackKind = 0;
+    if (phaseTick % 10 == 0) Fire();
+    Animate();
+    // The tick is still counted, so the lunge begins at tick 1.
+    if (RandomInt(500) == 10) SwitchTo(kLunge);
 }
 
 // Down until the bottom edge reaches the bottom of the window, then back up to the resting height;

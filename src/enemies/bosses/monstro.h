@@ -3,17 +3,18 @@
 // and lunges at random moments.
 #pragma once
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/scripted_boss.h"
 
-class Monstro : public Boss {
+class Monstro : public ScriptedBoss<Monstro> {
 public:
     static const BossTraits kTraits;
-
-    static constexpr int kEntryLength = 400;
     static constexpr int kDescentTicks = 150;  // 2 pixels down a frame, while the tick is below this
     static constexpr int kRestY = 47;          // where the descent ends and every lunge climbs back to
     static constexpr int kSwayLeftX = 138;
     static constexpr int kSwayRightX = 240;
+    // Comes down from above the window and waits out the rest of its entry at rest.
+    static constexpr EntrySlide kEntry = {.length = 400, .slideTicks = kDescentTicks, .dy = 2};
+    static const Phase kScript[5];  // after phase 3, only 4 and 5 to the end
 
     // One mouth of the eight-mouth spray: where it sits on the body and the first of the 90
     // degrees its shot may take.
@@ -27,16 +28,18 @@ public:
     bool SwaysRight() const { return swayRight; }
 
 protected:
-    void Entry(int& dx, int& dy) override;
-    void RunPhase(int& dx, int& dy) override;
+    void EntryFrame() override { Animate(); }
     void Fire() override;
     int HitCell() const override { return frame + 2; }
 
 private:
+    void SprayPhase(const Phase& current, int& dx, int& dy);
+    void LungePhase(const Phase& current, int& dx, int& dy);
+    void WalkerPhase(const Phase& current, int& dx, int& dy);
+    void SwayPhase(const Phase& current, int& dx, int& dy);
     void Animate();
     void Lunge(int& dy);
     void Sway(int& dx);
-    void StartPhase(int next, int length);
 
     Mix_Chunk* chargeSound;
     SDL_Surface* shotRedA;

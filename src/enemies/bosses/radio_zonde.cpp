@@ -6,63 +6,47 @@
 namespace {
 
 constexpr int kShotSize = 16;
-constexpr int kCrossLength = 1300;
 constexpr int kCrossFireBefore = 1100;
-constexpr int kFanLength = 800;
-constexpr int kRosetteLength = 1100;
-constexpr int kRosetteFireAfter = 250;
+constexpr Boss::FireWindow kRosetteFire = {.every = 10, .after = 250, .before = 1100};
 constexpr int kFlipTick = 550;  // the cross and the fan turn back here
 constexpr int kSweepStep = 7;
 constexpr int kRosetteTurn = 25;
 constexpr int kScatterStep = 25;
 
-enum Phase { kEntryPhase, kCross, kFan, kRosette };
+enum { kEntryPhase, kCross, kFan, kRosette };  // the phases
 
 }  // namespace
 
 const BossTraits RadioZonde::kTraits = {
-    1000, 3100, 2000, "./Images/Ennemis/RadioZonde/RadioZondeS.png", platform::ColorKey::Rgb(255, 255, 0), 4, 510,
-    false, false,
+    .points = 1000,
+    .energyPerUnit = 3100,
+    .shotSlots = 2000,
+    .sheetPath = "./Images/Ennemis/RadioZonde/RadioZondeS.png",
+    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
+    .sheetCells = 4,
+    .rightEdge = 510,
+};
+
+// The rosettes repeat until the end of the fight.
+const RadioZonde::Phase RadioZonde::kScript[3] = {
+    {.length = 1300, .next = kFan, .angle = 0, .frame = 0, .body = &RadioZonde::CrossPhase},
+    {.length = 800, .next = kRosette, .angle = 0, .body = &RadioZonde::FanPhase},
+    {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .body = &RadioZonde::RosettePhase},
 };
 
 RadioZonde::RadioZonde(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
                        int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       shotPlainRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Rouge_Ennemi.bmp", 0, 0, 0))),
       shotPlainRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Rouge_Ennemi.bmp", 0, 0, 0))),
       shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
       shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
       shotAmberA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Jaune_Ennemi.bmp", 51, 43, 36))),
-      shotAmberB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Jaune_Ennemi.bmp", 51, 43, 36))) {
-    phaseLength = kEntryLength;
-}
+      shotAmberB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Jaune_Ennemi.bmp", 51, 43, 36))) {}
 
-// The probe slides in to the middle and waits out the rest of its entry there; it never moves again.
-void RadioZonde::Entry(int& dx, int&) {
-    if (phaseTick < kSlideTicks) {
-        SetMusicHold(false);
-        dx -= 5;
-    }
-    phaseTick += 1;
-    if (phaseTick == phaseLength) {
-        StartPhase(kCross);
-        scatterDelay = kScatterFirst;
-        frame = 0;
-        SetMusicHold(false);
-    }
-}
-
-void RadioZonde::StartPhase(int next) {
-    static const int kLengths[4] = {0, kCrossLength, kFanLength, kRosetteLength};
-    phase = next;
-    phaseTick = 0;
-    phaseLength = kLengths[next];
-    angle = 0;
-    sweepDirection = 1;
-    if (next == kRosette) {
-        frame = 1;
-        scatterDelay = kScatterFirst;
-    }
+// Every round of rosettes starts again from the first scatter delay.
+void RadioZonde::Entered(int from) {
+    if (from == kEntryPhase || phase == kRosette) scatterDelay = kScatterFirst;
 }
 
 // The cross and the fan turn 7 degrees a frame and reverse halfway; there is no lower wrap.
@@ -72,27 +56,27 @@ void RadioZonde::Sweep() {
     if (angle >= 360) angle -= 360;
 }
 
-void RadioZonde::RunPhase(int&, int&) {
-    if (phaseTick == phaseLength) {
-        // The rosettes repeat until the end of the fight.
-        StartPhase(phase == kCross ? kFan : kRosette);
-        return;
+void RadioZonde::CrossPhase(const Phase&, int&, int&) {
+    attackKind = 0;
+    if (phaseTick < kCrossFireBefore) Fire();
+    Sweep();
+}
+
+void RadioZonde::FanPhase(const Phase&, int&, int&) {
+    attackKind = 1;
+    Fire();
+    Sweep();
+}
+
+void RadioZonde::RosettePhase(const Phase&, int&, int&) {
+    attackKind = 2;
+    if (Fires(kRosetteFire)) {
+        Fire();
+        scatterDelay += kScatterStep;
+        if (scatterDelay > kScatterLast) scatterDelay = kScatterFirst;
+        angle += kRosetteTurn;
+        if (angle >= 360) angle = 360 - angle;
     }
-    if (phase == kCross || phase == kFan) {
-        attackKind = phase == kCross ? 0 : 1;
-        if (phase == kFan || phaseTick < kCrossFireBefore) Fire();
-        Sweep();
-    } else {
-        attackKind = 2;
-        if (phaseTick % 10 == 0 && phaseTick > kRosetteFireAfter && phaseTick < kRosetteLength) {
-            Fire();
-            scatterDelay += kScatterStep;
-            if (scatterDelay > kScatterLast) scatterDelay = kScatterFirst;
-            angle += kRosetteTurn;
-            if (angle >= 360) angle = 360 - angle;
-        }
-    }
-    phaseTick += 1;
 }
 
 void RadioZonde::Fire() {

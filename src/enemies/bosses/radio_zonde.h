@@ -3,14 +3,15 @@
 // rosettes of nineteen shots that spiral out both ways, hold, and scatter.
 #pragma once
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/scripted_boss.h"
 
-class RadioZonde : public Boss {
+class RadioZonde : public ScriptedBoss<RadioZonde> {
 public:
     static const BossTraits kTraits;
-
-    static constexpr int kEntryLength = 300;
     static constexpr int kSlideTicks = 68;  // 5 pixels left a frame, while the tick is below this
+    // Slides in to the middle and waits out the rest of its entry there; it never moves again.
+    static constexpr EntrySlide kEntry = {.length = 300, .slideTicks = kSlideTicks, .dx = -5};
+    static const Phase kScript[3];  // 1, 2, then 3 to the end
     static constexpr int kEmitterX = 148;   // relative to the box
     static constexpr int kEmitterY = 164;
     static constexpr int kRosetteShots = 19;
@@ -20,17 +21,17 @@ public:
     RadioZonde(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
                int energyUnits);
 
-    int GetSweepDirection() const { return sweepDirection; }
     int GetScatterDelay() const { return scatterDelay; }
 
 protected:
-    void Entry(int& dx, int& dy) override;
-    void RunPhase(int& dx, int& dy) override;
+    void Entered(int from) override;
     void Fire() override;
     int HitCell() const override { return frame + 2; }
 
 private:
-    void StartPhase(int next);
+    void CrossPhase(const Phase& current, int& dx, int& dy);
+    void FanPhase(const Phase& current, int& dx, int& dy);
+    void RosettePhase(const Phase& current, int& dx, int& dy);
     void Sweep();
 
     SDL_Surface* shotPlainRedA;
@@ -39,6 +40,5 @@ private:
     SDL_Surface* shotRedB;
     SDL_Surface* shotAmberA;
     SDL_Surface* shotAmberB;
-    int sweepDirection = 1;
     int scatterDelay = kScatterFirst;
 };

@@ -1,7 +1,5 @@
 #include "enemies/bosses/xorg.h"
 
-#include <climits>
-
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "enemies/framework/volley.h"
@@ -43,82 +41,64 @@ const Attack kAttacks[5] = {
 }  // namespace
 
 const BossTraits Xorg::kTraits = {
-    1250, 6200, 2000, "./Images/Ennemis/Xorg/XorgS.png", platform::ColorKey::Rgb(0, 255, 0), 3, 502, true, false,
+    .points = 1250,
+    .energyPerUnit = 6200,
+    .shotSlots = 2000,
+    .sheetPath = "./Images/Ennemis/Xorg/XorgS.png",
+    .sheetKey = platform::ColorKey::Rgb(0, 255, 0),
+    .sheetCells = 3,
+    .rightEdge = 502,
+    .boostedResult = true,
 };
 
+// Phases 1 to 3 while the energy holds at half or above, 4 and 5 below it. Phase 3 keeps the
+// swinging aim, also from phase 2; every other switch starts it afresh.
 const Xorg::Phase Xorg::kScript[5] = {
-    {1150, 0, 2, 150, 950, 210, false},
-    {1250, 1, 1, 30, 1100, 210, true},
-    {1500, 2, 3, -1, 1200, 250, true},
-    {1500, 3, 1, 200, 1300, 210, false},
-    {1500, 4, 1, -1, INT_MAX, 250, false},
+    {.length = 1150, .next = 2, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attackKind = 0, .fires = {.every = 2, .after = 150, .before = 950}, .swingBound = 210}},
+    {.length = 1250, .next = 3, .branch = 4, .branchIf = &Xorg::BelowHalf, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attackKind = 1, .fires = {.after = 30, .before = 1100}, .swingBound = 210}},
+    {.length = 1500, .next = 3, .branch = 4, .branchIf = &Xorg::BelowHalf, .body = &Xorg::Fight,
+     .with = {.attackKind = 2, .fires = {.every = 3, .before = 1200}, .swingBound = 250}},
+    {.length = 1500, .next = 5, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attackKind = 3, .fires = {.after = 200, .before = 1300}, .swingBound = 210}},
+    {.length = 1500, .next = 5, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attackKind = 4, .fires = {}, .swingBound = 250}},  // on every tick
 };
 
 Xorg::Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
       damagedSheet(Own(platform::LoadPicture("./Images/Ennemis/Xorg/XorgS1.png", 0, 255, 0))),
       arrivalSound(Own(platform::LoadSound("Sound/Xorg_Arrive.wav"))),
       changeSound(Own(platform::LoadSound("Sound/Change.wav"))),
       shotIceA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Ennemi.bmp", 0, 0, 0))),
       shotIceB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Ennemi.bmp", 0, 0, 0))),
       shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
-    phaseLength = kEntryLength;
+      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {}
+
+void Xorg::EntryFrame() {
+    if (phaseTick == 0) PlaySound(kChannelBossEffects, arrivalSound);
 }
 
-// Comes down from above the window; the music is held until the fight begins.
-void Xorg::Entry(int&, int& dy) {
-    if (phaseTick < kDescentTicks) {
-        if (phaseTick == 0) PlaySound(kChannelBossEffects, arrivalSound);
-        dy += 5;
-    }
-    phaseTick += 1;
-    if (phaseTick == phaseLength) {
-        phase = 1;
-        phaseTick = 0;
-        phaseLength = kScript[0].length;
-        angle = 0;
-        SetMusicHold(false);
-    }
+void Xorg::Entered(int) {
+    if (phase != 4) return;
+    driftBandLeft = kBandLeft;
+    driftBandRight = kBandRight;
 }
 
-// Phase 3 keeps the swinging aim, also from phase 2; every other switch starts it afresh.
-void Xorg::SwitchTo(int next) {
-    phase = next;
-    phaseTick = 0;
-    phaseLength = kScript[next - 1].length;
-    if (next == 3) return;
-    angle = 0;
-    sweepDirection = 1;
-    if (next == 4) {
-        driftBandLeft = kBandLeft;
-        driftBandRight = kBandRight;
-    }
-}
-
-void Xorg::RunPhase(int&, int&) {
-    if (phaseTick == phaseLength) {
-        if (phase == 1)
-            SwitchTo(2);
-        else if (phase >= 4)
-            SwitchTo(5);
-        else
-            SwitchTo(BelowHalf() ? 4 : 3);
-        return;
-    }
-    const Phase& current = kScript[phase - 1];
-    attackKind = current.attackKind;
-    if (phaseTick % current.fireEvery == 0 && phaseTick > current.fireAfter && phaseTick < current.fireBefore) {
+void Xorg::Fight(const Phase& current, int&, int&) {
+    const XorgVolleys& volleys = current.with;
+    attackKind = volleys.attackKind;
+    if (Fires(volleys.fires)) {
         Fire();
         angle += kSwingStep * sweepDirection;
-        if (angle > current.swingBound || angle < -current.swingBound) sweepDirection = -sweepDirection;
+        if (angle > volleys.swingBound || angle < -volleys.swingBound) sweepDirection = -sweepDirection;
     }
     if (phaseTick % 10 == 0) frame = (frame + 1) % 2;
-    phaseTick += 1;
-    if (current.halfTest && BelowHalf()) {
-        // The second half begins on the next frame.
+    if (current.branchIf && BelowHalf()) {
+        // A phase that can lead into the second half ends at once: the switch comes next frame.
         PlaySound(kChannelBossEffects, changeSound);
-        phaseTick = phaseLength;
+        CutPhase();
     }
 }
 

@@ -3,9 +3,17 @@
 // harder attacks for the rest of the fight; its music starts only when the fight does.
 #pragma once
 
-#include "enemies/bosses/boss.h"
+#include "enemies/bosses/scripted_boss.h"
 
-class Xorg : public Boss {
+// What a phase of Xorg's script fires and when, and how far its aim may swing: it turns back
+// once beyond +-swingBound.
+struct XorgVolleys {
+    int attackKind;
+    Boss::FireWindow fires;
+    int swingBound;
+};
+
+class Xorg : public ScriptedBoss<Xorg, XorgVolleys> {
 public:
     static const BossTraits kTraits;
 
@@ -15,38 +23,27 @@ public:
     static constexpr int kGunY = 118;
     static constexpr int kBandLeft = 295;     // the falling shots' drift band as phase 4 starts
     static constexpr int kBandRight = 337;
-
-    // One phase of the script: which volley, when, how far the aim may swing, where it goes next.
-    struct Phase {
-        int length;
-        int attackKind;
-        int fireEvery;   // fires when the tick is a multiple of this ...
-        int fireAfter;   // ... and fireAfter < tick < fireBefore
-        int fireBefore;
-        int swingBound;  // the aim turns back once beyond +-swingBound
-        bool halfTest;   // below half energy ends the phase at once, towards phase 4
-    };
+    // Comes down from above the window; the music is held until the fight begins.
+    static constexpr EntrySlide kEntry = {
+        .length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5, .holdsMusic = true};
     static const Phase kScript[5];
 
     Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
 
     bool Damaged() const { return energy <= maxEnergy / 2; }
-    int GetSweepDirection() const { return sweepDirection; }
     int GetDriftBandLeft() const { return driftBandLeft; }
     int GetDriftBandRight() const { return driftBandRight; }
-    int GetPhaseLength() const { return phaseLength; }
 
 protected:
-    void Entry(int& dx, int& dy) override;
-    void RunPhase(int& dx, int& dy) override;
+    void EntryFrame() override;
+    void Entered(int from) override;
     void Fire() override;
     int HitCell() const override { return 2; }
     SDL_Surface* Sheet() const override { return Damaged() ? damagedSheet : sheet; }
 
 private:
     bool BelowHalf() const { return energy < maxEnergy / 2; }
-    void SwitchTo(int next);
-    void Burst(int vy);
+    void Fight(const Phase& current, int& dx, int& dy);
     void FallingSetUp(EnemyShot* shot, int vy);
 
     SDL_Surface* damagedSheet;
@@ -56,7 +53,6 @@ private:
     SDL_Surface* shotIceB;
     SDL_Surface* shotRedA;
     SDL_Surface* shotRedB;
-    int sweepDirection = 1;
     int driftBandLeft = kBandLeft;
     int driftBandRight = kBandRight;
 };
