@@ -40,6 +40,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (options.outDir.empty() && options.contactSheet.empty()) options.outDir = ".";
+    if (options.outDir.empty() && options.contactSheet.empty()) options.outDir = std::string(1, '.');
     return forge::RunForge(options);
 }

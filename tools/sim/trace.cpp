@@ -165,8 +165,11 @@ extern "C" Mix_Music* Mix_LoadMUS(const char* file) {
 extern "C" int Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks) {
     static auto real = Real<int (*)(int, Mix_Chunk*, int, int)>("Mix_PlayChannelTimed");
     if (activeTrace) {
-        std::string text = "sound:" + std::to_string(channel) + ":" + PathOf(chunk);
-        if (loops != 0 || ticks != -1) text += ":" + std::to_string(loops) + ":" + std::to_string(ticks);
+        char text[512];
+        if (loops != 0 || ticks != -1)
+            std::snprintf(text, sizeof text, "sound:%d:%s:%d:%d", channel, PathOf(chunk).c_str(), loops, ticks);
+        else
+            std::snprintf(text, sizeof text, "sound:%d:%s", channel, PathOf(chunk).c_str());
         activeTrace->Event(text);
     }
     return real(channel, chunk, loops, ticks);
