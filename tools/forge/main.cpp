@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (options.outDir.empty() && options.contactSheet.empty()) options.outDir = ".";
+    // Built, not assigned from the literal, which gcc 12 warns about falsely under C++20 (-Wrestrict).
+    if (options.outDir.empty() && options.contactSheet.empty()) options.outDir = std::string(".");
     return forge::RunForge(options);
 }

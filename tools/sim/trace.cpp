@@ -159,7 +159,7 @@ extern "C" int Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, in
     static auto real = Real<int (*)(int, Mix_Chunk*, int, int)>("Mix_PlayChannelTimed");
     if (activeTrace) {
         std::string text = "sound:" + std::to_string(channel) + ":" + PathOf(chunk);
-        if (loops != 0 || ticks != -1) text += ":" + std::to_string(loops) + ":" + std::to_string(ticks);
+        if (loops != 0 || ticks != -1) text += ':' + std::to_string(loops) + ':' + std::to_string(ticks);
         activeTrace->Event(text);
     }
     return real(channel, chunk, loops, ticks);
