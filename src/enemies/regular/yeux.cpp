@@ -20,11 +20,8 @@ Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWi
 void Yeux::Fire() {
     SDL_Surface* a = dir == -1 ? shotC : shotA;
     SDL_Surface* b = dir == -1 ? shotD : shotB;
+    const SDL_Rect at = MakeRect(box.x + 47, box.y + 15, 16, 16);
     Volley volley(shots, shotSlots, 3);
-    // Each angle is drawn only for a shot that finds a slot.
-    while (EnemyShot** slot = volley.Next()) {
-        *slot = new EnemyShot(screen, a, b, MakeRect(box.x + 47, box.y + 15, 16, 16), MovePattern::Radial);
-        (*slot)->SetOrbit(box.x + 47, box.y + 15, 0, RandomInt(360), 0, 2, 0, 0);
-    }
-    if (volley.Complete() && volley.SpareSlot()) PlayFireSound();
+    volley.Fill([&](int) { return NewRadialShot(screen, a, b, at, RandomInt(360), 2); });
+    if (volley.Complete() && volley.SpareSlots()) PlayFireSound();
 }
