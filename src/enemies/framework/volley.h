@@ -62,14 +62,6 @@ public:
         return Add([&] { return new EnemyShot(screen, frameA, frameB, box, legs[0], legs[1], legs[2], legs[3]); });
     }
 
-    // The slot for the next shot, counted as placed at once; the caller stores the shot there.
-    EnemyShot** Next() {
-        if (!Fits()) return nullptr;
-        ++placed;
-        return &shots[cursor++];
-    }
-    bool SpareSlot() const { return SpareSlots(); }
-
 private:
     // Moves the cursor to the next free slot; false once the volley is complete or the array is full.
     bool Fits();

@@ -25,5 +25,5 @@ void CubeDevil::Fire() {
         angle += 30;
         if (angle > 360) angle -= 360;
     }
-    if (volley.SpareSlot()) PlayFireSound();
+    if (volley.SpareSlots()) PlayFireSound();
 }

@@ -47,5 +47,5 @@ void CubeInviderOne::Fire() {
         angle += 60;
         if (angle > 360) angle -= 360;
     }
-    if (volley.SpareSlot()) PlayFireSound();
+    if (volley.SpareSlots()) PlayFireSound();
 }

@@ -21,5 +21,5 @@ void Delta::Fire() {
         const SDL_Rect at = MakeRect(box.x + (left ? 46 : 96), box.y + 34, 16, 16);
         if (!volley.Radial(screen, shotA, shotB, at, fireAngle + 30 * k - (left ? 0 : 300), 2)) return;
     }
-    if (volley.SpareSlot()) PlayFireSound();
+    if (volley.SpareSlots()) PlayFireSound();
 }

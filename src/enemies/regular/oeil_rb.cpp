@@ -23,13 +23,10 @@ void OeilRB::Fire() {
     // The sweeping shot and its mirror image about the vertical.
     const int mirrored = 540 - fireAngle >= 360 ? 180 - fireAngle : 540 - fireAngle;
     Volley volley(shots, shotSlots, 4);
-    if (!volley.Radial(screen, shotC, shotD, at, fireAngle, 3)) return;
-    if (!volley.Radial(screen, shotA, shotB, at, mirrored, 3)) return;
-    // Each random angle is drawn only for a shot that finds a slot.
-    while (EnemyShot** slot = volley.Next()) {
-        *slot = new EnemyShot(screen, shotC, shotD, at, MovePattern::Radial);
-        (*slot)->SetOrbit(at.x, at.y, 0, RandomInt(360), 0, 2, 0, 0);
-    }
+    volley.Radial(screen, shotC, shotD, at, fireAngle, 3);
+    volley.Radial(screen, shotA, shotB, at, mirrored, 3);
+    // The other two fly in random directions.
+    volley.Fill([&](int) { return NewRadialShot(screen, shotC, shotD, at, RandomInt(360), 2); });
     if (volley.Complete()) PlayFireSound();
 }
 
