@@ -4,11 +4,18 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Crabe::kTraits = {
-    AssetKind::Crabe, 84, 1000, 6, -1, 3, 160, 120, 16, 40, 1, SteerWhile::Alive, true, true, playfield::kLarge,
+    .kind = AssetKind::Crabe, .points = 84, .shotSlots = 1000, .spriteFrames = 6, .hitOffset = 3,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .shotsFirst = true, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
 // The fire limit lies beyond the attack, so every volley of it fires.
-const PhaseRow Crabe::kRow = {110, 60, 4, 0, StepScale::One, 600, 8, 700, 0, 5, 0, StepScale::One};
+const PhaseRow Crabe::kRow = {
+    .entryLength = 110, .entryMoveFrames = 60, .entryDx = 4,
+    .attackLength = 600, .firePeriod = 8, .fireLimit = 700,
+    .exitDx = 5,
+};
 
 Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
              int spawnTime, int strength)

@@ -4,10 +4,17 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Yeux::kTraits = {
-    AssetKind::Yeux, 100, 500, 3, 2, 0, 160, 120, 16, 40, 1, SteerWhile::Alive, false, true, playfield::kLarge,
+    .kind = AssetKind::Yeux, .points = 100, .shotSlots = 500, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
-const PhaseRow Yeux::kRow = {35, 28, 4, 0, StepScale::Dir, 700, 4, 600, 0, -4, 0, StepScale::Dir};
+const PhaseRow Yeux::kRow = {
+    .entryLength = 35, .entryMoveFrames = 28, .entryDx = 4, .entryScale = StepScale::Dir,
+    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .exitDx = -4, .exitScale = StepScale::Dir,
+};
 
 Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
            int spawnTime, int strength)
