@@ -168,11 +168,10 @@ void Insecte::Fire() {
     }
     if (attackKind == 3) {
         Volley volley(shots, shotSlotCount, 6);
-        // Each direction is drawn only for a shot that finds a slot.
-        while (EnemyShot** slot = volley.Next()) {
-            *slot = new EnemyShot(screen, shotBlueA, shotBlueB, gun, MovePattern::Radial);
-            (*slot)->SetOrbit(gun.x, gun.y, 0, kSprayFrom + RandomInt(kSprayWidth), 70, 4, phase1, 30);
-        }
+        volley.Fill([&](int) {
+            const int direction = kSprayFrom + RandomInt(kSprayWidth);
+            return NewOrbitShot(screen, shotBlueA, shotBlueB, gun, MovePattern::Radial, direction, 70, 4, phase1, 30);
+        });
         if (volley.Complete()) PlayFireSound();
         return;
     }

@@ -103,31 +103,26 @@ void Monstro::Fire() {
     if (attackKind == 0) {
         const int phase1 = 50 + RandomInt(50);
         Volley volley(shots, shotSlotCount, 8);
-        // Each direction is drawn only for a shot that finds a slot.
-        while (EnemyShot** slot = volley.Next()) {
-            const Mouth& mouth = kMouths[volley.Placed() - 1];
-            const int x = bx + mouth.x, y = by + mouth.y;
-            *slot = new EnemyShot(screen, shotRedA, shotRedB, MakeRect(x, y, kShotSize, kShotSize), MovePattern::Radial);
-            (*slot)->SetOrbit(x, y, 0, mouth.baseAngle + RandomInt(90), 70, 1, phase1, 30);
-        }
+        volley.Fill([&](int n) {
+            const Mouth& mouth = kMouths[n];
+            const SDL_Rect at = MakeRect(bx + mouth.x, by + mouth.y, kShotSize, kShotSize);
+            return NewOrbitShot(screen, shotRedA, shotRedB, at, MovePattern::Radial, mouth.baseAngle + RandomInt(90),
+                                70, 1, phase1, 30);
+        });
         if (volley.Complete()) PlayFireSound();
         return;
     }
-    // Two walkers, then two more free slots counted before the sound.
-    Volley volley(shots, shotSlotCount, 4);
-    for (int side = 0; side < 2; ++side) {
-        EnemyShot** slot = volley.Next();
-        if (!slot) return;
+    // Two walkers; the sound needs two more free slots.
+    Volley volley(shots, shotSlotCount, 2);
+    volley.Fill([&](int side) {
         const int out = side == 0 ? -3 : 3;
         const int sideways = 20 + RandomInt(33);
         const int drop = RandomInt(60);
         const int creep = RandomInt(348);
         const SDL_Rect at = MakeRect(bx + (side == 0 ? kLeftMouthX : kRightMouthX), by + kSideMouthY, kShotSize,
                                      kShotSize);
-        *slot = new EnemyShot(screen, shotRedA, shotRedB, at, {out, 0, sideways}, {0, 3, drop}, {-out / 3, 0, creep},
-                              {0, 1, 300});
-    }
-    while (volley.Next()) {
-    }
-    if (volley.Complete()) PlayFireSound();
+        return new EnemyShot(screen, shotRedA, shotRedB, at, {out, 0, sideways}, {0, 3, drop}, {-out / 3, 0, creep},
+                             {0, 1, 300});
+    });
+    if (volley.Complete() && volley.SpareSlots(2)) PlayFireSound();
 }

@@ -4,8 +4,8 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Amybe::kTraits = {
-    AssetKind::Amybe, 8, 200, 2, -1, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false,
-    playfield::kStandard,
+    .kind = AssetKind::Amybe, .points = 8, .shotSlots = 200, .spriteFrames = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
 };
 
 Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

@@ -4,7 +4,8 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Blob::kTraits = {
-    AssetKind::Blob, 7, 50, 4, -1, 2, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false, playfield::kStandard,
+    .kind = AssetKind::Blob, .points = 7, .shotSlots = 50, .spriteFrames = 4, .hitOffset = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
 };
 
 Blob::Blob(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

@@ -4,15 +4,16 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Boule::kTraits = {
-    AssetKind::Boule, 5, 3, 3, 2, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false, playfield::kWindow,
+    .kind = AssetKind::Boule, .points = 5, .shotSlots = 3, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .playfield = playfield::kWindow,
 };
 
 Boule::Boule(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
              int spawnTime, int vy, int vx, bool variant, int hitPoints)
     : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
       vx(vx),
-      vy(vy),
-      variant(variant) {
+      vy(vy) {
     frame = variant ? 0 : 1;
 }
 

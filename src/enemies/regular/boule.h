@@ -24,6 +24,5 @@ private:
     int flipPeriod = 15;
     int vx;
     int vy;
-    bool variant;
     int fireCounter = 0;
 };

@@ -4,11 +4,18 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Crabe::kTraits = {
-    AssetKind::Crabe, 84, 1000, 6, -1, 3, 160, 120, 16, 40, 1, SteerWhile::Alive, true, true, playfield::kLarge,
+    .kind = AssetKind::Crabe, .points = 84, .shotSlots = 1000, .spriteFrames = 6, .hitOffset = 3,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .shotsFirst = true, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
 // The fire limit lies beyond the attack, so every volley of it fires.
-const PhaseRow Crabe::kRow = {110, 60, 4, 0, StepScale::One, 600, 8, 700, 0, 5, 0, StepScale::One};
+const PhaseRow Crabe::kRow = {
+    .entryLength = 110, .entryMoveFrames = 60, .entryDx = 4,
+    .attackLength = 600, .firePeriod = 8, .fireLimit = 700,
+    .exitDx = 5,
+};
 
 Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
              int spawnTime, int strength)
@@ -18,15 +25,13 @@ void Crabe::Fire() {
     const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);
     const SDL_Rect right = MakeRect(box.x + 130, box.y + 67, 16, 16);
     Volley volley(shots, shotSlots, 14);
-    // A fan opening downward from each claw: 45, 67, 90, 112 and 135 degrees.
-    for (int k = 0; k < 10; ++k)
-        if (!volley.Radial(screen, shotA, shotB, k < 5 ? left : right, static_cast<int>(45 + 22.5 * (k % 5)), 2))
-            return;
-    // Two strays from each claw; each angle is drawn only for a shot that finds a slot.
-    while (EnemyShot** slot = volley.Next()) {
-        const SDL_Rect at = volley.Placed() <= 12 ? left : right;
-        *slot = new EnemyShot(screen, shotA, shotB, at, MovePattern::Radial);
-        (*slot)->SetOrbit(at.x, at.y, 0, RandomInt(140) + 20, 0, 2, 0, 0);
-    }
-    if (volley.Complete() && volley.SpareSlot()) PlayFireSound();
+    // A fan opening downward from each claw (45, 67, 90, 112 and 135 degrees), then two strays from
+    // each claw.
+    volley.Fill([&](int n) {
+        const bool fan = n < 10;
+        const SDL_Rect& claw = (fan ? n < 5 : n < 12) ? left : right;
+        const int angle = fan ? static_cast<int>(45 + 22.5 * (n % 5)) : RandomInt(140) + 20;
+        return NewRadialShot(screen, shotA, shotB, claw, angle, 2);
+    });
+    if (volley.Complete() && volley.SpareSlots()) PlayFireSound();
 }

@@ -1,7 +1,10 @@
 #include "enemies/regular/cube.h"
 
 const RegularTraits Cube::kTraits = {
-    AssetKind::Cube, 1, 1, 2, -1, 0, 32, 30, 12, 50, 1, SteerWhile::Always, true, false, playfield::kFalling,
+    .kind = AssetKind::Cube, .points = 1, .shotSlots = 1, .spriteFrames = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
 Cube::Cube(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int vy,

@@ -4,10 +4,17 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeDevil::kTraits = {
-    AssetKind::CubeDevil, 60, 500, 3, 2, 0, 192, 192, 16, 40, 1, SteerWhile::Alive, false, true, playfield::kLarge,
+    .kind = AssetKind::CubeDevil, .points = 60, .shotSlots = 500, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 192, .explosionFrameHeight = 192, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
-const PhaseRow CubeDevil::kRow = {120, 60, 0, 4, StepScale::Speed, 700, 4, 600, 0, 0, -4, StepScale::Speed};
+const PhaseRow CubeDevil::kRow = {
+    .entryLength = 120, .entryMoveFrames = 60, .entryDy = 4, .entryScale = StepScale::Speed,
+    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .exitDy = -4, .exitScale = StepScale::Speed,
+};
 
 CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
                      int spawnTime, int)
@@ -25,5 +32,5 @@ void CubeDevil::Fire() {
         angle += 30;
         if (angle > 360) angle -= 360;
     }
-    if (volley.SpareSlot()) PlayFireSound();
+    if (volley.SpareSlots()) PlayFireSound();
 }

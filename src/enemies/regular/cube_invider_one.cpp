@@ -4,12 +4,18 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeInviderOne::kTraits = {
-    AssetKind::CubeInviderOne, 225, 600, 3, 2, 0, 192, 192, 16, 40, 1, SteerWhile::Alive, false, true,
-    playfield::kLarge,
+    .kind = AssetKind::CubeInviderOne, .points = 225, .shotSlots = 600, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 192, .explosionFrameHeight = 192, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
 // The entry is 4 pixels a frame; the exit is 4 times the speed, which is 2 by then.
-const PhaseRow CubeInviderOne::kRow = {120, 76, -4, 0, StepScale::One, 1300, 5, 1100, 0, -4, 0, StepScale::Speed};
+const PhaseRow CubeInviderOne::kRow = {
+    .entryLength = 120, .entryMoveFrames = 76, .entryDx = -4,
+    .attackLength = 1300, .firePeriod = 5, .fireLimit = 1100,
+    .exitDx = -4, .exitScale = StepScale::Speed,
+};
 
 CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
                                int hitHalfHeight, int spawnTime, int)
@@ -47,5 +53,5 @@ void CubeInviderOne::Fire() {
         angle += 60;
         if (angle > 360) angle -= 360;
     }
-    if (volley.SpareSlot()) PlayFireSound();
+    if (volley.SpareSlots()) PlayFireSound();
 }

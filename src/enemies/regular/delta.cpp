@@ -4,10 +4,17 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Delta::kTraits = {
-    AssetKind::Delta, 200, 500, 4, -1, 2, 160, 120, 16, 40, 1, SteerWhile::Alive, false, true, playfield::kLarge,
+    .kind = AssetKind::Delta, .points = 200, .shotSlots = 500, .spriteFrames = 4, .hitOffset = 2,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
-const PhaseRow Delta::kRow = {65, 65, 0, 4, StepScale::One, 700, 4, 600, 0, 0, 5, StepScale::One};
+const PhaseRow Delta::kRow = {
+    .entryLength = 65, .entryMoveFrames = 65, .entryDy = 4,
+    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .exitDy = 5,
+};
 
 Delta::Delta(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
              int spawnTime, int strength)
@@ -21,5 +28,5 @@ void Delta::Fire() {
         const SDL_Rect at = MakeRect(box.x + (left ? 46 : 96), box.y + 34, 16, 16);
         if (!volley.Radial(screen, shotA, shotB, at, fireAngle + 30 * k - (left ? 0 : 300), 2)) return;
     }
-    if (volley.SpareSlot()) PlayFireSound();
+    if (volley.SpareSlots()) PlayFireSound();
 }

@@ -4,7 +4,9 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Fee::kTraits = {
-    AssetKind::Fee, 30, 500, 4, -1, 2, 48, 48, 14, 40, 0, SteerWhile::NotDestroyed, false, false, playfield::kWide,
+    .kind = AssetKind::Fee, .points = 30, .shotSlots = 500, .spriteFrames = 4, .hitOffset = 2,
+    .explosionFrameWidth = 48, .explosionFrameHeight = 48, .explosionFrames = 14, .explosionFrameMs = 40,
+    .playfield = playfield::kWide,
 };
 
 Fee::Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,

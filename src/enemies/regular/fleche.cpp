@@ -3,7 +3,9 @@
 #include "core/utilities.h"
 
 const RegularTraits Fleche::kTraits = {
-    AssetKind::Fleche, 3, 1, 4, -1, 0, 32, 32, 12, 20, 0, SteerWhile::Always, true, false, playfield::kStandard,
+    .kind = AssetKind::Fleche, .points = 3, .shotSlots = 1, .spriteFrames = 4,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
 Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

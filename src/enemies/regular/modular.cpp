@@ -15,7 +15,10 @@ Sint16 Truncate16(double value) { return static_cast<Sint16>(static_cast<int>(va
 }  // namespace
 
 const RegularTraits Modular::kTraits = {
-    AssetKind::Modular, 1, 3, 3, 2, 0, 32, 30, 12, 50, 1, SteerWhile::Always, false, false, playfield::kStandard,
+    .kind = AssetKind::Modular, .points = 1, .shotSlots = 3, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always,
 };
 
 Modular::Modular(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

@@ -4,10 +4,17 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits OeilRB::kTraits = {
-    AssetKind::OeilRB, 75, 500, 2, 1, 0, 160, 120, 16, 40, 1, SteerWhile::Alive, false, true, playfield::kFromLeft,
+    .kind = AssetKind::OeilRB, .points = 75, .shotSlots = 500, .spriteFrames = 2, .hitCell = 1,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kFromLeft,
 };
 
-const PhaseRow OeilRB::kRow = {70, 47, 5, 0, StepScale::Dir, 700, 2, 600, 270, 5, 0, StepScale::Dir};
+const PhaseRow OeilRB::kRow = {
+    .entryLength = 70, .entryMoveFrames = 47, .entryDx = 5, .entryScale = StepScale::Dir,
+    .attackLength = 700, .firePeriod = 2, .fireLimit = 600, .fireAngleStart = 270,
+    .exitDx = 5, .exitScale = StepScale::Dir,
+};
 
 OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
                int spawnTime, int strength)
@@ -23,13 +30,10 @@ void OeilRB::Fire() {
     // The sweeping shot and its mirror image about the vertical.
     const int mirrored = 540 - fireAngle >= 360 ? 180 - fireAngle : 540 - fireAngle;
     Volley volley(shots, shotSlots, 4);
-    if (!volley.Radial(screen, shotC, shotD, at, fireAngle, 3)) return;
-    if (!volley.Radial(screen, shotA, shotB, at, mirrored, 3)) return;
-    // Each random angle is drawn only for a shot that finds a slot.
-    while (EnemyShot** slot = volley.Next()) {
-        *slot = new EnemyShot(screen, shotC, shotD, at, MovePattern::Radial);
-        (*slot)->SetOrbit(at.x, at.y, 0, RandomInt(360), 0, 2, 0, 0);
-    }
+    volley.Radial(screen, shotC, shotD, at, fireAngle, 3);
+    volley.Radial(screen, shotA, shotB, at, mirrored, 3);
+    // The other two fly in random directions.
+    volley.Fill([&](int) { return NewRadialShot(screen, shotC, shotD, at, RandomInt(360), 2); });
     if (volley.Complete()) PlayFireSound();
 }
 

@@ -1,8 +1,8 @@
 #include "enemies/regular/papillon.h"
 
 const RegularTraits Papillon::kTraits = {
-    AssetKind::Papillon, 1, 1, 2, -1, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false,
-    playfield::kStandard,
+    .kind = AssetKind::Papillon, .points = 1, .shotSlots = 1, .spriteFrames = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
 };
 
 Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

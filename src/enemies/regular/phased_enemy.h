@@ -8,17 +8,18 @@
 // What a step is multiplied by.
 enum class StepScale { One, Dir, Speed };
 
+// Set by name, like the traits; the steps and the start angle default to 0, the scales to One.
 struct PhaseRow {
     int entryLength;      // frames of the entry; the attack begins on the frame after
     int entryMoveFrames;  // the entry moves while the counter is below this
-    int entryDx, entryDy;
-    StepScale entryScale;
+    int entryDx = 0, entryDy = 0;
+    StepScale entryScale = StepScale::One;
     int attackLength;
-    int firePeriod;       // fires when the counter is a multiple of this,
-    int fireLimit;        // strictly between 30 and this
-    int fireAngleStart;
-    int exitDx, exitDy;
-    StepScale exitScale;
+    int firePeriod;  // fires when the counter is a multiple of this,
+    int fireLimit;   // strictly between 30 and this
+    int fireAngleStart = 0;
+    int exitDx = 0, exitDy = 0;
+    StepScale exitScale = StepScale::One;
 };
 
 class PhasedEnemy : public RegularEnemy {

@@ -3,7 +3,10 @@
 #include "core/utilities.h"
 
 const RegularTraits Piaf::kTraits = {
-    AssetKind::Piaf, 1, 3, 2, -1, 0, 32, 30, 12, 50, 1, SteerWhile::Always, true, false, playfield::kStandard,
+    .kind = AssetKind::Piaf, .points = 1, .shotSlots = 3, .spriteFrames = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
 Piaf::Piaf(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime)

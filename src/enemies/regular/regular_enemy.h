@@ -29,12 +29,17 @@ struct Playfield {
 };
 
 namespace playfield {
-constexpr Playfield kWindow = {1, 639, 480, true};       // the whole window (Boule)
-constexpr Playfield kStandard = {138, 502, 480, true};   // the playfield
-constexpr Playfield kFalling = {138, 502, 480, false};   // no top: they start above the window
-constexpr Playfield kLarge = {138, 502, 640, true};      // the phased ships
-constexpr Playfield kFromLeft = {INT_MIN, 502, 640, true};
-constexpr Playfield kWide = {-200, 728, 480, true};      // fairies fly in from far outside
+// The whole window (Boule).
+constexpr Playfield kWindow = {.left = 1, .right = 639, .bottom = 480, .testTop = true};
+// The playfield.
+constexpr Playfield kStandard = {.left = 138, .right = 502, .bottom = 480, .testTop = true};
+// No top: they start above the window.
+constexpr Playfield kFalling = {.left = 138, .right = 502, .bottom = 480, .testTop = false};
+// The phased ships.
+constexpr Playfield kLarge = {.left = 138, .right = 502, .bottom = 640, .testTop = true};
+constexpr Playfield kFromLeft = {.left = INT_MIN, .right = 502, .bottom = 640, .testTop = true};
+// Fairies fly in from far outside.
+constexpr Playfield kWide = {.left = -200, .right = 728, .bottom = 480, .testTop = true};
 }  // namespace playfield
 
 // When a class's Steer still runs.
@@ -44,22 +49,24 @@ enum class SteerWhile {
     Always,        // keeps moving, and drifting its explosion, until it is deleted
 };
 
+// Set by name; a class leaves out the members where it takes the default. Those without one must
+// be given (gcc's -Wextra names a missing one).
 struct RegularTraits {
-    AssetKind kind;      // its set of the level bank
+    AssetKind kind;  // its set of the level bank
     int points;
     int shotSlots;
-    int spriteFrames;    // cells of the sprite sheet, side by side
-    int hitCell;         // the cell of the hit flash, or -1: the normal cell plus hitOffset
-    int hitOffset;
+    int spriteFrames;  // cells of the sprite sheet, side by side
+    int hitCell = -1;  // the cell of the hit flash, or -1: the normal cell plus hitOffset
+    int hitOffset = 0;
     int explosionFrameWidth;
     int explosionFrameHeight;
     int explosionFrames;
     int explosionFrameMs;
-    int firstExplosionFrame;  // 0: the first exploding frame draws nothing
-    SteerWhile steerWhile;
-    bool shotsFirst;          // moves and draws its shots before itself
-    bool flagsExplosion;      // sets explosionStarted with its explosion sound
-    Playfield playfield;
+    int firstExplosionFrame = 0;  // 0: the first exploding frame draws nothing
+    SteerWhile steerWhile = SteerWhile::NotDestroyed;
+    bool shotsFirst = false;      // moves and draws its shots before itself
+    bool flagsExplosion = false;  // sets explosionStarted with its explosion sound
+    Playfield playfield = playfield::kStandard;
 };
 
 class RegularEnemy : public Enemy {

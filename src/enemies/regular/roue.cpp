@@ -1,7 +1,10 @@
 #include "enemies/regular/roue.h"
 
 const RegularTraits Roue::kTraits = {
-    AssetKind::Roue, 4, 1, 3, 2, 0, 32, 32, 12, 20, 1, SteerWhile::Always, true, false, playfield::kFalling,
+    .kind = AssetKind::Roue, .points = 4, .shotSlots = 1, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
 Roue::Roue(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

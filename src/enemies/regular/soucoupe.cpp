@@ -4,7 +4,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Soucoupe::kTraits = {
-    AssetKind::Soucoupe, 5, 1, 4, -1, 0, 160, 120, 16, 50, 1, SteerWhile::Always, true, false, playfield::kStandard,
+    .kind = AssetKind::Soucoupe, .points = 5, .shotSlots = 1, .spriteFrames = 4,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
 Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

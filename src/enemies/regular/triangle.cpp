@@ -4,7 +4,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Triangle::kTraits = {
-    AssetKind::Triangle, 3, 3, 2, 1, 0, 32, 30, 12, 50, 1, SteerWhile::Always, true, false, playfield::kFalling,
+    .kind = AssetKind::Triangle, .points = 3, .shotSlots = 3, .spriteFrames = 2, .hitCell = 1,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
 Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

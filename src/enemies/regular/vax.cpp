@@ -4,7 +4,9 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Vax::kTraits = {
-    AssetKind::Vax, 7, 50, 3, 2, 0, 32, 32, 12, 20, 0, SteerWhile::NotDestroyed, false, false, playfield::kFalling,
+    .kind = AssetKind::Vax, .points = 7, .shotSlots = 50, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .playfield = playfield::kFalling,
 };
 
 Vax::Vax(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,

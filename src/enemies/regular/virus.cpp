@@ -4,7 +4,9 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Virus::kTraits = {
-    AssetKind::Virus, 6, 5, 2, -1, 0, 32, 32, 12, 20, 0, SteerWhile::Always, true, false, playfield::kStandard,
+    .kind = AssetKind::Virus, .points = 6, .shotSlots = 5, .spriteFrames = 2,
+    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
 Virus::Virus(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

@@ -4,10 +4,17 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Yeux::kTraits = {
-    AssetKind::Yeux, 100, 500, 3, 2, 0, 160, 120, 16, 40, 1, SteerWhile::Alive, false, true, playfield::kLarge,
+    .kind = AssetKind::Yeux, .points = 100, .shotSlots = 500, .spriteFrames = 3, .hitCell = 2,
+    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
-const PhaseRow Yeux::kRow = {35, 28, 4, 0, StepScale::Dir, 700, 4, 600, 0, -4, 0, StepScale::Dir};
+const PhaseRow Yeux::kRow = {
+    .entryLength = 35, .entryMoveFrames = 28, .entryDx = 4, .entryScale = StepScale::Dir,
+    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .exitDx = -4, .exitScale = StepScale::Dir,
+};
 
 Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
            int spawnTime, int strength)
@@ -20,11 +27,8 @@ Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWi
 void Yeux::Fire() {
     SDL_Surface* a = dir == -1 ? shotC : shotA;
     SDL_Surface* b = dir == -1 ? shotD : shotB;
+    const SDL_Rect at = MakeRect(box.x + 47, box.y + 15, 16, 16);
     Volley volley(shots, shotSlots, 3);
-    // Each angle is drawn only for a shot that finds a slot.
-    while (EnemyShot** slot = volley.Next()) {
-        *slot = new EnemyShot(screen, a, b, MakeRect(box.x + 47, box.y + 15, 16, 16), MovePattern::Radial);
-        (*slot)->SetOrbit(box.x + 47, box.y + 15, 0, RandomInt(360), 0, 2, 0, 0);
-    }
-    if (volley.Complete() && volley.SpareSlot()) PlayFireSound();
+    volley.Fill([&](int) { return NewRadialShot(screen, a, b, at, RandomInt(360), 2); });
+    if (volley.Complete() && volley.SpareSlots()) PlayFireSound();
 }
