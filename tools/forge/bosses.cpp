@@ -214,7 +214,11 @@ void Xorg(Canvas& c, double w, double h, int f, bool damaged) {
         Rng rng(77);
         for (int i = 0; i < 9; ++i) {
             double x = 40 + rng.Unit() * (w - 80), y = 40 + rng.Unit() * (h - 100);
-            c.Line(x, y, x + rng.Range(-20, 20), y + rng.Range(-20, 20), 2.5, Colour::Rgb8(60, 20, 20));
+            // Drawn one by one: the order of a call's arguments is the compiler's choice, and gcc
+            // and clang choose differently. (This order is the one gcc took.)
+            const double dy = rng.Range(-20, 20);
+            const double dx = rng.Range(-20, 20);
+            c.Line(x, y, x + dx, y + dy, 2.5, Colour::Rgb8(60, 20, 20));
             c.Glow(x, y, 8, Colour::Rgb8(255, 160, 40, 0.8));
         }
     }
