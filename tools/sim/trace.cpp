@@ -40,17 +40,18 @@ inline uint64_t Mix(uint64_t h) {
     return h ^ (h >> 33);
 }
 
-// Four independent lanes keep the multiplier busy; the shift lets high bits reach low ones.
+// Eight independent lanes keep the multiplier busy; the rotation lets high bits reach low ones.
 inline uint64_t Step(uint64_t h, uint64_t word) {
-    h = (h ^ word) * kMultiplier;
-    return h ^ (h >> 29);
+    h ^= word;
+    return (h << 23 | h >> 41) * kMultiplier;
 }
 
 }  // namespace
 
 uint64_t ScreenDigest(const SDL_Surface* surface) {
-    uint64_t lane[4] = {1, 2, 3, 4};
-    uint64_t tail = 5;
+    constexpr int kLanes = 8;
+    uint64_t lane[kLanes] = {1, 2, 3, 4, 5, 6, 7, 8};
+    uint64_t tail = 9;
     const size_t rowBytes = static_cast<size_t>(surface->w) * surface->format->BytesPerPixel;
     // Only the colour bits: what no display shows may differ. Classic SDL 1.2's alpha blits write
     // the unused byte of a 32-bit pixel (163,088 pixels of the game-over picture), SDL2's do not.
@@ -62,10 +63,10 @@ uint64_t ScreenDigest(const SDL_Surface* surface) {
     const auto* row = static_cast<const unsigned char*>(surface->pixels);
     for (int y = 0; y < surface->h; ++y, row += surface->pitch) {
         size_t i = 0;
-        for (; i + 32 <= rowBytes; i += 32) {
-            uint64_t word[4];
+        for (; i + sizeof(lane) <= rowBytes; i += sizeof(lane)) {
+            uint64_t word[kLanes];
             std::memcpy(word, row + i, sizeof word);
-            for (int k = 0; k < 4; ++k) lane[k] = Step(lane[k], word[k] & colour);
+            for (int k = 0; k < kLanes; ++k) lane[k] = Step(lane[k], word[k] & colour);
         }
         for (; i < rowBytes; ++i) tail = Step(tail, row[i]);
     }
