@@ -13,6 +13,9 @@
 #include "levels/level_runner.h"
 #include "levels/level_script.h"
 #include "support/frame_script.h"
+#include "support/sdl_env.h"
+
+#include <gtest/gtest.h>
 
 namespace levelstest {
 
@@ -126,5 +129,28 @@ public:
 
 // Frames paced before the frame loop: the 300 of the start animation.
 constexpr int kStartFrames = 300;
+
+// A script played once on the real runner, the frames scripted and the run watched.
+class RunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override { testsupport::DrainEvents(); }
+
+    // The runner's frame count is kept in loopFrames.
+    int32_t Play(LevelScript& script, int32_t* score) {
+        LevelRunner runner(testsupport::Screen(), 13, script, &state);
+        const int32_t result = runner.Run(score);
+        loopFrames = runner.Frames();
+        return result;
+    }
+    // Escape reaches the queue once loop frame n (1-based) has ended.
+    void EscapeAfterLoopFrame(int n) {
+        frames.At(kStartFrames + n, [] { testsupport::PushKeyDown(SDLK_ESCAPE); });
+    }
+
+    int32_t state = -1;
+    int32_t loopFrames = 0;
+    RunWatch watch;
+    testsupport::FrameScript frames;
+};
 
 }  // namespace levelstest

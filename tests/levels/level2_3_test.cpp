@@ -72,7 +72,6 @@ TEST_F(Level2TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
     auto* cubeBoss = dynamic_cast<CubeBoss*>(boss.get());
     ASSERT_NE(nullptr, cubeBoss);
     EXPECT_EQ(138900, boss->GetSpawnTime() - kT0) << "10 s after the last triangle's time plus 150 ms";
-    EXPECT_EQ(18000, cubeBoss->GetMaxEnergy());
     EXPECT_EQ(-130, boss->GetRect().x);
     EXPECT_EQ(120, boss->GetHitHalfWidth());
 }
@@ -172,7 +171,6 @@ TEST_F(Level3TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
     auto* death = dynamic_cast<Death*>(boss.get());
     ASSERT_NE(nullptr, death);
     EXPECT_EQ(121700, boss->GetSpawnTime() - kT0) << "13 s after the last saucer";
-    EXPECT_EQ(19200, death->GetMaxEnergy());
     EXPECT_EQ(505, boss->GetRect().x);
     EXPECT_EQ(1, Box(530).x);
     EXPECT_EQ(800, As<Crabe>(530)->GetHitPoints());

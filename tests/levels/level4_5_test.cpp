@@ -57,7 +57,6 @@ TEST_F(Level4Table, EverySlotHoldsItsClassAtItsSpawnTime) {
     auto* monstro = dynamic_cast<Monstro*>(boss.get());
     ASSERT_TRUE(monstro);
     EXPECT_EQ(99340, monstro->GetSpawnTime() - kT0);
-    EXPECT_EQ(25600, monstro->GetMaxEnergy());
     const SDL_Rect b = monstro->GetRect();
     EXPECT_EQ(190, b.x);
     EXPECT_EQ(-253, b.y);
@@ -195,7 +194,6 @@ TEST_F(Level5Table, EverySlotHoldsItsClassAtItsSpawnTime) {
     auto* radio = dynamic_cast<RadioZonde*>(boss.get());
     ASSERT_TRUE(radio);
     EXPECT_EQ(143500, radio->GetSpawnTime() - kT0);
-    EXPECT_EQ(18600, radio->GetMaxEnergy());
     EXPECT_EQ(503, radio->GetRect().x);
     EXPECT_EQ(314, radio->GetRect().w);
     EXPECT_EQ(344, radio->GetRect().h);

@@ -44,15 +44,8 @@ void Shoot(Hero& hero, int cx, int cy, int damage) {
     }
 }
 
-class Level6Test : public ::testing::Test {
+class Level6Test : public levelstest::RunnerTest {
 protected:
-    void SetUp() override { testsupport::DrainEvents(); }
-
-    int32_t Play(int32_t* score) {
-        LevelRunner runner(testsupport::Screen(), 13, script, &state);
-        return runner.Run(score);
-    }
-
     // Logs every loop frame; action runs first and may shoot or press keys.
     void LogFrames(std::function<void(LevelRunner&, int)> action) {
         frames.Every([this, action](int) {
@@ -85,9 +78,6 @@ protected:
     }
 
     Level6Script script;
-    int32_t state = -1;
-    levelstest::RunWatch watch;
-    testsupport::FrameScript frames;
     std::vector<FrameLog> log;
 };
 
@@ -114,7 +104,7 @@ TEST_F(Level6Test, TheInsecteFirstThenXorgFourSecondsAfterIt) {
         }
     });
     int32_t score = 0;
-    EXPECT_EQ(1, Play(&score));
+    EXPECT_EQ(1, Play(script, &score));
     EXPECT_EQ(0, state);
     ASSERT_GT(insecteShotAt, 0);
     ASSERT_GT(xorgShotAt, 0);
@@ -181,7 +171,7 @@ TEST_F(Level6Test, EscapeDuringTheInsectePhaseEndsTheLevel) {
         }
     });
     int32_t score = 0;
-    EXPECT_EQ(0, Play(&score));
+    EXPECT_EQ(0, Play(script, &score));
     EXPECT_EQ(1, state);
     ASSERT_GT(escapedAt, 0);
     EXPECT_EQ(static_cast<size_t>(escapedAt), log.size()) << "the frame that reads Escape ends before its wait";

@@ -15,17 +15,8 @@ using testsupport::PushKeyDown;
 
 namespace {
 
-class LevelEndTest : public ::testing::Test {
+class LevelEndTest : public levelstest::RunnerTest {
 protected:
-    void SetUp() override { testsupport::DrainEvents(); }
-
-    int32_t Play(FakeScript& script, int32_t* score) {
-        LevelRunner runner(testsupport::Screen(), 13, script, &state);
-        return runner.Run(score);
-    }
-    void EscapeAfterLoopFrame(int n) {
-        frames.At(kStartFrames + n, [] { PushKeyDown(SDLK_ESCAPE); });
-    }
     // A boss sitting on the hero, with reach over the whole playfield: the hero dies whenever
     // it can, and the boss ends in the deadFrame-th frame in which the hero has no lives left.
     void KillerBoss(FakeScript& script, int deadFrame, int* deadUpdates) {
@@ -37,10 +28,6 @@ protected:
             };
         };
     }
-
-    int32_t state = -1;
-    levelstest::RunWatch watch;
-    testsupport::FrameScript frames;
 };
 
 TEST_F(LevelEndTest, RunningOutOfLivesBeatsAWinInTheSameFrame) {

@@ -12,28 +12,10 @@ using testsupport::PushKeyDown;
 
 namespace {
 
-class LevelRunnerTest : public ::testing::Test {
+class LevelRunnerTest : public levelstest::RunnerTest {
 protected:
-    void SetUp() override { testsupport::DrainEvents(); }
-
-    // Plays the script once; the runner's frame count is kept in loopFrames.
-    int32_t Play(FakeScript& script, int32_t* score) {
-        LevelRunner runner(testsupport::Screen(), 13, script, &state);
-        const int32_t result = runner.Run(score);
-        loopFrames = runner.Frames();
-        return result;
-    }
-    // Escape reaches the queue once loop frame n (1-based) has ended.
-    void EscapeAfterLoopFrame(int n) {
-        frames.At(kStartFrames + n, [] { PushKeyDown(SDLK_ESCAPE); });
-    }
     // Time of play when the frame with the given start time ran.
     int32_t PlayTime(Uint32 ticks) const { return static_cast<int32_t>(ticks - watch.levelStart); }
-
-    int32_t state = -1;
-    int32_t loopFrames = 0;
-    levelstest::RunWatch watch;
-    testsupport::FrameScript frames;
 };
 
 TEST_F(LevelRunnerTest, EscapeCountsFromTheSecondDrainAndSkipsTheEndScreens) {

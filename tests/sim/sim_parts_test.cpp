@@ -1,6 +1,7 @@
 // The simulator's parts: command line, key logs, statistics and the autopilot's choice.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "autopilot.h"
@@ -110,32 +111,25 @@ TEST(FrameStatsTest, NearestRankPercentiles) {
     EXPECT_EQ(0, s.maxUs);
 }
 
-TEST(AutopilotTest, HeadsForTheGoalWhenNothingThreatens) {
-    int dx = 0, dy = 0;
-    Autopilot::ChooseMove(300, 400, 360, 400, {}, &dx, &dy);
-    EXPECT_EQ(1, dx);
-    EXPECT_EQ(0, dy);
-}
-
-TEST(AutopilotTest, SidestepsAShotFallingOntoTheShipAtTheBottom) {
-    int dx = 0, dy = 0;
-    // A 16x16 shot 30 pixels above, falling 3 pixels a frame straight at the ship, which sits
-    // at the lowest point it flies to and so cannot back away.
-    Autopilot::ChooseMove(300, 455, 300, 455, {{300, 425, 8, 8, 0, 3}}, &dx, &dy);
-    EXPECT_NE(0, dx);
-}
-
-TEST(AutopilotTest, BacksAwayOrSidestepsButNeverMeetsAFallingShot) {
-    int dx = 0, dy = 0;
-    Autopilot::ChooseMove(300, 400, 300, 400, {{300, 370, 8, 8, 0, 3}}, &dx, &dy);
-    EXPECT_FALSE(dx == 0 && dy <= 0);
-}
-
-TEST(AutopilotTest, StaysPutWhenTheShotPassesBeside) {
-    int dx = 0, dy = 0;
-    Autopilot::ChooseMove(300, 400, 300, 400, {{340, 370, 8, 8, 0, 3}}, &dx, &dy);
-    EXPECT_EQ(0, dx);
-    EXPECT_EQ(0, dy);
+// Ship at (x, y), the goal, at most one shot; the move must pass `ok`. A 16x16 shot 30 pixels
+// above, falling 3 pixels a frame: at the lowest point it flies to the ship cannot back away.
+TEST(AutopilotTest, HeadsForTheGoalAndNeverMeetsAFallingShot) {
+    const struct {
+        const char* name;
+        int x, y, goalX;
+        std::vector<Autopilot::Threat> shots;
+        std::function<bool(int, int)> ok;
+    } cases[] = {
+        {"nothing threatens", 300, 400, 360, {}, [](int dx, int dy) { return dx == 1 && dy == 0; }},
+        {"at the bottom", 300, 455, 300, {{300, 425, 8, 8, 0, 3}}, [](int dx, int) { return dx != 0; }},
+        {"above the bottom", 300, 400, 300, {{300, 370, 8, 8, 0, 3}}, [](int dx, int dy) { return dx != 0 || dy > 0; }},
+        {"passing beside", 300, 400, 300, {{340, 370, 8, 8, 0, 3}}, [](int dx, int dy) { return dx == 0 && dy == 0; }},
+    };
+    for (const auto& c : cases) {
+        int dx = 0, dy = 0;
+        Autopilot::ChooseMove(c.x, c.y, c.goalX, c.y, c.shots, &dx, &dy);
+        EXPECT_TRUE(c.ok(dx, dy)) << c.name << ": " << dx << "," << dy;
+    }
 }
 
 }  // namespace

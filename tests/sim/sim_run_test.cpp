@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kStartFrames = 300;
-constexpr int kSummaryFrames = 851;
 
 TEST(SimRunTest, TheSameSeedPlaysTheSameRun) {
     SimOptions options;
@@ -80,6 +79,10 @@ TEST(SimRunTest, AMissingKeyLogOrLevelIsReportedNotPlayed) {
     report = Simulate(options);
     EXPECT_FALSE(report.ok);
     EXPECT_EQ("there is no level 42", report.error);
+
+    options.mode = SimMode::Boss;
+    options.boss = "Nobody";
+    EXPECT_FALSE(Simulate(options).ok);
 }
 
 TEST(SimRunTest, ALevelsTimetableListsEverySlotThenItsBoss) {
@@ -153,73 +156,6 @@ TEST(SimRunTest, TheReportLineNamesEveryValue) {
     EXPECT_EQ("level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
               "peak_shots=77 boss=CubeBoss boss_energy=18000 boss_frames=4321",
               FormatLevelReport(r));
-}
-
-// The boss alone in its level's setting: no table, the boss at T0 + its level's delay, the hero
-// at the weapon level asked for.
-TEST(SimRunTest, ABossAloneIsFoughtInItsLevelsSetting) {
-    SimOptions options;
-    options.mode = SimMode::Boss;
-    options.boss = "Moine";
-    options.weapon = 7;
-    options.autopilot = true;
-    options.god = true;
-    const SimReport report = Simulate(options);
-    ASSERT_TRUE(report.ok) << report.error;
-    ASSERT_EQ(1u, report.levels.size());
-    const LevelReport& level = report.levels[0];
-    EXPECT_EQ(1, level.level);
-    EXPECT_EQ(1, level.result);
-    EXPECT_EQ("Moine", level.boss);
-    EXPECT_EQ(12000, level.bossEnergy);
-    EXPECT_EQ(7, level.weaponLevel);
-    EXPECT_EQ(350 + 450, level.score);  // the boss, then the summary's bonus for weapon level 7
-    EXPECT_EQ(6, level.lives);
-    // Start animation, play, then the whole level-clear summary: nothing else is paced.
-    EXPECT_EQ(kStartFrames + level.frames + kSummaryFrames, report.pacedFrames);
-    EXPECT_FALSE(report.stopped);
-    // Spawned 12 s after T0, which lies 4 s after the start of play: about 1230 frames of waiting.
-    EXPECT_NEAR(level.frames - level.bossFrames, 16000 / 13, 3);
-
-    options.boss = "Nobody";
-    EXPECT_FALSE(Simulate(options).ok);
-}
-
-// The Insecte alone is Level 6 by its own rules from its start until the Insecte is finished: a
-// --level 6 run stopped in the same paced frame plays the same. Only the report's verdict and
-// boss differ.
-TEST(SimRunTest, TheInsecteAloneIsLevel6UpToTheInsectesEnd) {
-    SimOptions options;
-    options.mode = SimMode::Boss;
-    options.boss = "Insecte";
-    options.weapon = 7;
-    options.autopilot = true;
-    options.god = true;
-    const SimReport insecte = Simulate(options);
-    ASSERT_TRUE(insecte.ok) << insecte.error;
-    ASSERT_EQ(1u, insecte.levels.size());
-    const LevelReport& alone = insecte.levels[0];
-    EXPECT_EQ(6, alone.level);
-    EXPECT_EQ(1, alone.result);
-    EXPECT_EQ("Insecte", alone.boss);
-    EXPECT_EQ(9000, alone.bossEnergy);
-    EXPECT_EQ(1000, alone.score);  // a boosted kill scores double, as a table enemy's would
-    // Ended the frame after the Insecte was finished: no level-clear summary.
-    EXPECT_EQ(kStartFrames + alone.frames - 1, insecte.pacedFrames);
-    EXPECT_LT(alone.bossFrames, alone.frames);
-
-    options.mode = SimMode::Level;
-    options.level = 6;
-    options.maxFrames = insecte.pacedFrames;
-    const SimReport level6 = Simulate(options);
-    ASSERT_EQ(1u, level6.levels.size());
-    const LevelReport& level = level6.levels[0];
-    EXPECT_EQ(alone.frames, level.frames);
-    EXPECT_EQ(alone.score, level.score);
-    EXPECT_EQ(alone.lives, level.lives);
-    EXPECT_EQ(alone.weaponLevel, level.weaponLevel);
-    EXPECT_EQ(alone.peakShots, level.peakShots);
-    EXPECT_EQ("Xorg", level.boss);
 }
 
 }  // namespace
