@@ -80,7 +80,6 @@ LevelTransition::LevelTransition(SDL_Surface* screen, int framePeriod)
 LevelTransition::LevelTransition(SDL_Surface* screen, int framePeriod, const TransitionPictures& pictures,
                                  const TransitionSounds& sounds)
     : screen(screen),
-      framePeriod(framePeriod),
       timer(platform::Ticks(), static_cast<Uint32>(framePeriod)),
       overlay(pictures.overlay),
       curtainFrames{pictures.curtainFrames[0], pictures.curtainFrames[1], pictures.curtainFrames[2],

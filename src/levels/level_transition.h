@@ -57,7 +57,6 @@ private:
     void DrawCurtain(int step);
 
     SDL_Surface* screen;
-    int framePeriod;
     FrameTimer timer;
     SDL_Surface* overlay;
     SDL_Surface* curtainFrames[4];
