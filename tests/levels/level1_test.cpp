@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
-#include <string>
-#include <typeinfo>
 #include <vector>
 
 #include "enemies/bosses/moine.h"

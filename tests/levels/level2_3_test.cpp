@@ -5,12 +5,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "enemies/bosses/cube_boss.h"
 #include "enemies/bosses/death.h"
-#include "enemies/framework/level_assets.h"
 #include "enemies/regular/blob.h"
 #include "enemies/regular/crabe.h"
 #include "enemies/regular/cube.h"

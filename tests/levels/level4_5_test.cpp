@@ -7,7 +7,6 @@
 
 #include "enemies/bosses/monstro.h"
 #include "enemies/bosses/radio_zonde.h"
-#include "enemies/framework/level_assets.h"
 #include "enemies/regular/amybe.h"
 #include "enemies/regular/fee.h"
 #include "enemies/regular/fleche.h"
