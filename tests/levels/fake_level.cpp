@@ -54,20 +54,19 @@ void FakeScript::BuildTimetable(Timetable& t) {
                                     At(t, entry.second), 100);
         if (setUpTable) setUpTable(*enemy);
         t.slots[entry.first] = enemy;
-        table.push_back(enemy);
     }
 }
 
 BossEntry FakeScript::MakeBoss(SDL_Surface*, int32_t spawnTime) {
     // The boss delay is unused here: bossAt is counted from the same start as the table.
-    boss = new FakeEnemy(log, "boss", bossBox, spawnTime - profile.bossDelay - 4000 + bossAt, 300);
+    auto* boss = new FakeEnemy(log, "boss", bossBox, spawnTime - profile.bossDelay - 4000 + bossAt, 300);
     if (setUpBoss) setUpBoss(*boss);
     return BossEntry::Of(boss);
 }
 
 Enemy* FakeScript::MakeMidBoss(SDL_Surface*, int32_t spawnClock) {
     if (midBossAt < 0) return nullptr;
-    midBoss = new FakeEnemy(log, "midboss", MakeRect(300, 100, 40, 40), spawnClock - 4000 + midBossAt, 500);
+    auto* midBoss = new FakeEnemy(log, "midboss", MakeRect(300, 100, 40, 40), spawnClock - 4000 + midBossAt, 500);
     if (setUpMidBoss) setUpMidBoss(*midBoss);
     return midBoss;
 }

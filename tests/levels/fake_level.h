@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,7 +61,6 @@ public:
     std::function<bool()> finishWhen; // also finished when this says so
 
     int Updates() const { return stats.updates; }
-    Uint32 FirstUpdate() const { return stats.firstUpdate; }
 
 private:
     FakeLog& log;
@@ -73,8 +71,7 @@ private:
     EnemyShot* shots[4] = {};
 };
 
-// A level built from lambdas. The pointers to its enemies are valid only while the runner holds
-// them; after a run, read what happened from the log.
+// A level built from lambdas; after a run, read what happened to its enemies from the log.
 class FakeScript : public LevelScript {
 public:
     FakeScript();
@@ -99,16 +96,11 @@ public:
     int32_t bossAt = 1000000;         // time of play at which the boss is active
     int32_t midBossAt = -1;           // < 0: no mid-boss
     SDL_Rect bossBox = {284, 100, 70, 62};
-    int bossHalfWidth = 30, bossHalfHeight = 25;
     std::function<void(FakeEnemy&)> setUpTable;  // called for each table enemy built
     std::function<void(FakeEnemy&)> setUpBoss;
     std::function<void(FakeEnemy&)> setUpMidBoss;
     std::function<bool(LevelRunner&)> drawBackground;
     std::function<void(LevelRunner&)> midBossFinished;
-
-    std::vector<FakeEnemy*> table;    // as built, by slot order of tableAt
-    FakeEnemy* boss = nullptr;
-    FakeEnemy* midBoss = nullptr;
 };
 
 // Watches one run: keeps the runner, records each frame's score flash, answers a game over.

@@ -54,17 +54,14 @@ TEST_F(HudTest, DoubleKillFlashesTheScoreForExactlyTenCalls) {
 }
 
 TEST_F(HudTest, IconsForLivesAndCollectedWeaponBonuses) {
-    const int weapons[][2] = {{1, 0}, {3, 1}, {5, 2}, {7, 3}, {-3, 0}};
-    for (const auto& row : weapons) {
+    struct Case {
+        int lives, weaponLevel, lifeIcons, weaponIcons;
+    } cases[] = {{6, 1, 6, 0}, {3, 3, 3, 1}, {0, 5, 0, 2}, {-2, 7, 0, 3}, {1, -3, 1, 0}};
+    for (const Case& c : cases) {
         FillScreen(kGameColour);
-        Draw(0, 3, row[0]);
-        EXPECT_EQ(WeaponIconsShown(), row[1]) << "weapon level " << row[0];
-    }
-    const int lives[][2] = {{6, 6}, {0, 0}, {-2, 0}};
-    for (const auto& row : lives) {
-        FillScreen(kGameColour);
-        Draw(0, row[0]);
-        EXPECT_EQ(LifeIconsShown(), row[1]) << "lives " << row[0];
+        Draw(0, c.lives, c.weaponLevel);
+        EXPECT_EQ(LifeIconsShown(), c.lifeIcons) << "lives " << c.lives;
+        EXPECT_EQ(WeaponIconsShown(), c.weaponIcons) << "weapon level " << c.weaponLevel;
     }
 }
 

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <memory>
-#include <string>
-#include <typeinfo>
 #include <vector>
 
 #include "enemies/bosses/moine.h"
@@ -54,35 +51,6 @@ TEST_F(Level1TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
     for (const auto& [slot, time] : checkpoints) EXPECT_EQ(time, Spawn(slot)) << "slot " << slot;
     ASSERT_TRUE(dynamic_cast<Moine*>(boss.get()));
     EXPECT_EQ(110425, boss->GetSpawnTime() - kT0);
-}
-
-TEST_F(Level1TableTest, WavesComeFromAlternatingSidesInTwoInterleavedRows) {
-    Build(3);
-    struct Member {
-        int slot, x, dy;
-        int vx, vy;
-    } members[] = {
-        {0, 502, 0, -1, 1},  {1, 527, 25, -1, -1}, {2, 552, 0, -1, 1}, {4, 602, 0, -1, 1},
-        {5, 137, 0, 1, 1},   {6, 112, 25, 1, -1},  {9, 37, 0, 1, 1},   {81, 502, 0, -1, 1},
-        {86, 137, 0, 1, 1},  {91, 502, 0, -1, 1},  {92, 527, 25, -1, -1},
-    };
-    for (const Member& m : members) {
-        auto* ball = static_cast<Boule*>(slots[m.slot]);
-        const int leader = m.slot - (m.slot == 92 ? 1 : m.slot >= 81 ? (m.slot - 81) % 5 : m.slot % 5);
-        EXPECT_EQ(m.x, ball->GetRect().x) << m.slot;
-        EXPECT_EQ(slots[leader]->GetRect().y + m.dy, ball->GetRect().y) << m.slot;
-        EXPECT_EQ(m.vx, ball->GetVx()) << m.slot;
-        EXPECT_EQ(m.vy, ball->GetVy()) << m.slot;
-        EXPECT_EQ(30, ball->GetRect().w);
-        EXPECT_EQ(5, ball->GetHitPoints());
-        EXPECT_EQ(m.slot == leader ? 0 : 1, ball->GetFrame()) << "only a wave's first ball is the variant";
-    }
-    const SDL_Rect saucer = slots[80]->GetRect();
-    EXPECT_EQ(115, saucer.x);
-    EXPECT_EQ(68, saucer.w);
-    EXPECT_EQ(236, slots[240]->GetRect().x);
-    EXPECT_EQ(-93, slots[240]->GetRect().y);
-    EXPECT_EQ(501, slots[243]->GetRect().x);
 }
 
 // The draws, replayed by hand: one 200 per wave, then per bird the script's 364 and the bird's

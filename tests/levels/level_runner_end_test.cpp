@@ -10,8 +10,6 @@
 
 using levelstest::FakeEnemy;
 using levelstest::FakeScript;
-using levelstest::kStartFrames;
-using testsupport::PushKeyDown;
 
 namespace {
 

@@ -50,13 +50,17 @@ protected:
         return dynamic_cast<T*>(slots[slot]);
     }
     void ExpectBox(int slot, int x, int y, int w, int h, int halfW, int halfH) const {
-        const SDL_Rect b = Box(slot);
+        ExpectBox(*slots[slot], x, y, w, h, halfW, halfH, slot);
+    }
+    // The box and hit half-sizes; slot names the enemy in a failure (-1: the boss).
+    static void ExpectBox(const Enemy& enemy, int x, int y, int w, int h, int halfW, int halfH, int slot = -1) {
+        const SDL_Rect b = enemy.GetRect();
         EXPECT_EQ(x, b.x) << slot;
         EXPECT_EQ(y, b.y) << slot;
         EXPECT_EQ(w, b.w) << slot;
         EXPECT_EQ(h, b.h) << slot;
-        EXPECT_EQ(halfW, slots[slot]->GetHitHalfWidth()) << slot;
-        EXPECT_EQ(halfH, slots[slot]->GetHitHalfHeight()) << slot;
+        EXPECT_EQ(halfW, enemy.GetHitHalfWidth()) << slot;
+        EXPECT_EQ(halfH, enemy.GetHitHalfHeight()) << slot;
     }
 
     LevelAssets assets;
