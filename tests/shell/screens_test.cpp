@@ -175,8 +175,7 @@ TEST_F(FinalScoreTest, QueuedEnterIsIgnoredThenEnterEnds) {
 TEST(ScoreDigits, SplitsByDivisionAndClampsToTheSheet) {
     int32_t digits[5];
     ScoreDigits(90817, digits);
-    EXPECT_EQ(digits[0] * 10000 + digits[1] * 1000 + digits[2] * 100 + digits[3] * 10 + digits[4], 90817);
-    EXPECT_EQ(digits[2], 8);
+    EXPECT_EQ(std::vector<int32_t>(digits, digits + 5), std::vector<int32_t>({9, 0, 8, 1, 7}));
     ScoreDigits(100000, digits);
     for (int d : digits) EXPECT_EQ(d, 9);
     ScoreDigits(-5, digits);
