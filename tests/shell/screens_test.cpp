@@ -57,9 +57,7 @@ TEST_F(ScreenTest, TitleEnterCountsFromTheSecondFrameAndLoadingLasts24Frames) {
 
 TEST_F(ScreenTest, TitleLoadingIgnoresEscape) {
     FrameScript frames;
-    frames.At(1, [] { PushKeyDown(SDLK_RETURN); });
-    frames.At(2, [] { PushKeyDown(SDLK_RETURN); });
-    frames.At(3, [] { PushKeyDown(SDLK_RETURN); });
+    for (int frame : {1, 2, 3}) frames.At(frame, [] { PushKeyDown(SDLK_RETURN); });
     frames.At(5, [] { PushKeyDown(SDLK_ESCAPE); });  // during loading: stays queued
     EXPECT_EQ(RunTitle(), 1);
     EXPECT_EQ(frames.Frames(), 4 + 24);
