@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/platform.h"
 #include "core/input.h"
 #include "core/utilities.h"
@@ -9,17 +11,10 @@ using testsupport::PixelAt;
 using testsupport::Rgb;
 
 TEST(MakeRect, TruncatesToSixteenBitsWithoutClipping) {
-    SDL_Rect above = MakeRect(286, -15, 68, 65);
-    EXPECT_EQ(above.x, 286);
-    EXPECT_EQ(above.y, -15);
-    EXPECT_EQ(above.w, 68);
-    EXPECT_EQ(above.h, 65);
-
-    SDL_Rect wrapped = MakeRect(40000, -40000, 70000, -1);
-    EXPECT_EQ(wrapped.x, 40000 - 65536);
-    EXPECT_EQ(wrapped.y, -40000 + 65536);
-    EXPECT_EQ(wrapped.w, 70000 - 65536);
-    EXPECT_EQ(wrapped.h, 65535);
+    auto fields = [](SDL_Rect r) { return std::vector<int>{r.x, r.y, r.w, r.h}; };
+    EXPECT_EQ(fields(MakeRect(286, -15, 68, 65)), std::vector<int>({286, -15, 68, 65}));
+    EXPECT_EQ(fields(MakeRect(40000, -40000, 70000, -1)),
+              std::vector<int>({40000 - 65536, -40000 + 65536, 70000 - 65536, 65535}));
 }
 
 TEST(BlitAt, DrawsTheWholeSourceAtThePositionAndLeavesTheRectAlone) {
@@ -94,24 +89,15 @@ TEST(FrameTimer, PacesFramesAndNeverMakesUpForASlowOne) {
 TEST(JoystickMapping, DeadZoneAndButtons) {
     Uint8 flags[8] = {9, 9, 9, 9, 9, 9, 9, 9};
     const Uint8 buttons[4] = {1, 0, 1, 0};
-    MapJoystickState(3200, -3200, buttons, flags);
-    EXPECT_EQ(flags[kInputRight] + flags[kInputLeft] + flags[kInputUp] + flags[kInputDown], 0);
-    EXPECT_EQ(flags[kInputFire], 1);
-    EXPECT_EQ(flags[kInputButton1], 0);
-    EXPECT_EQ(flags[kInputButton2], 1);
-    EXPECT_EQ(flags[kInputButton3], 0);
-
-    MapJoystickState(3201, -3201, buttons, flags);
-    EXPECT_EQ(flags[kInputRight], 1);
-    EXPECT_EQ(flags[kInputLeft], 0);
-    EXPECT_EQ(flags[kInputUp], 1);
-    EXPECT_EQ(flags[kInputDown], 0);
-
-    MapJoystickState(-32768, 32767, buttons, flags);
-    EXPECT_EQ(flags[kInputLeft], 1);
-    EXPECT_EQ(flags[kInputRight], 0);
-    EXPECT_EQ(flags[kInputDown], 1);
-    EXPECT_EQ(flags[kInputUp], 0);
+    // Left, right, up, down, fire, then buttons 1 to 3.
+    auto mapped = [&](int x, int y) {
+        MapJoystickState(x, y, buttons, flags);
+        return std::vector<int>{flags[kInputLeft], flags[kInputRight], flags[kInputUp], flags[kInputDown],
+                                flags[kInputFire], flags[kInputButton1], flags[kInputButton2], flags[kInputButton3]};
+    };
+    EXPECT_EQ(mapped(3200, -3200), std::vector<int>({0, 0, 0, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(mapped(3201, -3201), std::vector<int>({0, 1, 1, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(mapped(-32768, 32767), std::vector<int>({1, 0, 0, 1, 1, 0, 1, 0}));
 }
 
 TEST(JoystickMapping, OnlyPadsWithFourButtonsArePolled) {

@@ -6,27 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
+#include <string>
 
 #include "asset.h"
 #include "checks.h"
 #include "encoders.h"
+#include "support/sdl_env.h"
 
 namespace {
 
 using forge::Bytes;
 using forge::Picture;
-
-Uint32 PixelRgb(SDL_Surface* s, int x, int y) {
-    SDL_LockSurface(s);
-    Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-    Uint32 raw = 0;
-    std::memcpy(&raw, p, s->format->BytesPerPixel);
-    SDL_UnlockSurface(s);
-    Uint8 r, g, b;
-    SDL_GetRGB(raw, s->format, &r, &g, &b);
-    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
-}
+using testsupport::PixelAt;
 
 // Three pixels wide: nine bytes a row, so every row needs three bytes of padding.
 Picture Odd() {
@@ -55,7 +46,7 @@ TEST(Encoders, BmpIs24BitUncompressedWithPaddedBottomUpRows) {
     ASSERT_EQ(s->h, 2);
     Picture expected = Odd();
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) EXPECT_EQ(PixelRgb(s, x, y), expected.At(x, y)) << x << "," << y;
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(PixelAt(s, x, y), expected.At(x, y)) << x << "," << y;
     SDL_FreeSurface(s);
 }
 
@@ -70,7 +61,7 @@ TEST(Encoders, PngIsOpaqueRgbWithExactPixels) {
     EXPECT_EQ(s->format->Amask, 0u);
     Picture expected = Odd();
     for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 3; ++x) EXPECT_EQ(PixelRgb(s, x, y), expected.At(x, y)) << x << "," << y;
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(PixelAt(s, x, y), expected.At(x, y)) << x << "," << y;
     SDL_FreeSurface(s);
 }
 

@@ -8,29 +8,13 @@
 #include <string>
 
 #include "manifest.h"
+#include "support/sdl_env.h"
 
 namespace {
 
 using forge::Asset;
 using forge::Format;
-
-Uint32 RawPixel(SDL_Surface* s, int x, int y) {
-    Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
-    switch (s->format->BytesPerPixel) {
-        case 1: return *p;
-        case 2: return *reinterpret_cast<Uint16*>(p);
-        case 3: return SDL_BYTEORDER == SDL_BIG_ENDIAN ? (p[0] << 16 | p[1] << 8 | p[2]) : (p[0] | p[1] << 8 | p[2] << 16);
-        default: return *reinterpret_cast<Uint32*>(p);
-    }
-}
-
-Uint32 RgbAt(SDL_Surface* s, int x, int y) {
-    Uint8 r, g, b;
-    SDL_LockSurface(s);
-    SDL_GetRGB(RawPixel(s, x, y), s->format, &r, &g, &b);
-    SDL_UnlockSurface(s);
-    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
-}
+using testsupport::PixelAt;
 
 TEST(ForgedFiles, EveryPictureLoadsWithItsManifestSize) {
     int pictures = 0;
@@ -85,38 +69,33 @@ TEST(ForgedFiles, TheHudWindowIsKeyYellowAndThePanelsAreNot) {
     SDL_Surface* s = IMG_Load("Images/Panorama/Contour_Score1.png");
     ASSERT_NE(s, nullptr);
     for (int y : {0, 240, 479})
-        for (int x : {138, 320, 501}) EXPECT_EQ(RgbAt(s, x, y), 0xFFFF00u) << x << "," << y;
-    for (int x : {0, 60, 137, 502, 600, 639}) EXPECT_NE(RgbAt(s, x, 240), 0xFFFF00u) << x;
+        for (int x : {138, 320, 501}) EXPECT_EQ(PixelAt(s, x, y), 0xFFFF00u) << x << "," << y;
+    for (int x : {0, 60, 137, 502, 600, 639}) EXPECT_NE(PixelAt(s, x, 240), 0xFFFF00u) << x;
     SDL_FreeSurface(s);
 }
 
+// Every keyed sheet of sprites, explosions and shots: each cell's corners show the background
+// through, and something is drawn in its middle.
 TEST(ForgedFiles, SpriteCellCornersAreTheirKeyColour) {
-    struct Case {
-        const char* path;
-        int cellW, cellH, cells;
-        Uint32 key;
-    };
-    const Case cases[] = {
-        {"Images/Ennemis/Boule/BouleS2.png", 30, 30, 3, 0x000000},
-        {"Images/Ennemis/Delta/DeltaS3.png", 158, 94, 4, 0x3BABCD},
-        {"Images/Ennemis/Fee/FeeS.png", 45, 74, 4, 0x2266DD},
-        {"Images/Ennemis/Xorg/XorgS.png", 225, 239, 3, 0x00FF00},
-        {"Images/Explosions/Explosion_192.png", 192, 192, 16, 0x000101},
-        {"Images/Explosions/Explosion48_48J.png", 48, 48, 14, 0xFFFFFF},
-        {"Images/Tirs/Tir1_Glace_Jaune_Ennemi.bmp", 16, 16, 1, 0x332B24},
-        {"Images/Tirs/Tir0_VioletS_Ennemi.png", 9, 9, 1, 0xFF0000},
-    };
-    for (const Case& c : cases) {
-        SDL_Surface* s = IMG_Load(c.path);
-        ASSERT_NE(s, nullptr) << c.path;
-        ASSERT_EQ(s->w, c.cellW * c.cells) << c.path;
-        for (int i = 0; i < c.cells; ++i) {
-            EXPECT_EQ(RgbAt(s, i * c.cellW, 0), c.key) << c.path << " cell " << i;
-            EXPECT_EQ(RgbAt(s, i * c.cellW + c.cellW - 1, c.cellH - 1), c.key) << c.path << " cell " << i;
-            EXPECT_NE(RgbAt(s, i * c.cellW + c.cellW / 2, c.cellH / 2), c.key) << c.path << " cell " << i;
+    int sheets = 0;
+    for (const Asset& a : forge::Manifest()) {
+        const bool sprites = a.family == forge::Family::Enemy || a.family == forge::Family::Boss ||
+                             a.family == forge::Family::Explosion || a.family == forge::Family::Shot;
+        if (!a.keyed || !sprites) continue;
+        SDL_Surface* s = IMG_Load(a.path.c_str());
+        ASSERT_NE(s, nullptr) << a.path;
+        const int w = a.CellWidth(), h = a.CellHeight();
+        const Uint32 key = a.key.Packed();
+        for (int i = 0; i < a.cols * a.rows; ++i) {
+            const int x = i % a.cols * w, y = i / a.cols * h;
+            EXPECT_EQ(PixelAt(s, x, y), key) << a.path << " cell " << i;
+            EXPECT_EQ(PixelAt(s, x + w - 1, y + h - 1), key) << a.path << " cell " << i;
+            EXPECT_NE(PixelAt(s, x + w / 2, y + h / 2), key) << a.path << " cell " << i;
         }
         SDL_FreeSurface(s);
+        ++sheets;
     }
+    EXPECT_GT(sheets, 60);
 }
 
 TEST(ForgedFiles, TheClosedCurtainHasNoHoleAndTheOpeningOnesDo) {
@@ -126,9 +105,9 @@ TEST(ForgedFiles, TheClosedCurtainHasNoHoleAndTheOpeningOnesDo) {
     ASSERT_NE(open, nullptr);
     int closedHoles = 0;
     for (int y = 0; y < 480; y += 3)
-        for (int x = 0; x < 640; x += 3) closedHoles += RgbAt(closed, x, y) == 0xFFFF00u;
+        for (int x = 0; x < 640; x += 3) closedHoles += PixelAt(closed, x, y) == 0xFFFF00u;
     EXPECT_EQ(closedHoles, 0);
-    EXPECT_EQ(RgbAt(open, 320, 240), 0xFFFF00u);
+    EXPECT_EQ(PixelAt(open, 320, 240), 0xFFFF00u);
     SDL_FreeSurface(closed);
     SDL_FreeSurface(open);
 }

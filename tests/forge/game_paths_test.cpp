@@ -170,11 +170,12 @@ TEST(GamePaths, TheGameKeysEveryPictureAsTheDesignKeysIt) {
 
 struct Expected {
     const char* path;
-    int width, height;  // 0: a sound
-    int key;            // 0xRRGGBB, or -1 for none
+    int width, height;
+    int key;  // 0xRRGGBB, or -1 for none
 };
 
 // Sprite sheets: cells x box; explosions: frames x frame size; the rest as their code lays them out.
+// (That each is in the manifest and on disk, the scan of the game's literals already says.)
 const Expected kExpected[] = {
     {"./Images/Ennemis/Boule/BouleS2.png", 3 * 30, 30, 0x000000},
     {"./Images/Ennemis/Piaf//PiafS.png", 2 * 32, 9, 0x000000},
@@ -246,24 +247,12 @@ const Expected kExpected[] = {
     {"./Images/Panorama/Loading_3a.png", 640, 480, 0xFFFF00},
     {"./Images/Panorama/Extra33.png", 364, 480, -1},
     {"./Images/Panorama/Enterprise1.png", 640, 480, -1},
-    {"Sound/Explosion_Boss.wav", 0, 0, -1},
-    {"Sound/explosion1_UP.wav", 0, 0, -1},
-    {"Sound/Explosion1_UP.wav", 0, 0, -1},
-    {"Sound/mPUPPUPU.wav", 0, 0, -1},
-    {"Sound/Metroid1.wav", 0, 0, -1},
-    {"Sound/Xorg_Arrive.wav", 0, 0, -1},
-    {"Sound/BonusBilan.wav", 0, 0, -1},
-    {"Sound/Super_R-Type.ogg", 0, 0, -1},
-    {"Sound/Einhander-Badlands.ogg", 0, 0, -1},
-    {"Sound/rough_edge.ogg", 0, 0, -1},
 };
 
 TEST(GamePaths, TheLoadingTablesPathsHaveTheirShapes) {
     for (const Expected& e : kExpected) {
         const forge::Asset* a = forge::FindAsset(e.path);
         ASSERT_NE(a, nullptr) << e.path;
-        EXPECT_TRUE(Exists(e.path)) << e.path;
-        if (e.width == 0) continue;
         EXPECT_EQ(a->width, e.width) << e.path;
         EXPECT_EQ(a->height, e.height) << e.path;
         EXPECT_EQ(a->keyed, e.key >= 0) << e.path;

@@ -1,7 +1,6 @@
 #include "hero_fixture.h"
 
 #include <SDL/SDL_mixer.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -77,9 +76,8 @@ void HeroTest::SetUpTestSuite() {
     if (!dataDir.empty()) return;
     char pattern[] = "/tmp/skyrift-hero-test-XXXXXX";
     dataDir = mkdtemp(pattern);
-    mkdir((dataDir + "/Images").c_str(), 0755);
-    mkdir((dataDir + "/Images/Heros").c_str(), 0755);
-    mkdir((dataDir + "/Sound").c_str(), 0755);
+    std::filesystem::create_directories(dataDir + "/Images/Heros");
+    std::filesystem::create_directories(dataDir + "/Sound");
     const std::string heros = dataDir + "/Images/Heros/";
 
     for (int sheet = 1; sheet <= 2; ++sheet) {

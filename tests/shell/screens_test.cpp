@@ -57,9 +57,7 @@ TEST_F(ScreenTest, TitleEnterCountsFromTheSecondFrameAndLoadingLasts24Frames) {
 
 TEST_F(ScreenTest, TitleLoadingIgnoresEscape) {
     FrameScript frames;
-    frames.At(1, [] { PushKeyDown(SDLK_RETURN); });
-    frames.At(2, [] { PushKeyDown(SDLK_RETURN); });
-    frames.At(3, [] { PushKeyDown(SDLK_RETURN); });
+    for (int frame : {1, 2, 3}) frames.At(frame, [] { PushKeyDown(SDLK_RETURN); });
     frames.At(5, [] { PushKeyDown(SDLK_ESCAPE); });  // during loading: stays queued
     EXPECT_EQ(RunTitle(), 1);
     EXPECT_EQ(frames.Frames(), 4 + 24);
@@ -175,8 +173,7 @@ TEST_F(FinalScoreTest, QueuedEnterIsIgnoredThenEnterEnds) {
 TEST(ScoreDigits, SplitsByDivisionAndClampsToTheSheet) {
     int32_t digits[5];
     ScoreDigits(90817, digits);
-    EXPECT_EQ(digits[0] * 10000 + digits[1] * 1000 + digits[2] * 100 + digits[3] * 10 + digits[4], 90817);
-    EXPECT_EQ(digits[2], 8);
+    EXPECT_EQ(std::vector<int32_t>(digits, digits + 5), std::vector<int32_t>({9, 0, 8, 1, 7}));
     ScoreDigits(100000, digits);
     for (int d : digits) EXPECT_EQ(d, 9);
     ScoreDigits(-5, digits);

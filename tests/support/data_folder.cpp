@@ -29,7 +29,6 @@ void TempDataFolder::Picture(const std::string& path, SDL_Surface* surface) {
     for (size_t slash = full.find('/', folder.size() + 1); slash != std::string::npos; slash = full.find('/', slash + 1))
         mkdir(full.substr(0, slash).c_str(), 0755);
     SDL_SaveBMP(surface, full.c_str());
-    files.push_back(full);
 }
 
 void TempDataFolder::SolidPicture(const std::string& path, int w, int h, Uint32 rgb) {

@@ -5,7 +5,6 @@
 #include <SDL/SDL.h>
 
 #include <string>
-#include <vector>
 
 namespace testsupport {
 
@@ -27,7 +26,6 @@ public:
 private:
     std::string previous;
     std::string folder;
-    std::vector<std::string> files;
 };
 
 }  // namespace testsupport

@@ -60,8 +60,6 @@ SDL_Surface* SolidPicture(int w, int h, Uint32 rgb) {
     return converted;
 }
 
-void SaveBmp(SDL_Surface* surface, const std::string& path) { SDL_SaveBMP(surface, path.c_str()); }
-
 void DrainEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {

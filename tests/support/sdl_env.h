@@ -19,11 +19,8 @@ SDL_Surface* Screen();
 Uint32 PixelAt(SDL_Surface* surface, int x, int y);
 Uint32 Rgb(Uint8 r, Uint8 g, Uint8 b);
 
-// A new display-format picture filled with one colour, optionally with that colour as key.
+// A new display-format picture filled with one colour.
 SDL_Surface* SolidPicture(int w, int h, Uint32 rgb);
-
-// Writes a picture as a PNG-compatible BMP; for looking at a test's output.
-void SaveBmp(SDL_Surface* surface, const std::string& path);
 
 // Empties SDL's event queue.
 void DrainEvents();
