@@ -99,7 +99,6 @@ TEST(InsecteTest, DropsInReleasesTheMusicAndStartsItsScriptAtTick200) {
     EXPECT_EQ(0, insecte->LiveShots());
     RunClean(*insecte, 1);
     EXPECT_EQ(1, insecte->GetPhase());
-    EXPECT_EQ(1300, insecte->GetPhaseLength());
     RunClean(*insecte, 1);
     EXPECT_EQ(6, insecte->LiveShots());  // the star's first volley
 }

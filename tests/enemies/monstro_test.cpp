@@ -43,7 +43,6 @@ TEST_F(MonstroTest, ItDescendsThreeHundredPixelsAndStartsPhaseOneAfterFourHundre
     }
     EXPECT_EQ(1, boss.GetPhase());
     EXPECT_EQ(0, boss.GetPhaseTick());
-    EXPECT_EQ(47, boss.GetRect().y);
     EXPECT_EQ(190, boss.GetRect().x);
 }
 
