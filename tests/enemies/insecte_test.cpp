@@ -3,6 +3,7 @@
 // its last shot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -98,7 +99,6 @@ TEST(InsecteTest, DropsInReleasesTheMusicAndStartsItsScriptAtTick200) {
     EXPECT_EQ(0, insecte->LiveShots());
     RunClean(*insecte, 1);
     EXPECT_EQ(1, insecte->GetPhase());
-    EXPECT_EQ(1300, insecte->GetPhaseLength());
     RunClean(*insecte, 1);
     EXPECT_EQ(6, insecte->LiveShots());  // the star's first volley
 }
@@ -170,45 +170,35 @@ TEST(InsecteTest, TheSprayDrawsItsOwnPhaseValueFirstThenOneAngleForEachShot) {
     EXPECT_EQ(expected, angles);
 }
 
-TEST(InsecteTest, ItLeavesOnlyOnceItsLastShotHasGone) {
-    auto insecte = MakeInsecte(kRestY);
-    EnemyShot* kill[1] = {HeroShot(kRestX + 95, kRestY + 75, 9000)};
-    insecte->CheckHit(kill, 1);
-    ASSERT_TRUE(insecte->IsDestroyed());
-    // One shot of its own that never leaves the screen.
-    const PathSegment still = {0, 0, 1};
-    EnemyShot** shots = insecte->GetShots();
-    shots[7] = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(300, 300, 16, 16), still, still, still, still);
-
-    int frames = 0;
-    while (insecte->GetExplosionCell() < Boss::kExplosionCells && frames < 1000) {
-        EXPECT_TRUE(insecte->Update());
-        platform::Sleep(13);
-        ++frames;
+TEST(InsecteTest, ItEnds35FramesAfterItsExplosionOrOnceItsLastShotHasGone) {
+    // How long the boss's own last shot stays in flight after the explosion; 0: it has none.
+    for (const int flight : {0, 200}) {
+        SCOPED_TRACE(flight);
+        auto insecte = MakeInsecte(kRestY);
+        EnemyShot* kill[1] = {HeroShot(kRestX + 95, kRestY + 75, 9000)};
+        insecte->CheckHit(kill, 1);
+        ASSERT_TRUE(insecte->IsDestroyed());
+        // A shot that never leaves the screen.
+        const PathSegment still = {0, 0, 1};
+        EnemyShot** shots = insecte->GetShots();
+        if (flight > 0)
+            shots[7] = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(300, 300, 16, 16), still, still, still, still);
+        while (insecte->GetExplosionCell() < Boss::kExplosionCells) {
+            ASSERT_TRUE(insecte->Update());
+            platform::Sleep(13);
+        }
+        for (int i = 0; i < std::max(flight, Boss::kEndFrames); ++i) ASSERT_TRUE(insecte->Update()) << i;
+        if (flight > 0) {
+            // A shot that leaves during a frame still holds that frame; the next one ends the boss.
+            delete shots[7];
+            const PathSegment away = {0, 300, 1};
+            shots[7] = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(300, 300, 16, 16), away, away, away, away);
+            EXPECT_TRUE(insecte->Update());
+            EXPECT_EQ(nullptr, shots[7]);
+        }
+        EXPECT_FALSE(insecte->Update());
+        EXPECT_TRUE(insecte->ExplosionStarted());
     }
-    for (int i = 0; i < 200; ++i) ASSERT_TRUE(insecte->Update()) << "the shot is still in flight";
-    EXPECT_GE(insecte->GetEndCounter(), 200);
-
-    // A shot that leaves during a frame still holds that frame; the next one ends the boss.
-    delete shots[7];
-    const PathSegment away = {0, 300, 1};
-    shots[7] = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(300, 300, 16, 16), away, away, away, away);
-    EXPECT_TRUE(insecte->Update());
-    EXPECT_EQ(nullptr, shots[7]);
-    EXPECT_FALSE(insecte->Update());
-}
-
-TEST(InsecteTest, WithoutShotsItEnds35FramesAfterItsExplosion) {
-    auto insecte = MakeInsecte(kRestY);
-    EnemyShot* kill[1] = {HeroShot(kRestX + 95, kRestY + 75, 9000)};
-    insecte->CheckHit(kill, 1);
-    while (insecte->GetExplosionCell() < Boss::kExplosionCells) {
-        ASSERT_TRUE(insecte->Update());
-        platform::Sleep(13);
-    }
-    for (int i = 0; i < 35; ++i) EXPECT_TRUE(insecte->Update());
-    EXPECT_FALSE(insecte->Update());
-    EXPECT_TRUE(insecte->ExplosionStarted());
 }
 
 }  // namespace

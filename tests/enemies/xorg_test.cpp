@@ -6,29 +6,19 @@
 
 #include "core/utilities.h"
 #include "enemies/bosses/xorg.h"
+#include "enemy_probes.h"
 #include "platform/loaders.h"
 #include "support/sdl_env.h"
 
 namespace {
+
+using enemyprobes::HitCentre;
 
 constexpr int kRestX = 205, kRestY = 27;
 constexpr int kHalf = 24800 / 2;
 
 std::unique_ptr<Xorg> MakeXorg(int y) {
     return std::make_unique<Xorg>(testsupport::Screen(), MakeRect(kRestX, y, 225, 239), 70, 80, 0, 4);
-}
-
-// Hits the boss in the middle with one hero shot; returns what CheckHit answered.
-int Hit(Xorg& xorg, int damage) {
-    const SDL_Rect box = xorg.GetRect();
-    const PathSegment still = {0, 0, 1};
-    EnemyShot* heroShots[2] = {nullptr, new EnemyShot(nullptr, nullptr, nullptr,
-                                                      MakeRect(box.x + box.w / 2, box.y + box.h / 2, 8, 8), still,
-                                                      still, still, still)};
-    heroShots[1]->SetDamage(damage);
-    const int result = xorg.CheckHit(heroShots, 2);
-    delete heroShots[1];
-    return result;
 }
 
 // Frames with the shots cleared before each, so the array holds only the frame's own volley.
@@ -60,11 +50,11 @@ TEST(XorgTest, ComesDownAndHoldsTheMusicUntilTheFightBegins) {
 // What the kill scores is the level's rule (Level6Test).
 TEST(XorgTest, BoostedHitsAnswer99999UpToTheKill) {
     auto xorg = MakeXorg(kRestY);
-    EXPECT_EQ(1, Hit(*xorg, 5));
-    EXPECT_EQ(Enemy::kBoostedHit, Hit(*xorg, 4));
-    EXPECT_EQ(1, Hit(*xorg, 24800 - 9 - 6));
+    EXPECT_EQ(0, HitCentre(*xorg, 5));
+    EXPECT_EQ(Enemy::kBoostedHit, HitCentre(*xorg, 4));
+    EXPECT_EQ(0, HitCentre(*xorg, 24800 - 9 - 6));
     EXPECT_FALSE(xorg->IsDestroyed());
-    EXPECT_EQ(Enemy::kBoostedHit, Hit(*xorg, 6));
+    EXPECT_EQ(Enemy::kBoostedHit, HitCentre(*xorg, 6));
     EXPECT_TRUE(xorg->IsDestroyed());
 }
 
@@ -76,21 +66,14 @@ struct Probe {
 Probe FindDifference(SDL_Surface* intact, SDL_Surface* damaged, int cell) {
     const int w = intact->w / 3;
     const Uint32 key = 0x00FF00;
-    Probe probe;
     for (int y = 0; y < intact->h; y += 3) {
         for (int x = 0; x < w; x += 3) {
             const Uint32 a = testsupport::PixelAt(intact, cell * w + x, y);
             const Uint32 b = testsupport::PixelAt(damaged, cell * w + x, y);
-            if (a != key && b != key && a != b) {
-                probe.x = x;
-                probe.y = y;
-                probe.intact = a;
-                probe.damaged = b;
-                return probe;
-            }
+            if (a != key && b != key && a != b) return {x, y, a, b};
         }
     }
-    return probe;
+    return {};
 }
 
 TEST(XorgTest, TheDamagedSheetShowsFromHalfEnergyOnAndSoDoesTheHitFlash) {
@@ -109,7 +92,7 @@ TEST(XorgTest, TheDamagedSheetShowsFromHalfEnergyOnAndSoDoesTheHitFlash) {
     const Case cases[] = {{0, false}, {1, false}, {kHalf - 1, false}, {kHalf, true}, {kHalf + 1, true}, {20000, true}};
     for (const Case& c : cases) {
         auto xorg = MakeXorg(100);
-        if (c.energyLost > 0) Hit(*xorg, c.energyLost);
+        if (c.energyLost > 0) HitCentre(*xorg, c.energyLost);
         // After a hit the first frame shows the flash cell, the next one the body again.
         for (const Probe* probe : {c.energyLost > 0 ? &flash : &body, &body}) {
             SDL_FillRect(screen, nullptr, 0);
@@ -129,7 +112,7 @@ TEST(XorgTest, BelowHalfInPhaseTwoTheSecondHalfStartsOnTheNextFrame) {
     ToPhaseTwo(*xorg);
     RunClean(*xorg, 103);
     ASSERT_NE(295, xorg->GetDriftBandLeft()) << "the band has moved in phase 2";
-    Hit(*xorg, kHalf + 1);
+    HitCentre(*xorg, kHalf + 1);
     RunClean(*xorg, 1);
     EXPECT_EQ(2, xorg->GetPhase());
     EXPECT_EQ(14, xorg->LiveShots()) << "the frame's volley still goes";
@@ -150,7 +133,7 @@ TEST(XorgTest, BelowHalfInPhaseTwoTheSecondHalfStartsOnTheNextFrame) {
 TEST(XorgTest, BelowHalfInPhaseOneWaitsForItsEndThenPhaseTwoOnlyAnnouncesTheChange) {
     auto xorg = MakeXorg(kRestY);
     RunClean(*xorg, Xorg::kEntryLength + 500);
-    Hit(*xorg, kHalf + 1);
+    HitCentre(*xorg, kHalf + 1);
     RunClean(*xorg, 650);
     EXPECT_EQ(1, xorg->GetPhase());
     RunClean(*xorg, 1);
@@ -165,7 +148,7 @@ TEST(XorgTest, BelowHalfInPhaseOneWaitsForItsEndThenPhaseTwoOnlyAnnouncesTheChan
 TEST(XorgTest, AtHalfEnergyPhaseThreeRepeatsAndKeepsItsSwingingAim) {
     auto xorg = MakeXorg(kRestY);
     ToPhaseTwo(*xorg);
-    Hit(*xorg, kHalf);
+    HitCentre(*xorg, kHalf);
     RunClean(*xorg, 1250);
     const int angle = xorg->GetAngle();
     const int sweep = xorg->GetSweepDirection();
@@ -219,7 +202,7 @@ TEST(XorgTest, TheRainCarriesTheDriftBand) {
     auto xorg = MakeXorg(kRestY);
     ToPhaseTwo(*xorg);
     CheckRain(*xorg, 400, 2);
-    Hit(*xorg, kHalf + 1);
+    HitCentre(*xorg, kHalf + 1);
     RunClean(*xorg, 2);
     ASSERT_EQ(4, xorg->GetPhase());
     CheckRain(*xorg, 600, 3);
