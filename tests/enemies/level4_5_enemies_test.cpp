@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "core/utilities.h"
@@ -101,24 +100,15 @@ TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
 }
 
 TEST_F(LateEnemyTest, EachPicksItsDirectionFromWhereItIsPlaced) {
-    struct Case {
-        const char* name;
-        int x;
-        std::function<int(int)> direction;
-        int expected;
-    } cases[] = {
-        {"Fleche", 320, [&](int x) { return Fleche(screen, &level4, MakeRect(x, 0, 29, 29), 10, 10, 0, 1).GetHspeed(); }, 3},
-        {"Fleche", 321, [&](int x) { return Fleche(screen, &level4, MakeRect(x, 0, 29, 29), 10, 10, 0, 1).GetHspeed(); }, -3},
-        {"Papillon", 480, [&](int x) { return Papillon(screen, &level5, MakeRect(x, 0, 14, 14), 5, 5, 0, 1).GetHspeed(); }, 2},
-        {"Papillon", 481, [&](int x) { return Papillon(screen, &level5, MakeRect(x, 0, 14, 14), 5, 5, 0, 1).GetHspeed(); }, -2},
-        {"Fee", 501, [&](int x) { return Fee(screen, &level5, MakeRect(x, 40, 45, 74), 16, 12, 0, 1).GetHspeed(); }, 3},
-        {"Fee", 502, [&](int x) { return Fee(screen, &level5, MakeRect(x, 40, 45, 74), 16, 12, 0, 1).GetHspeed(); }, -3},
-        {"OeilRB", 0, [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
-        {"OeilRB", 80, [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
-        {"OeilRB in the playfield", 300,
-         [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, c.direction(c.x)) << c.name << " at x " << c.x;
+    EXPECT_EQ(3, Fleche(screen, &level4, MakeRect(320, 0, 29, 29), 10, 10, 0, 1).GetHspeed());
+    EXPECT_EQ(-3, Fleche(screen, &level4, MakeRect(321, 0, 29, 29), 10, 10, 0, 1).GetHspeed());
+    EXPECT_EQ(2, Papillon(screen, &level5, MakeRect(480, 0, 14, 14), 5, 5, 0, 1).GetHspeed());
+    EXPECT_EQ(-2, Papillon(screen, &level5, MakeRect(481, 0, 14, 14), 5, 5, 0, 1).GetHspeed());
+    EXPECT_EQ(3, Fee(screen, &level5, MakeRect(501, 40, 45, 74), 16, 12, 0, 1).GetHspeed());
+    EXPECT_EQ(-3, Fee(screen, &level5, MakeRect(502, 40, 45, 74), 16, 12, 0, 1).GetHspeed());
+    // The eye ship flies right wherever it is placed, in the playfield too.
+    for (int x : {0, 80, 300})
+        EXPECT_EQ(1, OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir()) << x;
 }
 
 TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnAndShowsTheMirroredCellsWhenFlyingLeft) {
@@ -296,32 +286,21 @@ TEST_F(LateEnemyTest, AVaxAnimatesEveryFifthFrameFlashesWithCellTwoAndIsNeverEnd
 }
 
 TEST_F(LateEnemyTest, EachEndsWithoutExplosionWhereItsPlayfieldEnds) {
-    struct Case {
-        const char* name;
-        RegularEnemy* enemy;
-        bool gone;
-    } cases[] = {
-        {"Fleche past the bottom", new Fleche(screen, &level4, MakeRect(300, 481, 29, 29), 10, 10, 0, 1), true},
-        {"Fleche from the left edge", new Fleche(screen, &level4, MakeRect(110, 300, 29, 29), 10, 10, 0, 1), false},
-        {"Amybe entirely above", new Amybe(screen, &level4, MakeRect(300, -38, 56, 37), 12, 9, 0, 1), true},
-        {"Amybe just above", new Amybe(screen, &level4, MakeRect(300, -36, 56, 37), 12, 9, 0, 1), false},
-        {"Papillon from the right edge", new Papillon(screen, &level5, MakeRect(492, 0, 14, 14), 5, 5, 0, 1), false},
-        {"Fee far left", new Fee(screen, &level5, MakeRect(-246, 90, 45, 74), 16, 12, 0, 1), true},
-        {"Fee just inside the left", new Fee(screen, &level5, MakeRect(-245, 90, 45, 74), 16, 12, 0, 1), false},
-        {"Fee far right", new Fee(screen, &level5, MakeRect(729, 40, 45, 74), 16, 12, 0, 1), true},
-        {"Fee just inside the right", new Fee(screen, &level5, MakeRect(728, 40, 45, 74), 16, 12, 0, 1), false},
-        {"Vax past the right", new Vax(screen, &level5, MakeRect(503, 100, 46, 34), 17, 3, 0, 1), true},
-        {"OeilRB behind the left panel", new OeilRB(screen, &level5, MakeRect(0, 50, 110, 47), 30, 15, 0, 1), false},
-        {"OeilRB past the right", new OeilRB(screen, &level5, MakeRect(503, 50, 110, 47), 30, 15, 0, 1), true},
-        {"OeilRB past the bottom", new OeilRB(screen, &level5, MakeRect(30, 641, 110, 47), 30, 15, 0, 1), true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<RegularEnemy> enemy(c.enemy);
-        EXPECT_EQ(!c.gone, Frame(*enemy));
-        EXPECT_EQ(c.gone, enemy->IsDestroyed());
-        EXPECT_FALSE(enemy->ExplosionStarted());
-    }
+    enemyprobes::ExpectEdges({
+        {"Fleche past the bottom", new Fleche(screen, &level4, MakeRect(300, 481, 29, 29), 10, 10, 0, 1), false},
+        {"Fleche from the left edge", new Fleche(screen, &level4, MakeRect(110, 300, 29, 29), 10, 10, 0, 1), true},
+        {"Amybe entirely above", new Amybe(screen, &level4, MakeRect(300, -38, 56, 37), 12, 9, 0, 1), false},
+        {"Amybe just above", new Amybe(screen, &level4, MakeRect(300, -36, 56, 37), 12, 9, 0, 1), true},
+        {"Papillon from the right edge", new Papillon(screen, &level5, MakeRect(492, 0, 14, 14), 5, 5, 0, 1), true},
+        {"Fee far left", new Fee(screen, &level5, MakeRect(-246, 90, 45, 74), 16, 12, 0, 1), false},
+        {"Fee just inside the left", new Fee(screen, &level5, MakeRect(-245, 90, 45, 74), 16, 12, 0, 1), true},
+        {"Fee far right", new Fee(screen, &level5, MakeRect(729, 40, 45, 74), 16, 12, 0, 1), false},
+        {"Fee just inside the right", new Fee(screen, &level5, MakeRect(728, 40, 45, 74), 16, 12, 0, 1), true},
+        {"Vax past the right", new Vax(screen, &level5, MakeRect(503, 100, 46, 34), 17, 3, 0, 1), false},
+        {"OeilRB behind the left panel", new OeilRB(screen, &level5, MakeRect(0, 50, 110, 47), 30, 15, 0, 1), true},
+        {"OeilRB past the right", new OeilRB(screen, &level5, MakeRect(503, 50, 110, 47), 30, 15, 0, 1), false},
+        {"OeilRB past the bottom", new OeilRB(screen, &level5, MakeRect(30, 641, 110, 47), 30, 15, 0, 1), false},
+    });
 }
 
 TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRight) {
