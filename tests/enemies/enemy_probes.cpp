@@ -9,12 +9,16 @@
 
 namespace enemyprobes {
 
+EnemyShot* StillShot(int x, int y, int damage) {
+    const PathSegment still = {0, 0, 1};
+    auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(x - 2, y - 5, 4, 10), still, still, still, still);
+    shot->SetDamage(damage);
+    return shot;
+}
+
 int HitCentre(Enemy& enemy, int damage) {
     const SDL_Rect b = enemy.GetRect();
-    const PathSegment still = {0, 0, 1};
-    EnemyShot* shots[1] = {new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
-                                         still, still, still, still)};
-    shots[0]->SetDamage(damage);
+    EnemyShot* shots[1] = {StillShot(b.x + b.w / 2, b.y + b.h / 2, damage)};
     const int result = enemy.CheckHit(shots, 1);
     DeleteShots(shots, 1);
     return result;
@@ -47,6 +51,16 @@ void ExpectBuilt(const Construction& row) {
     EXPECT_EQ(row.frame, enemy->GetFrame());
     EXPECT_EQ(RegularEnemy::kNormal, enemy->GetState());
     for (int i = 0; i < enemy->GetShotCount(); ++i) ASSERT_EQ(nullptr, enemy->GetShots()[i]) << i;
+}
+
+void ExpectEdges(const std::vector<Placed>& rows) {
+    for (const Placed& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<RegularEnemy> enemy(row.enemy);
+        EXPECT_EQ(row.stays, Frame(*enemy));
+        EXPECT_EQ(!row.stays, enemy->IsDestroyed());
+        EXPECT_FALSE(enemy->ExplosionStarted());
+    }
 }
 
 }  // namespace enemyprobes

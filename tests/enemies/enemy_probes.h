@@ -10,8 +10,10 @@
 
 namespace enemyprobes {
 
-// Hits the enemy's centre with one still 4 x 10 hero shot of the given damage; returns
-// CheckHit's result.
+// A still 4 x 10 shot centred on (x, y): a hero's shot to hit with, or one that only holds a slot.
+EnemyShot* StillShot(int x, int y, int damage = 1);
+
+// Hits the enemy's centre with one still shot of the given damage; returns CheckHit's result.
 int HitCentre(Enemy& enemy, int damage);
 
 // One game frame: Update, then 13 ms of the virtual clock. Returns the shots it added (slots
@@ -32,5 +34,15 @@ struct Construction {
 // Builds the row's enemy and expects its hit points, its first cell, the normal state and an
 // empty shot array.
 void ExpectBuilt(const Construction& row);
+
+// An enemy placed at an edge of its playfield, and whether its first frame keeps it.
+struct Placed {
+    const char* name;
+    RegularEnemy* enemy;  // deleted by ExpectEdges
+    bool stays;
+};
+
+// Runs each enemy's first frame: it stays, or it ends at once without an explosion.
+void ExpectEdges(const std::vector<Placed>& rows);
 
 }  // namespace enemyprobes

@@ -35,7 +35,4 @@ TEST(EnemyBase, SpawnTimeGatesActivityAndMovesWrapAtSixteenBits) {
     enemy.Move(10, -10);
     EXPECT_EQ(enemy.GetRect().x, -32766);
     EXPECT_EQ(enemy.GetRect().y, 32766);
-    EXPECT_FALSE(enemy.IsMusicHeld());
-    enemy.SetMusicHold(true);
-    EXPECT_TRUE(enemy.IsMusicHeld());
 }

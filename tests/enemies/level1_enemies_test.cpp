@@ -24,6 +24,7 @@ namespace {
 using enemyprobes::Frame;
 using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
+using enemyprobes::StillShot;
 
 constexpr Uint32 kFrameMs = 13;  // one frame of the virtual clock
 
@@ -34,17 +35,14 @@ protected:
         std::srand(5);
     }
 
+    // A plain ball, 30 x 30 at (x, y), stepping dx and dy.
+    Boule* NewBall(int x, int y, int dx, int dy, int hitPoints = 5) {
+        return new Boule(screen, &assets, MakeRect(x, y, 30, 30), 15, 15, 0, dx, dy, false, hitPoints);
+    }
+
     LevelAssets assets;
     SDL_Surface* screen = testsupport::Screen();
 };
-
-// A still shot of damage `damage` whose centre lies on (x, y), as the hero's would be.
-EnemyShot* HeroShot(int x, int y, int damage = 1) {
-    const PathSegment still = {0, 0, 1};
-    auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(x - 2, y - 5, 4, 10), still, still, still, still);
-    shot->SetDamage(damage);
-    return shot;
-}
 
 TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
@@ -126,10 +124,8 @@ TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
     // Twin balls on the same draws; one has every slot taken until its first turn to fire.
     Boule twin(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
     Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
-    const PathSegment still = {0, 0, 1};
     EnemyShot** shots = ball.GetShots();
-    for (int i = 0; i < 3; ++i)
-        shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(200 + 20 * i, 300, 9, 9), still, still, still, still);
+    for (int i = 0; i < 3; ++i) shots[i] = StillShot(200 + 20 * i, 300);
     const std::vector<EnemyShot*> full(shots, shots + 3);
     std::vector<int> twinFires, ballFires;
     for (int frame = 1; frame <= 400; ++frame) {
@@ -159,7 +155,7 @@ TEST_F(Level1EnemyTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {
 
     // Two boosted shots in one call: 5 - 8, destroyed at once without a flash.
     Boule other(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
-    EnemyShot* shots[3] = {HeroShot(315, 115, 4), nullptr, HeroShot(315, 115, 4)};
+    EnemyShot* shots[3] = {StillShot(315, 115, 4), nullptr, StillShot(315, 115, 4)};
     EXPECT_EQ(Enemy::kBoostedHit, other.CheckHit(shots, 3));
     EXPECT_TRUE(other.IsDestroyed());
     EXPECT_EQ(-3, other.GetHitPoints());
@@ -177,7 +173,7 @@ TEST_F(Level1EnemyTest, TheHitTestIsStrictOnBothAxes) {
                  {315, 115 + 19, true}, {315, 115 + 20, false}, {315, 115 - 19, true}, {315, 115 - 20, false}};
     for (const Case& c : cases) {
         Boule ball(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
-        EnemyShot* shots[1] = {HeroShot(c.x, c.y)};
+        EnemyShot* shots[1] = {StillShot(c.x, c.y)};
         EXPECT_EQ(c.hit ? 0 : Enemy::kNoHit, ball.CheckHit(shots, 1)) << c.x << "," << c.y;
         DeleteShots(shots, 1);
     }
@@ -189,7 +185,7 @@ TEST_F(Level1EnemyTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesThirtySixF
         RegularEnemy* enemy;
         int stepsToEnd;  // counter advances from the first value to explosionFrames
     } cases[] = {
-        {"Boule", new Boule(screen, &assets, MakeRect(300, 100, 30, 30), 15, 15, 0, 0, 0, false, 1), 12},
+        {"Boule", NewBall(300, 100, 0, 0, 1), 12},
         {"Piaf", new Piaf(screen, &assets, MakeRect(300, 100, 32, 9), 8, 3, 0), 11},
     };
     for (const Case& c : cases) {
@@ -223,26 +219,14 @@ TEST_F(Level1EnemyTest, ADestroyedBallWaitsForItsLastShot) {
 }
 
 TEST_F(Level1EnemyTest, LeavingThePlayfieldEndsWithoutExplosion) {
-    struct Case {
-        const char* name;
-        RegularEnemy* enemy;
-    } cases[] = {
-        {"Boule past the window's left", new Boule(screen, &assets, MakeRect(-30, 100, 30, 30), 15, 15, 0, 0, -1, false, 5)},
-        {"Piaf past the bottom", new Piaf(screen, &assets, MakeRect(300, 481, 32, 9), 8, 3, 0)},
-        {"Modular past the playfield's left", new Modular(screen, &assets, MakeRect(105, 100, 32, 30), 15, 15, 0)},
-        {"Delta past the bottom", new Delta(screen, &assets, MakeRect(236, 641, 158, 94), 60, 15, 0, 4)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<RegularEnemy> enemy(c.enemy);
-        EXPECT_FALSE(Frame(*enemy)) << "gone on the frame it leaves: no shots, no wait";
-        EXPECT_TRUE(enemy->IsDestroyed());
-        EXPECT_FALSE(enemy->ExplosionStarted());
-    }
-    // Just inside, each stays.
-    Boule ball(screen, &assets, MakeRect(-29, 100, 30, 30), 15, 15, 0, 0, -1, false, 5);
-    EXPECT_TRUE(Frame(ball));
-    EXPECT_FALSE(ball.IsDestroyed());
+    // Gone on the frame it leaves: no shots to wait for.
+    enemyprobes::ExpectEdges({
+        {"Boule just inside the window's left", NewBall(-29, 100, 0, -1), true},
+        {"Boule past the window's left", NewBall(-30, 100, 0, -1), false},
+        {"Piaf past the bottom", new Piaf(screen, &assets, MakeRect(300, 481, 32, 9), 8, 3, 0), false},
+        {"Modular left of the playfield", new Modular(screen, &assets, MakeRect(105, 100, 32, 30), 15, 15, 0), false},
+        {"Delta past the bottom", new Delta(screen, &assets, MakeRect(236, 641, 158, 94), 60, 15, 0, 4), false},
+    });
 }
 
 TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {

@@ -1,11 +1,10 @@
 // The regular enemies of Levels 4 and 5 on the shared skeleton: what each is built with and
-// draws, how it moves, when and what it fires, the cells it shows, and where it leaves.
+// draws, how it moves, when and what it fires, and where it leaves.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "core/utilities.h"
@@ -25,38 +24,12 @@ using enemyprobes::FrameNewShots;
 using enemyprobes::Frame;
 using enemyprobes::HitCentre;
 
-constexpr Uint32 kBackdrop = 0x123456;  // no sprite of these sets uses it
-
 class LateEnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         level4.Load(4);
         level5.Load(5);
         std::srand(5);
-    }
-
-
-    // Runs one frame over a plain backdrop and tells which cell of the enemy's sprite it drew at
-    // its box; -1 when none matches.
-    int DrawnCell(RegularEnemy& enemy, AssetKind kind) {
-        SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, kBackdrop >> 16, (kBackdrop >> 8) & 0xFF, kBackdrop & 0xFF));
-        Frame(enemy);
-        SDL_Surface* sprite = (kind == AssetKind::Fleche || kind == AssetKind::Amybe ? level4 : level5).Get(kind).sprite;
-        const int cells = enemy.Traits().spriteFrames;
-        const int w = sprite->w / cells;
-        const SDL_Rect at = enemy.GetRect();
-        for (int cell = 0; cell < cells; ++cell) {
-            SDL_Surface* reference = testsupport::SolidPicture(w, sprite->h, kBackdrop);
-            SDL_Rect source = MakeRect(cell * sprite->w / cells, 0, w, sprite->h);
-            SDL_BlitSurface(sprite, &source, reference, nullptr);
-            bool same = true;
-            for (int y = 0; y < sprite->h && same; ++y)
-                for (int x = 0; x < w && same; ++x)
-                    same = testsupport::PixelAt(reference, x, y) == testsupport::PixelAt(screen, at.x + x, at.y + y);
-            SDL_FreeSurface(reference);
-            if (same) return cell;
-        }
-        return -1;
     }
 
     LevelAssets level4;
@@ -101,27 +74,18 @@ TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
 }
 
 TEST_F(LateEnemyTest, EachPicksItsDirectionFromWhereItIsPlaced) {
-    struct Case {
-        const char* name;
-        int x;
-        std::function<int(int)> direction;
-        int expected;
-    } cases[] = {
-        {"Fleche", 320, [&](int x) { return Fleche(screen, &level4, MakeRect(x, 0, 29, 29), 10, 10, 0, 1).GetHspeed(); }, 3},
-        {"Fleche", 321, [&](int x) { return Fleche(screen, &level4, MakeRect(x, 0, 29, 29), 10, 10, 0, 1).GetHspeed(); }, -3},
-        {"Papillon", 480, [&](int x) { return Papillon(screen, &level5, MakeRect(x, 0, 14, 14), 5, 5, 0, 1).GetHspeed(); }, 2},
-        {"Papillon", 481, [&](int x) { return Papillon(screen, &level5, MakeRect(x, 0, 14, 14), 5, 5, 0, 1).GetHspeed(); }, -2},
-        {"Fee", 501, [&](int x) { return Fee(screen, &level5, MakeRect(x, 40, 45, 74), 16, 12, 0, 1).GetHspeed(); }, 3},
-        {"Fee", 502, [&](int x) { return Fee(screen, &level5, MakeRect(x, 40, 45, 74), 16, 12, 0, 1).GetHspeed(); }, -3},
-        {"OeilRB", 0, [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
-        {"OeilRB", 80, [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
-        {"OeilRB in the playfield", 300,
-         [&](int x) { return OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir(); }, 1},
-    };
-    for (const Case& c : cases) EXPECT_EQ(c.expected, c.direction(c.x)) << c.name << " at x " << c.x;
+    EXPECT_EQ(3, Fleche(screen, &level4, MakeRect(320, 0, 29, 29), 10, 10, 0, 1).GetHspeed());
+    EXPECT_EQ(-3, Fleche(screen, &level4, MakeRect(321, 0, 29, 29), 10, 10, 0, 1).GetHspeed());
+    EXPECT_EQ(2, Papillon(screen, &level5, MakeRect(480, 0, 14, 14), 5, 5, 0, 1).GetHspeed());
+    EXPECT_EQ(-2, Papillon(screen, &level5, MakeRect(481, 0, 14, 14), 5, 5, 0, 1).GetHspeed());
+    EXPECT_EQ(3, Fee(screen, &level5, MakeRect(501, 40, 45, 74), 16, 12, 0, 1).GetHspeed());
+    EXPECT_EQ(-3, Fee(screen, &level5, MakeRect(502, 40, 45, 74), 16, 12, 0, 1).GetHspeed());
+    // The eye ship flies right wherever it is placed, in the playfield too.
+    for (int x : {0, 80, 300})
+        EXPECT_EQ(1, OeilRB(screen, &level5, MakeRect(x, 50, 110, 47), 30, 15, 0, 1).GetDir()) << x;
 }
 
-TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnAndShowsTheMirroredCellsWhenFlyingLeft) {
+TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnEitherWay) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
         std::srand(seed);
         Fleche right(screen, &level4, MakeRect(150, 100, 29, 29), 10, 10, 0, 1);
@@ -131,12 +95,11 @@ TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnAndShowsTheMirroredCellsWhenFly
         for (int frame = 0; frame < 2 * pause + 10; ++frame) {
             const SDL_Rect before = right.GetRect();
             const bool diving = frame < pause / 3 || frame >= 2 * pause;
-            // Cells 0 and 1 alternate every second frame: 0, 0, 1, 1, 0, ...
-            const int cell = (frame / 2) % 2;
-            ASSERT_EQ(cell, DrawnCell(right, AssetKind::Fleche)) << frame;
+            Frame(right);
+            Frame(left);
             ASSERT_EQ(before.x + (diving ? 3 : 0), right.GetRect().x) << frame;
             ASSERT_EQ(before.y + (diving ? 3 : 0), right.GetRect().y) << frame;
-            ASSERT_EQ(cell + 2, DrawnCell(left, AssetKind::Fleche)) << frame;
+            ASSERT_EQ(150 + 460 - right.GetRect().x, left.GetRect().x) << frame;
             ASSERT_EQ(right.GetRect().y, left.GetRect().y);
         }
     }
@@ -190,12 +153,10 @@ TEST_F(LateEnemyTest, AnAmoebaDropsStopsToSpitFourShotsEveryFourthFrameAndDropsO
     EXPECT_EQ(at.y, amoeba.GetRect().y);
 }
 
-TEST_F(LateEnemyTest, AButterflyFlapsEveryFourthFrameAndCrossesUntilItLeaves) {
+TEST_F(LateEnemyTest, AButterflyCrossesUntilItLeaves) {
     Papillon butterfly(screen, &level5, MakeRect(130, 100, 14, 14), 5, 5, 0, 1);
-    const int frames[8] = {0, 0, 0, 1, 1, 1, 1, 0};
     for (int frame = 0; frame < 8; ++frame) {
         ASSERT_TRUE(Frame(butterfly));
-        EXPECT_EQ(frames[frame], butterfly.GetFrame()) << frame;
         EXPECT_EQ(130 + 2 * (frame + 1), butterfly.GetRect().x);
     }
     // It is tested before each move: at 504 it goes, on the 188th frame from x 130.
@@ -242,18 +203,6 @@ TEST_F(LateEnemyTest, AFairyFliesInHoversThrowsRandomFansAndFliesOn) {
     EXPECT_EQ(577 - 3 * 104 - 3 * 21, fairy.GetRect().x);
 }
 
-TEST_F(LateEnemyTest, AFairyAlternatesItsCellsAndFlashesWithTheCellTwoFurther) {
-    Fee fairy(screen, &level5, MakeRect(300, 100, 45, 74), 16, 12, 0, 1);
-    // The cell flips before the tick counts: on the 1st, 11th, 21st ... frames.
-    EXPECT_EQ(1, DrawnCell(fairy, AssetKind::Fee));
-    for (int frame = 2; frame <= 10; ++frame) Frame(fairy);
-    EXPECT_EQ(1, fairy.GetFrame());
-    EXPECT_EQ(0, DrawnCell(fairy, AssetKind::Fee));
-    HitCentre(fairy, 1);
-    EXPECT_EQ(2, DrawnCell(fairy, AssetKind::Fee));
-    EXPECT_EQ(0, DrawnCell(fairy, AssetKind::Fee)) << "the flash lasts one frame";
-}
-
 TEST_F(LateEnemyTest, AVaxDropsToTwoHundredFiresOnceStraightDownAndLeavesRight) {
     Vax vax(screen, &level5, MakeRect(184, -68, 46, 34), 17, 3, 0, 1);
     int frame = 0;
@@ -281,47 +230,23 @@ TEST_F(LateEnemyTest, AVaxDropsToTwoHundredFiresOnceStraightDownAndLeavesRight) 
     }
 }
 
-TEST_F(LateEnemyTest, AVaxAnimatesEveryFifthFrameFlashesWithCellTwoAndIsNeverEndedAtTheTop) {
-    Vax vax(screen, &level5, MakeRect(300, 100, 46, 34), 17, 3, 0, 1);
-    const int cells[7] = {1, 1, 1, 1, 1, 0, 0};
-    for (int frame = 0; frame < 7; ++frame) EXPECT_EQ(cells[frame], DrawnCell(vax, AssetKind::Vax)) << frame;
-    HitCentre(vax, 1);
-    EXPECT_EQ(2, DrawnCell(vax, AssetKind::Vax));
-    EXPECT_EQ(14, vax.GetHitPoints());
-
-    // The last row of the block waits far above the window.
-    Vax high(screen, &level5, MakeRect(460, -2448, 46, 34), 17, 3, 0, 1);
-    for (int n = 0; n < 100; ++n) ASSERT_TRUE(Frame(high));
-    EXPECT_EQ(-2448 + 600, high.GetRect().y);
-}
-
 TEST_F(LateEnemyTest, EachEndsWithoutExplosionWhereItsPlayfieldEnds) {
-    struct Case {
-        const char* name;
-        RegularEnemy* enemy;
-        bool gone;
-    } cases[] = {
-        {"Fleche past the bottom", new Fleche(screen, &level4, MakeRect(300, 481, 29, 29), 10, 10, 0, 1), true},
-        {"Fleche from the left edge", new Fleche(screen, &level4, MakeRect(110, 300, 29, 29), 10, 10, 0, 1), false},
-        {"Amybe entirely above", new Amybe(screen, &level4, MakeRect(300, -38, 56, 37), 12, 9, 0, 1), true},
-        {"Amybe just above", new Amybe(screen, &level4, MakeRect(300, -36, 56, 37), 12, 9, 0, 1), false},
-        {"Papillon from the right edge", new Papillon(screen, &level5, MakeRect(492, 0, 14, 14), 5, 5, 0, 1), false},
-        {"Fee far left", new Fee(screen, &level5, MakeRect(-246, 90, 45, 74), 16, 12, 0, 1), true},
-        {"Fee just inside the left", new Fee(screen, &level5, MakeRect(-245, 90, 45, 74), 16, 12, 0, 1), false},
-        {"Fee far right", new Fee(screen, &level5, MakeRect(729, 40, 45, 74), 16, 12, 0, 1), true},
-        {"Fee just inside the right", new Fee(screen, &level5, MakeRect(728, 40, 45, 74), 16, 12, 0, 1), false},
-        {"Vax past the right", new Vax(screen, &level5, MakeRect(503, 100, 46, 34), 17, 3, 0, 1), true},
-        {"OeilRB behind the left panel", new OeilRB(screen, &level5, MakeRect(0, 50, 110, 47), 30, 15, 0, 1), false},
-        {"OeilRB past the right", new OeilRB(screen, &level5, MakeRect(503, 50, 110, 47), 30, 15, 0, 1), true},
-        {"OeilRB past the bottom", new OeilRB(screen, &level5, MakeRect(30, 641, 110, 47), 30, 15, 0, 1), true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<RegularEnemy> enemy(c.enemy);
-        EXPECT_EQ(!c.gone, Frame(*enemy));
-        EXPECT_EQ(c.gone, enemy->IsDestroyed());
-        EXPECT_FALSE(enemy->ExplosionStarted());
-    }
+    enemyprobes::ExpectEdges({
+        {"Fleche past the bottom", new Fleche(screen, &level4, MakeRect(300, 481, 29, 29), 10, 10, 0, 1), false},
+        {"Fleche from the left edge", new Fleche(screen, &level4, MakeRect(110, 300, 29, 29), 10, 10, 0, 1), true},
+        {"Amybe entirely above", new Amybe(screen, &level4, MakeRect(300, -38, 56, 37), 12, 9, 0, 1), false},
+        {"Amybe just above", new Amybe(screen, &level4, MakeRect(300, -36, 56, 37), 12, 9, 0, 1), true},
+        {"Papillon from the right edge", new Papillon(screen, &level5, MakeRect(492, 0, 14, 14), 5, 5, 0, 1), true},
+        {"Fee far left", new Fee(screen, &level5, MakeRect(-246, 90, 45, 74), 16, 12, 0, 1), false},
+        {"Fee just inside the left", new Fee(screen, &level5, MakeRect(-245, 90, 45, 74), 16, 12, 0, 1), true},
+        {"Fee far right", new Fee(screen, &level5, MakeRect(729, 40, 45, 74), 16, 12, 0, 1), false},
+        {"Fee just inside the right", new Fee(screen, &level5, MakeRect(728, 40, 45, 74), 16, 12, 0, 1), true},
+        {"Vax past the right", new Vax(screen, &level5, MakeRect(503, 100, 46, 34), 17, 3, 0, 1), false},
+        {"Vax of the block's last row", new Vax(screen, &level5, MakeRect(460, -2448, 46, 34), 17, 3, 0, 1), true},
+        {"OeilRB behind the left panel", new OeilRB(screen, &level5, MakeRect(0, 50, 110, 47), 30, 15, 0, 1), true},
+        {"OeilRB past the right", new OeilRB(screen, &level5, MakeRect(503, 50, 110, 47), 30, 15, 0, 1), false},
+        {"OeilRB past the bottom", new OeilRB(screen, &level5, MakeRect(30, 641, 110, 47), 30, 15, 0, 1), false},
+    });
 }
 
 TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRight) {
@@ -375,13 +300,9 @@ TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRigh
     EXPECT_FALSE(eye.ExplosionStarted());
 }
 
-TEST_F(LateEnemyTest, AnEyeShipFlashesWithCellOneAndStopsAtOnceWhenDestroyed) {
+TEST_F(LateEnemyTest, AnEyeShipStopsAtOnceWhenDestroyed) {
     OeilRB eye(screen, &level5, MakeRect(30, 200, 110, 47), 30, 15, 0, 1);
-    EXPECT_EQ(0, DrawnCell(eye, AssetKind::OeilRB));
-    HitCentre(eye, 1);
-    EXPECT_EQ(1, DrawnCell(eye, AssetKind::OeilRB));
-    EXPECT_EQ(0, DrawnCell(eye, AssetKind::OeilRB));
-    for (int frame = 3; frame < 71 + 40; ++frame) Frame(eye);
+    for (int frame = 0; frame < 71 + 40; ++frame) Frame(eye);
     ASSERT_EQ(PhasedEnemy::kAttack, eye.GetPhase());
     ASSERT_GT(eye.LiveShots(), 0);
     HitCentre(eye, 2000);

@@ -29,10 +29,11 @@ protected:
     SDL_Surface* screen = testsupport::Screen();
 };
 
-TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesAndLeavesAtTheBottom) {
+TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesTurningItsFansAndLeavesAtTheBottom) {
     Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 4);
     std::vector<int> ys(1, -93);
     std::vector<int> volleyFrames;
+    std::vector<int> angles;
     for (int frame = 1; frame <= 800; ++frame) {
         // The aim turns before every volley, also when the array is too full for all ten shots.
         const int angle = delta.GetFireAngle();
@@ -42,6 +43,7 @@ TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesAndLeavesAtTheBot
                 EXPECT_EQ(10u, added.size());
             }
             volleyFrames.push_back(frame);
+            angles.push_back(delta.GetFireAngle());
             EXPECT_LE(added.size(), 10u);
         } else {
             EXPECT_TRUE(added.empty()) << frame;
@@ -58,31 +60,16 @@ TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesAndLeavesAtTheBot
     ASSERT_EQ(142u, volleyFrames.size());
     EXPECT_EQ(66 + 33, volleyFrames.front());
     EXPECT_EQ(66 + 597, volleyFrames.back());
-}
-
-TEST_F(PhasedEnemyTest, DeltaTurnsItsFansThirteenDegreesAVolleyAndFoldsAt360) {
-    Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 4);
-    std::vector<int> angles;
-    for (int frame = 1; frame <= 700; ++frame) {
-        const int angle = delta.GetFireAngle();
-        FrameNewShots(delta);
-        if (delta.GetFireAngle() != angle) angles.push_back(delta.GetFireAngle());
-    }
-    ASSERT_GT(angles.size(), 30u);
-    EXPECT_EQ(13, angles[0]);
-    EXPECT_EQ(26, angles[1]);
-    // 27 volleys bring it to 351, the next to 364; then it folds to 360 - 364 and turns on.
-    EXPECT_EQ(351, angles[26]);
-    EXPECT_EQ(364, angles[27]);
-    EXPECT_EQ(360 - 364 + 13, angles[28]);
+    // 13 degrees a volley: 27 volleys bring it to 351, the next to 364; then it folds to
+    // 360 - 364 and turns on.
+    EXPECT_EQ((std::vector<int>{13, 26, 351, 364, 360 - 364 + 13}),
+              (std::vector<int>{angles[0], angles[1], angles[26], angles[27], angles[28]}));
 }
 
 TEST_F(PhasedEnemyTest, DeltaWithFiveFreeSlotsFiresOnlyItsLeftFan) {
     Delta delta(screen, &assets, MakeRect(236, -93, 158, 94), 60, 15, 0, 4);
-    const PathSegment still = {0, 0, 1};
     EnemyShot** shots = delta.GetShots();
-    for (int i = 0; i < 495; ++i)
-        shots[i] = new EnemyShot(screen, nullptr, nullptr, MakeRect(300, 300, 4, 4), still, still, still, still);
+    for (int i = 0; i < 495; ++i) shots[i] = enemyprobes::StillShot(300, 300);
     std::vector<EnemyShot*> added;
     for (int frame = 1; frame <= 120 && added.empty(); ++frame) added = FrameNewShots(delta);
     ASSERT_EQ(5u, added.size());
