@@ -26,7 +26,7 @@ Mode AskedMode() {
     return mode == 1 ? Mode::Die : mode == 2 ? Mode::Clear : Mode::Play;
 }
 
-class GameDriver : public platform::WaitObserver, public LevelWatcher {
+class GameDriver : public platform::Observer, public LevelWatcher {
 public:
     GameDriver() { SetLevelWatcher(this); }
 
@@ -38,7 +38,7 @@ public:
         // would wait for ages on the real one.
         if (!platform::VirtualClockActive()) {
             platform::UseVirtualClock(platform::Ticks());
-            platform::SetWaitObserver(this);
+            platform::SetObserver(this);
             if (mode == Mode::Clear) keys = platform::UseVirtualKeys();
         }
     }
