@@ -41,8 +41,7 @@ Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int expl
       contactMarginX(1),
       contactMarginY(1),
       lives(lives),
-      shotCount(shotCount > 0 ? shotCount : 0),
-      shots(new EnemyShot*[shotCount > 0 ? shotCount : 0]()),
+      shots(shotCount),
       sheet(nullptr),
       boostedSheet(nullptr),
       explosionSheet(nullptr),
@@ -95,8 +94,7 @@ Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int expl
 }
 
 Hero::~Hero() {
-    DeleteShots(shots, shotCount);
-    delete[] shots;
+    shots.Clear();
     SDL_FreeSurface(sheet);
     SDL_FreeSurface(boostedSheet);
     SDL_FreeSurface(explosionSheet);
@@ -149,13 +147,9 @@ void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
         EnemyShot* shot = shots_[i];
         if (shot == nullptr) continue;
         const SDL_Rect r = shot->GetRect();
-        const int sw2 = r.w / 2;
-        const int sh2 = r.h / 2;
-        const int dx = std::abs(r.x + sw2 - cx);
-        const int dy = std::abs(r.y + sh2 - cy);
 
         if (shot->IsBonus()) {
-            if (dx < sw2 + kBonusReach && dy < sh2 + kBonusReach) {
+            if (CentresMeet(r, cx, cy, kBonusReach, kBonusReach)) {
                 PlaySound(kChannelBonus, bonusSound);
                 weaponLevel += 2;
                 delete shot;
@@ -165,13 +159,13 @@ void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
             continue;
         }
 
-        if (dx < sw2 + contactMarginX + kGrazeReachX && dy < sh2 + contactMarginY + kGrazeReachY) {
+        if (CentresMeet(r, cx, cy, contactMarginX + kGrazeReachX, contactMarginY + kGrazeReachY)) {
             grazeTimer = kGrazeFrames;
             if (state == kHeroInvulnerable) return;
         }
         // Only the ship's centre point counts: it must lie inside the shot's box shrunk by
         // one pixel on every side.
-        if (state == kHeroNormal && dx < sw2 - 1 && dy < sh2 - 1) {
+        if (state == kHeroNormal && CentresMeet(r, cx, cy, -1, -1)) {
             state = kHeroExploding;
             explosionSoundPending = true;
             return;
@@ -181,6 +175,7 @@ void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
 
 void Hero::CheckCollision(SDL_Rect rect, int halfWidth, int halfHeight) {
     if (state != kHeroNormal) return;
+    // The enemy's centre within its half extents (plus the ship's margin) of the ship's centre.
     const int dx = std::abs(rect.x + rect.w / 2 - (box.x + box.w / 2));
     const int dy = std::abs(rect.y + rect.h / 2 - (box.y + box.h / 2));
     if (dx < halfWidth + contactMarginX && dy < halfHeight + contactMarginY) {
@@ -245,7 +240,7 @@ void Hero::DrawExplosion() {
 
 void Hero::Draw(bool updateShots) {
     if (grazeTimer > 0) grazeTimer -= 1;
-    if (updateShots) UpdateShots(shots, shotCount);
+    if (updateShots) shots.Update();
 
     const SDL_Rect dest = box;
     SDL_Surface* current = grazeTimer > 0 ? boostedSheet : sheet;

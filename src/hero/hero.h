@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "enemies/framework/enemy_shot.h"
+#include "enemies/framework/shot_pool.h"
 
 // States of the ship.
 enum HeroState {
@@ -54,8 +55,8 @@ public:
     void MakeInvulnerable();
     void StopBanking();
 
-    EnemyShot** GetShots() const { return shots; }
-    int GetShotCount() const { return shotCount; }
+    EnemyShot** GetShots() const { return shots.Slots(); }
+    int GetShotCount() const { return shots.Size(); }
     int GetLives() const { return lives; }
     int GetWeaponLevel() const { return weaponLevel; }
 
@@ -81,8 +82,7 @@ private:
     int32_t contactMarginX;
     int32_t contactMarginY;
     int32_t lives;
-    int32_t shotCount;
-    EnemyShot** shots;
+    ShotPool shots;
     SDL_Surface* sheet;
     SDL_Surface* boostedSheet;
     SDL_Surface* explosionSheet;

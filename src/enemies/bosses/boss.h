@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "enemies/framework/enemy.h"
+#include "enemies/framework/shot_pool.h"
 #include "platform/loaders.h"
 
 struct BossTraits {
@@ -38,8 +39,8 @@ public:
     bool Update() override;
     int CheckHit(EnemyShot** heroShots, int count) override;
     bool IsDestroyed() override { return state == kDestroyed; }
-    EnemyShot** GetShots() override { return shots; }
-    int GetShotCount() override { return shotSlotCount; }
+    EnemyShot** GetShots() override { return shots.Slots(); }
+    int GetShotCount() override { return shots.Size(); }
 
     int GetEnergy() const { return energy; }
     int GetMaxEnergy() const { return maxEnergy; }
@@ -54,7 +55,7 @@ public:
     int GetSweepDirection() const { return sweepDirection; }
     int GetExplosionCell() const { return explosionCell; }
     int GetEndCounter() const { return endCounter; }
-    int LiveShots() const;
+    int LiveShots() const { return shots.Live(); }
 
     enum State { kNormal = 0, kHit = 1, kDestroyed = 2 };
 
@@ -113,9 +114,6 @@ protected:
     virtual SDL_Surface* Sheet() const { return sheet; }
     // Whether a hero shot with box s hits the boss; the default is the box test of the half extents.
     virtual bool Hits(const SDL_Rect& s) const;
-    // The hit rule: the shot's centre and (cx, cy) lie closer on each axis than the shot's half
-    // size plus halfW or halfH (integer halves, strict).
-    static bool CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH);
 
     // Draws cell c of a sheet of cells cells at the box's corner.
     void DrawCell(SDL_Surface* picture, int cells, int c);
@@ -129,8 +127,7 @@ protected:
     SDL_Surface* screen;
     int energy;
     int maxEnergy;
-    int shotSlotCount;
-    EnemyShot** shots;
+    ShotPool shots;
     SDL_Surface* sheet;
     SDL_Surface* explosionSheet;
     int frame = 0;

@@ -78,7 +78,7 @@ void CubeBoss::Fire() {
     const SDL_Rect bottom = MakeRect(box.x + kBottomGunX, box.y + kBottomGunY, kBottomShotSize, kBottomShotSize);
     if (attackKind == 0) {
         // A five-way fan, 70 degrees between arms.
-        Volley volley(shots, shotSlotCount, 5);
+        Volley volley = shots.Open(5);
         for (int k = 0; k < 5; ++k)
             if (!volley.Orbit(screen, shotInviderA, shotInviderB, bottom, MovePattern::Radial, angle + 70 * k, 70, 1,
                               phase1, 30))
@@ -89,7 +89,7 @@ void CubeBoss::Fire() {
     // Kinds 1 and 2: a three-way fan from each upper gun; kind 2 adds a stray from the bottom gun.
     const bool cone = attackKind == 2;
     const int stray = cone ? RandomInt(360) : 0;
-    Volley volley(shots, shotSlotCount, cone ? 7 : 6);
+    Volley volley = shots.Open(cone ? 7 : 6);
     for (int k = 0; k < 6; ++k) {
         const int j = k % 3;
         const SDL_Rect at = MakeRect(box.x + (k < 3 ? kLeftGunX : kRightGunX), box.y + kUpperGunY, kUpperShotSize,

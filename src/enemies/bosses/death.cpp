@@ -71,7 +71,7 @@ void Death::Fire() {
     const Attack& kind = kAttacks[attackKind];
     const int phase1 = 50 + RandomInt(50);
     const int phase2 = kind.phase2 >= 0 ? kind.phase2 : 15 + RandomInt(20);
-    Volley volley(shots, shotSlotCount, kind.shots);
+    Volley volley = shots.Open(kind.shots);
     int a = angle;
     for (int k = 0; k < kind.shots; ++k) {
         const SDL_Rect at =

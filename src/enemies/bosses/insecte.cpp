@@ -158,7 +158,7 @@ void Insecte::Fire() {
     const int phase1 = 50 + RandomInt(50);
     const SDL_Rect gun = MakeRect(box.x + kGunX, box.y + kGunY, kShotSize, kShotSize);
     if (attackKind == 1) {
-        Volley volley(shots, shotSlotCount, 1);
+        Volley volley = shots.Open(1);
         EnemyShot* bonus = volley.Orbit(screen, bonusA, bonusB, MakeRect(box.x + 81, box.y + 41, 29, 31),
                                         MovePattern::Radial, 90, 4, 2, phase1, 10);
         if (!bonus) return;
@@ -167,7 +167,7 @@ void Insecte::Fire() {
         return;
     }
     if (attackKind == 3) {
-        Volley volley(shots, shotSlotCount, 6);
+        Volley volley = shots.Open(6);
         volley.Fill([&](int) {
             const int direction = kSprayFrom + RandomInt(kSprayWidth);
             return NewOrbitShot(screen, shotBlueA, shotBlueB, gun, MovePattern::Radial, direction, 70, 4, phase1, 30);
@@ -176,7 +176,7 @@ void Insecte::Fire() {
         return;
     }
     const Ring& ring = attackKind == 0 ? kStar : attackKind == 2 ? kSpiral : attackKind == 4 ? kRing : kDivingSpiral;
-    Volley volley(shots, shotSlotCount, ring.shots);
+    Volley volley = shots.Open(ring.shots);
     for (int k = 0; k < ring.shots; ++k) {
         if (!volley.Orbit(screen, shotPlainRedA, shotPlainRedB, gun, ring.pattern,
                           angle + ring.spread * (k + ring.firstArm), ring.angleStep, ring.radiusStep, phase1, 30))

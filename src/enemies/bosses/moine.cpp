@@ -62,7 +62,7 @@ void Moine::Fire() {
     const int phase1 = 50 + RandomInt(50);
     if (attackKind == 0) {
         const int x = kRingX[ringIndex] + 139, y = kRingY[ringIndex];
-        Volley volley(shots, shotSlotCount, 1);
+        Volley volley = shots.Open(1);
         volley.Orbit(screen, shotYellowA, shotYellowB, MakeRect(x, y, kShotSize, kShotSize), MovePattern::Radial, angle,
                      10, 1, phase1, 30);
         if (volley.Complete()) PlayFireSound();
@@ -71,7 +71,7 @@ void Moine::Fire() {
     // Kind 1: six arms that fly out and turn; kind 2: four wavy arms.
     const bool burst = attackKind == 1;
     const int arms = burst ? 6 : 4;
-    Volley volley(shots, shotSlotCount, arms);
+    Volley volley = shots.Open(arms);
     const SDL_Rect at = MakeRect(kGunX, kGunY, kShotSize, kShotSize);
     for (int k = 0; k < arms; ++k) {
         const int shotAngle = angle + (burst ? 60 : 90) * k;

@@ -102,7 +102,7 @@ void Monstro::Fire() {
     const int bx = box.x, by = box.y;
     if (attackKind == 0) {
         const int phase1 = 50 + RandomInt(50);
-        Volley volley(shots, shotSlotCount, 8);
+        Volley volley = shots.Open(8);
         volley.Fill([&](int n) {
             const Mouth& mouth = kMouths[n];
             const SDL_Rect at = MakeRect(bx + mouth.x, by + mouth.y, kShotSize, kShotSize);
@@ -113,7 +113,7 @@ void Monstro::Fire() {
         return;
     }
     // Two walkers; the sound needs two more free slots.
-    Volley volley(shots, shotSlotCount, 2);
+    Volley volley = shots.Open(2);
     volley.Fill([&](int side) {
         const int out = side == 0 ? -3 : 3;
         const int sideways = 20 + RandomInt(33);

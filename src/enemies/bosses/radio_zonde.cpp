@@ -86,7 +86,7 @@ void RadioZonde::Fire() {
         // Ten shots wind one way and nine the other, each spiralling 4 frames longer than the last
         // of its sense, then holding until scatterDelay and scattering with the amber pictures.
         // Silent even when complete.
-        Volley volley(shots, shotSlotCount, kRosetteShots);
+        Volley volley = shots.Open(kRosetteShots);
         for (int k = 0; k < kRosetteShots; ++k) {
             const bool clockwise = k < 10;
             const int spiralFrames = clockwise ? 4 * k : 4 * (k - 9);
@@ -100,7 +100,7 @@ void RadioZonde::Fire() {
     // Kind 0, the cross: arms 90 degrees apart; kind 1, the fan: 20 degrees apart.
     const int spread = attackKind == 0 ? 90 : 20;
     const int phase1 = 50 + RandomInt(50);
-    Volley volley(shots, shotSlotCount, 4);
+    Volley volley = shots.Open(4);
     for (int k = 0; k < 4; ++k)
         if (!volley.Orbit(screen, shotPlainRedA, shotPlainRedB, at, MovePattern::Radial, angle + spread * k, 70, 2,
                           phase1, 30))

@@ -118,7 +118,7 @@ void Xorg::Fire() {
     const int phase1 = 50 + RandomInt(50);
     const SDL_Rect gun = MakeRect(box.x + kGunX, box.y + kGunY, kShotSize, kShotSize);
     const Attack& attack = kAttacks[attackKind];
-    Volley volley(shots, shotSlotCount, attack.shots);
+    Volley volley = shots.Open(attack.shots);
     for (int k = 0; k < attack.shots; ++k) {
         const bool ice = attack.iceFirst != (attack.colourRun > 0 && (k / attack.colourRun) % 2 == 1);
         const int a = angle + attack.offsets[k];

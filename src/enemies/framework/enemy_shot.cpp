@@ -1,6 +1,7 @@
 #include "enemies/framework/enemy_shot.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "core/utilities.h"
@@ -291,6 +292,11 @@ bool EnemyShot::MoveByPattern() {
             return true;
     }
     return false;
+}
+
+bool CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH) {
+    const int scx = s.x + s.w / 2, scy = s.y + s.h / 2;
+    return std::abs(scx - cx) < s.w / 2 + halfW && std::abs(scy - cy) < s.h / 2 + halfH;
 }
 
 int UpdateShots(EnemyShot** shots, int count) {

@@ -39,6 +39,6 @@ void Boule::Steer() {
 
 void Boule::Fire() {
     static const PathSegment kLegs[4] = {{0, 2, 5}, {0, 2, 5}, {0, 2, 30}, {0, 2, 300}};
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (volley.Path(screen, shotA, shotB, MakeRect(box.x + 11, box.y + 11, 9, 9), kLegs)) PlayFireSound();
 }

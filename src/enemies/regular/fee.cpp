@@ -34,7 +34,7 @@ void Fee::Steer() {
 // Three shots ten degrees apart in a random direction of the lower half.
 void Fee::Fire() {
     const int r = RandomInt(180);
-    Volley volley(shots, shotSlots, 3);
+    Volley volley = shots.Open(3);
     const SDL_Rect at = MakeRect(box.x + 15, box.y + 35, 16, 16);
     for (int k = 0; k < 3; ++k) volley.Radial(screen, shotA, shotB, at, r + 10 * k, 1);
     if (volley.Complete()) PlayFireSound();

@@ -11,6 +11,7 @@
 
 #include "enemies/framework/asset_set.h"
 #include "enemies/framework/enemy.h"
+#include "enemies/framework/shot_pool.h"
 
 class LevelAssets;
 
@@ -73,13 +74,11 @@ class RegularEnemy : public Enemy {
 public:
     static constexpr int kFinishWait = 35;  // frames after the explosion before it may go
 
-    ~RegularEnemy() override;
-
     bool Update() override;
     int CheckHit(EnemyShot** heroShots, int count) override;
     bool IsDestroyed() override { return state == kExploding; }
-    EnemyShot** GetShots() override { return shots; }
-    int GetShotCount() override { return shotSlots; }
+    EnemyShot** GetShots() override { return shots.Slots(); }
+    int GetShotCount() override { return shots.Size(); }
 
     // Read-outs for tests and tools.
     int GetHitPoints() const { return hitPoints; }
@@ -87,7 +86,7 @@ public:
     int GetFrame() const { return frame; }
     int GetExplosionFrame() const { return explosionFrame; }
     int GetFinishWait() const { return finishWait; }
-    int LiveShots() const;
+    int LiveShots() const { return shots.Live(); }
     const RegularTraits& Traits() const { return traits; }
 
     enum State { kNormal = 0, kHit = 1, kExploding = 2 };
@@ -122,8 +121,7 @@ protected:
     const RegularTraits& traits;
     SDL_Surface* screen;
     int hitPoints;
-    int shotSlots;
-    EnemyShot** shots;
+    ShotPool shots;
     SDL_Surface* sprite;
     SDL_Surface* explosionSheet;
     int frame = 0;

@@ -31,7 +31,7 @@ void Soucoupe::WhileDestroyed() {
 void Soucoupe::Fire() {
     const int fall = mode == 0 ? 3 : 2;
     const PathSegment legs[4] = {{0, fall, 5}, {0, fall, 5}, {0, fall, 30}, {0, fall, 300}};
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (EnemyShot* bonus = volley.Path(screen, shotA, shotB, MakeRect(box.x + 20, box.y + 24, 29, 31), legs)) {
         bonus->SetBonus(true);
         PlayFireSound();
