@@ -14,7 +14,6 @@ public:
 
 protected:
     void RunScript(int&, int&) override {}
-    void Fire() override {}
 };
 
 const BossTraits kPlain = {.points = 1, .energyPerUnit = 7, .shotSlots = 1,

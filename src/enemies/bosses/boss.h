@@ -11,6 +11,7 @@
 #include <climits>
 #include <vector>
 
+#include "core/utilities.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/shot_pool.h"
 #include "platform/loaders.h"
@@ -105,8 +106,8 @@ protected:
     bool Fires(const FireWindow& window) const {
         return phaseTick % window.every == 0 && phaseTick > window.after && phaseTick < window.before;
     }
-    // One volley of the kind attackKind names.
-    virtual void Fire() = 0;
+    // How long a boss shot flies its first leg: 50 to 99 frames, drawn once a volley.
+    static int FirstLegFrames() { return 50 + RandomInt(50); }
     // The hit flash; the default draws cell HitCell() of the sheet.
     virtual void DrawHit();
     virtual int HitCell() const { return frame; }
@@ -145,7 +146,6 @@ protected:
     int phase = 0;
     int phaseTick = 0;
     int phaseLength = 0;
-    int attackKind = 0;
     int angle = 0;
     int sweepDirection = 1;  // +1 or -1: the sense in which the aim swings
 

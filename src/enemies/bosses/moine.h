@@ -4,11 +4,13 @@
 
 #include "enemies/bosses/scripted_boss.h"
 
-// How a phase of Moine's script fires: a volley of attackKind in the window, the aim turned by
+class Moine;
+
+// How a phase of Moine's script fires: a volley of attack in the window, the aim turned by
 // angleStep after each (wrapping to 0 at 360), the animation stepped every animEvery ticks
 // through animCells cells.
 struct MoineVolleys {
-    int attackKind;
+    void (Moine::*attack)();
     Boss::FireWindow fires;
     int angleStep;
     int animEvery;
@@ -19,7 +21,8 @@ class Moine : public ScriptedBoss<Moine, MoineVolleys> {
 public:
     static const BossTraits kTraits;
     static constexpr EntrySlide kEntry = {.length = 1};  // the fight starts on the first frame
-    static const Phase kScript[3];  // phases 1, 2, 3, then 1 again
+    enum PhaseName { kEntryPhase, kStream, kBursts, kSpirals };
+    static const Phase kScript[3];  // the stream, the bursts, the spirals, then the stream again
     static const int kRingX[12];    // the ring stream's spawn points, before 139 is added to x
     static const int kRingY[12];
 
@@ -29,11 +32,13 @@ public:
 
 protected:
     void Entered(int from) override;
-    void Fire() override;
     int HitCell() const override { return frame + 4; }
 
 private:
     void Fight(const Phase& current, int& dx, int& dy);
+    void RingStream();
+    void TurningBurst();
+    void WavySpiral();
 
     SDL_Surface* shotYellowA;
     SDL_Surface* shotYellowB;

@@ -29,7 +29,6 @@ public:
 
 protected:
     void EntryFrame() override { Animate(); }
-    void Fire() override;
     int HitCell() const override { return frame + 2; }
 
 private:
@@ -40,6 +39,10 @@ private:
     void Animate();
     void Lunge(int& dy);
     void Sway(int& dx);
+    // Eight shots, one from each mouth, spread at random over its quarter.
+    void Spray();
+    // Two shots that walk out of the side mouths, drop and creep.
+    void Walkers();
 
     Mix_Chunk* chargeSound;
     SDL_Surface* shotRedA;

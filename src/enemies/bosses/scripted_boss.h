@@ -1,7 +1,8 @@
 // A boss whose script is data: phase 0 is the slide-in that Self::kEntry describes, and phase p
 // from 1 on is row p - 1 of Self::kScript. A row says how long the phase lasts, which phase
 // follows it (or which one when the class's test says so), what a switch into it resets, and
-// which of the class's member functions runs its ticks; `with` carries what else that body reads.
+// which of the class's member functions runs its ticks; `with` carries what else that body reads,
+// usually the attack it fires. Phases are named by the class's own enum, 0 being the entry.
 //
 // Every phase runs the same skeleton: on the tick that reached the length the boss switches and
 // does nothing else that frame; on every other tick the body runs and the tick is counted. A
