@@ -27,9 +27,9 @@ const BossTraits CubeBoss::kTraits = {
 };
 
 const CubeBoss::Phase CubeBoss::kScript[3] = {
-    {.length = 1200, .next = kSweepingFans, .angle = 0, .body = &CubeBoss::BottomFans},
-    {.length = 1250, .next = kConeAndStray, .angle = 0, .frame = kRestCell, .body = &CubeBoss::SweepingFans},
-    {.length = 1250, .next = kBottomFans, .angle = 70, .body = &CubeBoss::ConeAndStray},
+    {.length = 1200, .next = kSweepingFans, .angle = 0, .act = &CubeBoss::BottomFans},
+    {.length = 1250, .next = kConeAndStray, .angle = 0, .frame = kRestCell, .act = &CubeBoss::SweepingFans},
+    {.length = 1250, .next = kBottomFans, .angle = 70, .act = &CubeBoss::ConeAndStray},
 };
 
 CubeBoss::CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
@@ -48,7 +48,7 @@ void CubeBoss::Animate() {
 }
 
 // The fan keeps turning through the silent ticks.
-void CubeBoss::BottomFans(const Phase&, int&, int&) {
+void CubeBoss::BottomFans() {
     if (Fires({.every = 4, .before = 1100})) BottomFan();
     if (phaseTick % 4 == 0) {
         angle += kAngleTurn;
@@ -57,7 +57,7 @@ void CubeBoss::BottomFans(const Phase&, int&, int&) {
     Animate();
 }
 
-void CubeBoss::SweepingFans(const Phase&, int&, int&) {
+void CubeBoss::SweepingFans() {
     if (Fires(kUpperGunsFire)) {
         UpperFans(false);
         angle += kAngleTurn * sweepDirection;
@@ -65,7 +65,7 @@ void CubeBoss::SweepingFans(const Phase&, int&, int&) {
     }
 }
 
-void CubeBoss::ConeAndStray(const Phase&, int&, int&) {
+void CubeBoss::ConeAndStray() {
     if (Fires(kUpperGunsFire)) UpperFans(true);
     Animate();
 }

@@ -20,9 +20,9 @@ protected:
     void DrawHit() override { DrawCell(flashSheet, kTraits.sheetCells, frame); }
 
 private:
-    void BottomFans(const Phase& current, int& dx, int& dy);
-    void SweepingFans(const Phase& current, int& dx, int& dy);
-    void ConeAndStray(const Phase& current, int& dx, int& dy);
+    void BottomFans();
+    void SweepingFans();
+    void ConeAndStray();
     void Animate();
     void BottomFan();
     // A three-way fan from each upper gun; the cone is tighter, faster and adds a stray.

@@ -66,15 +66,15 @@ const BossTraits Insecte::kTraits = {
 // level 4 the bonus and the blue spray (3 and 4); a better armed one skips ahead to 5 and 6.
 const Insecte::Phase Insecte::kScript[6] = {
     {.length = 1100, .next = kBonus, .branch = kSpiral, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 0,
-     .body = &Insecte::Star},
+     .act = &Insecte::Star},
     {.length = 250, .next = kStar, .branch = kSpiral, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 2,
-     .body = &Insecte::Bonus},
+     .act = &Insecte::Bonus},
     {.length = 1100, .next = kBonusAndSpray, .branch = kSwingingRing, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 0,
-     .body = &Insecte::Spiral},
+     .act = &Insecte::Spiral},
     {.length = 600, .next = kSpiral, .branch = kSwingingRing, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 2,
-     .body = &Insecte::BonusAndSpray},
-    {.length = 1100, .next = kDivingSpiral, .angle = 0, .frame = 0, .body = &Insecte::SwingingRing},
-    {.length = 1100, .next = kSwingingRing, .angle = 0, .frame = 0, .body = &Insecte::DivingSpiral},
+     .act = &Insecte::BonusAndSpray},
+    {.length = 1100, .next = kDivingSpiral, .angle = 0, .frame = 0, .act = &Insecte::SwingingRing},
+    {.length = 1100, .next = kSwingingRing, .angle = 0, .frame = 0, .act = &Insecte::DivingSpiral},
 };
 
 const Insecte::Zone Insecte::kZones[4] = {
@@ -112,7 +112,7 @@ void Insecte::Entered(int from) {
     if (from == kEntryPhase) phaseLength = kFirstStarLength;
 }
 
-void Insecte::Star(const Phase&, int&, int&) {
+void Insecte::Star() {
     if (phaseTick < 1000) FireRing(kStarRing);
     if (phaseTick % StarTurnEvery(phaseTick) == 0) {
         angle += 7;
@@ -121,31 +121,31 @@ void Insecte::Star(const Phase&, int&, int&) {
     Animate();
 }
 
-void Insecte::Bonus(const Phase&, int&, int&) {
+void Insecte::Bonus() {
     if (phaseTick == 100) DropBonus();
     Animate();
 }
 
-void Insecte::Spiral(const Phase&, int&, int&) {
+void Insecte::Spiral() {
     if (phaseTick % 30 == 0) angle += 10;
     if (phaseTick % 2 == 0 && phaseTick < 1000) FireRing(kSpiralRing);
     Animate();
 }
 
-void Insecte::BonusAndSpray(const Phase&, int&, int&) {
+void Insecte::BonusAndSpray() {
     if (phaseTick == 100) DropBonus();
     if (phaseTick > 150 && phaseTick < 520) BlueSpray();
     Animate();
 }
 
-void Insecte::SwingingRing(const Phase&, int&, int&) {
+void Insecte::SwingingRing() {
     if (phaseTick % 5 == 0) angle += sweepDirection * SweepStep(phaseTick);
     if (angle >= 40 || angle <= -20) sweepDirection = -sweepDirection;
     if (phaseTick < 1000) FireRing(kWideRing);
     Animate();
 }
 
-void Insecte::DivingSpiral(const Phase&, int&, int&) {
+void Insecte::DivingSpiral() {
     if (phaseTick % 2 == 0) {
         angle += 7;
         if (angle >= 360) angle -= 360;

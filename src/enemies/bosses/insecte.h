@@ -41,12 +41,12 @@ protected:
     bool Hits(const SDL_Rect& s) const override;
 
 private:
-    void Star(const Phase& current, int& dx, int& dy);
-    void Bonus(const Phase& current, int& dx, int& dy);
-    void Spiral(const Phase& current, int& dx, int& dy);
-    void BonusAndSpray(const Phase& current, int& dx, int& dy);
-    void SwingingRing(const Phase& current, int& dx, int& dy);
-    void DivingSpiral(const Phase& current, int& dx, int& dy);
+    void Star();
+    void Bonus();
+    void Spiral();
+    void BonusAndSpray();
+    void SwingingRing();
+    void DivingSpiral();
     // The weapon level counts only at a switch.
     template <int level>
     bool WeaponAbove() const {

@@ -29,9 +29,9 @@ const BossTraits Monstro::kTraits = {
 };
 
 const Monstro::Phase Monstro::kScript[5] = {
-    {.length = 1300, .next = kFirstLunge, .body = &Monstro::SprayPhase},
+    {.length = 1300, .next = kFirstLunge, .act = &Monstro::SprayPhase},
     {.length = 250, .next = kWalkers, .frame = kLungeCell, .body = &Monstro::LungePhase},
-    {.length = 1300, .next = kSway, .body = &Monstro::WalkerPhase},
+    {.length = 1300, .next = kSway, .act = &Monstro::WalkerPhase},
     {.length = 1300, .next = kSway, .body = &Monstro::SwayPhase},
     {.length = 250, .next = kSway, .frame = kLungeCell, .body = &Monstro::LungePhase},
 };
@@ -54,14 +54,14 @@ void Monstro::Animate() {
     if (phaseTick % 10 == 0) frame = (frame + 1) % 2;
 }
 
-void Monstro::SprayPhase(const Phase&, int&, int&) {
+void Monstro::SprayPhase() {
     if (phaseTick % 10 == 0 && phaseTick < 1100) Spray();
     Animate();
 }
 
 void Monstro::LungePhase(const Phase&, int&, int& dy) { Lunge(dy); }
 
-void Monstro::WalkerPhase(const Phase&, int&, int&) {
+void Monstro::WalkerPhase() {
     if (phaseTick % 5 == 0 && phaseTick < 1100) Walkers();
     Animate();
 }

@@ -32,9 +32,9 @@ protected:
     int HitCell() const override { return frame + 2; }
 
 private:
-    void SprayPhase(const Phase& current, int& dx, int& dy);
+    void SprayPhase();
     void LungePhase(const Phase& current, int& dx, int& dy);
-    void WalkerPhase(const Phase& current, int& dx, int& dy);
+    void WalkerPhase();
     void SwayPhase(const Phase& current, int& dx, int& dy);
     void Animate();
     void Lunge(int& dy);

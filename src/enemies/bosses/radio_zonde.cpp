@@ -31,9 +31,9 @@ const BossTraits RadioZonde::kTraits = {
 
 // The rosettes repeat until the end of the fight.
 const RadioZonde::Phase RadioZonde::kScript[3] = {
-    {.length = 1300, .next = kFan, .angle = 0, .frame = 0, .body = &RadioZonde::CrossPhase},
-    {.length = 800, .next = kRosette, .angle = 0, .body = &RadioZonde::FanPhase},
-    {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .body = &RadioZonde::RosettePhase},
+    {.length = 1300, .next = kFan, .angle = 0, .frame = 0, .act = &RadioZonde::CrossPhase},
+    {.length = 800, .next = kRosette, .angle = 0, .act = &RadioZonde::FanPhase},
+    {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .act = &RadioZonde::RosettePhase},
 };
 
 RadioZonde::RadioZonde(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
@@ -58,17 +58,17 @@ void RadioZonde::Sweep() {
     if (angle >= 360) angle -= 360;
 }
 
-void RadioZonde::CrossPhase(const Phase&, int&, int&) {
+void RadioZonde::CrossPhase() {
     if (phaseTick < kCrossFireBefore) FourArms(kCrossSpread);
     Sweep();
 }
 
-void RadioZonde::FanPhase(const Phase&, int&, int&) {
+void RadioZonde::FanPhase() {
     FourArms(kFanSpread);
     Sweep();
 }
 
-void RadioZonde::RosettePhase(const Phase&, int&, int&) {
+void RadioZonde::RosettePhase() {
     if (Fires(kRosetteFire)) {
         Rosette();
         scatterDelay += kScatterStep;
