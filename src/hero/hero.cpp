@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/playfield.h"
 #include "enemies/framework/sound_channels.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
@@ -129,7 +130,7 @@ void Hero::Move(const Uint8* keys, const Uint8* inputFlags) {
         bank = kBankLeft;
         moved = true;
     }
-    if (Held(keys, SDLK_RIGHT, inputFlags, kInputRight) && box.x + box.w <= 502) {
+    if (Held(keys, SDLK_RIGHT, inputFlags, kInputRight) && box.x + box.w <= playfield::kRight) {
         box.x = static_cast<Sint16>(box.x + speed);
         bank = kBankRight;
         moved = true;

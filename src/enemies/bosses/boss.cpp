@@ -1,5 +1,6 @@
 #include "enemies/bosses/boss.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/sound_channels.h"
@@ -60,7 +61,7 @@ void Boss::Advance() {
     int dx = 0, dy = 0;
     RunScript(dx, dy);
     Move(dx, dy);
-    if (before.x + before.w < 138 || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
+    if (before.x + before.w < playfield::kLeft || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
         // Gone without a fight: no explosion, no sound, no score.
         explosionCell = explosionCellCount;
         endCounter = kEndFrames;

@@ -23,7 +23,7 @@ struct BossTraits {
     const char* sheetPath;
     platform::ColorKey sheetKey;
     int sheetCells;
-    int rightEdge;               // the off-screen rule's right edge: 502 or 510
+    int rightEdge;               // the off-screen rule's right edge: playfield::kRight or 510
     bool boostedResult = false;  // CheckHit answers 99999 for a boosted shot instead of its index
     bool waitsForShots = false;  // goes only once its last shot has gone too
 };

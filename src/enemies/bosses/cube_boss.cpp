@@ -1,5 +1,6 @@
 #include "enemies/bosses/cube_boss.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -23,7 +24,7 @@ const BossTraits CubeBoss::kTraits = {
     .sheetPath = "./Images/Ennemis/CubeBoss/CubeBossS.png",
     .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
     .sheetCells = 6,
-    .rightEdge = 502,
+    .rightEdge = playfield::kRight,
 };
 
 const CubeBoss::Phase CubeBoss::kScript[3] = {

@@ -1,5 +1,6 @@
 #include "enemies/bosses/moine.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -18,7 +19,7 @@ const BossTraits Moine::kTraits = {
     .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
     .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
     .sheetCells = 8,
-    .rightEdge = 502,
+    .rightEdge = playfield::kRight,
 };
 
 const Moine::Phase Moine::kScript[3] = {
@@ -59,7 +60,7 @@ void Moine::Fight(const Phase& current, int&, int&) {
 // One shot from the next point of the ring, aimed at the turning angle.
 void Moine::RingStream() {
     const int phase1 = FirstLegFrames();
-    const int x = kRingX[ringIndex] + 139, y = kRingY[ringIndex];
+    const int x = kRingX[ringIndex] + playfield::kInnerLeft, y = kRingY[ringIndex];
     Volley volley = shots.Open(1);
     volley.Orbit(screen, shotYellowA, shotYellowB, MakeRect(x, y, kShotSize, kShotSize), MovePattern::Radial, angle, 10,
                  1, phase1, 30);

@@ -23,7 +23,7 @@ public:
     static constexpr EntrySlide kEntry = {.length = 1};  // the fight starts on the first frame
     enum PhaseName { kEntryPhase, kStream, kBursts, kSpirals };
     static const Phase kScript[3];  // the stream, the bursts, the spirals, then the stream again
-    static const int kRingX[12];    // the ring stream's spawn points, before 139 is added to x
+    static const int kRingX[12];    // the ring stream's spawn points, before playfield::kInnerLeft is added to x
     static const int kRingY[12];
 
     Moine(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);

@@ -3,6 +3,7 @@
 // and lunges at random moments.
 #pragma once
 
+#include "core/playfield.h"
 #include "enemies/bosses/scripted_boss.h"
 
 class Monstro : public ScriptedBoss<Monstro> {
@@ -10,7 +11,7 @@ public:
     static const BossTraits kTraits;
     static constexpr int kDescentTicks = 150;  // 2 pixels down a frame, while the tick is below this
     static constexpr int kRestY = 47;          // where the descent ends and every lunge climbs back to
-    static constexpr int kSwayLeftX = 138;
+    static constexpr int kSwayLeftX = playfield::kLeft;
     static constexpr int kSwayRightX = 240;
     // Comes down from above the window and waits out the rest of its entry at rest.
     static constexpr EntrySlide kEntry = {.length = 400, .slideTicks = kDescentTicks, .dy = 2};

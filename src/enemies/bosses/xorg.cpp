@@ -1,5 +1,6 @@
 #include "enemies/bosses/xorg.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "enemies/framework/volley.h"
@@ -50,7 +51,7 @@ const BossTraits Xorg::kTraits = {
     .sheetPath = "./Images/Ennemis/Xorg/XorgS.png",
     .sheetKey = platform::ColorKey::Rgb(0, 255, 0),
     .sheetCells = 3,
-    .rightEdge = 502,
+    .rightEdge = playfield::kRight,
     .boostedResult = true,
 };
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "platform/trig.h"
 
@@ -110,7 +111,7 @@ void EnemyShot::Update(bool* alive) {
     if (UsesWideBounds()) {
         outside = x + w < -100 || x > 740 || y > 580 || y + h < -100;
     } else {
-        outside = x + w < 138 || x > 502 || y > 480 || y + h < 0;
+        outside = x + w < playfield::kLeft || x > playfield::kRight || y > playfield::kWindowHeight || y + h < 0;
     }
     // A pattern the game does not know would never leave the screen: drop it at once.
     *alive = known && !outside;

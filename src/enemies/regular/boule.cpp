@@ -1,5 +1,6 @@
 #include "enemies/regular/boule.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -28,10 +29,10 @@ void Boule::Steer() {
         flipCounter += 1;
     }
     const int threshold = RandomInt(70) + 100;
-    if (fireCounter > threshold && copy.x > 138 && copy.x < 502) {
+    if (fireCounter > threshold && copy.x > playfield::kLeft && copy.x < playfield::kRight) {
         fireCounter = 0;
         Fire();
-    } else if (copy.x > 138) {
+    } else if (copy.x > playfield::kLeft) {
         fireCounter += 1;
     }
     MoveAndTest(copy, dx, dy);

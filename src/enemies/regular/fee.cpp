@@ -1,5 +1,6 @@
 #include "enemies/regular/fee.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -12,7 +13,7 @@ const RegularTraits Fee::kTraits = {
 Fee::Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
          int)
     : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 30),
-      hspeed(box.x < 502 ? 3 : -3) {}
+      hspeed(box.x < playfield::kRight ? 3 : -3) {}
 
 void Fee::Steer() {
     const SDL_Rect copy = box;

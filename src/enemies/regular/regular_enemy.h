@@ -9,6 +9,7 @@
 
 #include <climits>
 
+#include "core/playfield.h"
 #include "enemies/framework/asset_set.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/shot_pool.h"
@@ -31,14 +32,14 @@ struct Playfield {
 
 namespace playfield {
 // The whole window (Boule).
-constexpr Playfield kWindow = {.left = 1, .right = 639, .bottom = 480, .testTop = true};
+constexpr Playfield kWindow = {.left = 1, .right = kWindowWidth - 1, .bottom = kWindowHeight, .testTop = true};
 // The playfield.
-constexpr Playfield kStandard = {.left = 138, .right = 502, .bottom = 480, .testTop = true};
+constexpr Playfield kStandard = {.left = kLeft, .right = kRight, .bottom = kWindowHeight, .testTop = true};
 // No top: they start above the window.
-constexpr Playfield kFalling = {.left = 138, .right = 502, .bottom = 480, .testTop = false};
+constexpr Playfield kFalling = {.left = kLeft, .right = kRight, .bottom = kWindowHeight, .testTop = false};
 // The phased ships.
-constexpr Playfield kLarge = {.left = 138, .right = 502, .bottom = 640, .testTop = true};
-constexpr Playfield kFromLeft = {.left = INT_MIN, .right = 502, .bottom = 640, .testTop = true};
+constexpr Playfield kLarge = {.left = kLeft, .right = kRight, .bottom = 640, .testTop = true};
+constexpr Playfield kFromLeft = {.left = INT_MIN, .right = kRight, .bottom = 640, .testTop = true};
 // Fairies fly in from far outside.
 constexpr Playfield kWide = {.left = -200, .right = 728, .bottom = 480, .testTop = true};
 }  // namespace playfield

@@ -1,5 +1,6 @@
 #include "enemies/regular/soucoupe.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -14,7 +15,7 @@ Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int h
                    int spawnTime, int mode)
     : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
       mode(mode),
-      dir(box.x < 138 ? 1 : -1) {}
+      dir(box.x < playfield::kLeft ? 1 : -1) {}
 
 void Soucoupe::Steer() {
     const SDL_Rect copy = box;
