@@ -68,31 +68,32 @@ void Moine::RingStream() {
     ringIndex = (ringIndex + 1) % 12;
 }
 
-// Six arms that fly out and turn.
-void Moine::TurningBurst() {
+// Arms from the gun, spread degrees apart, each turning away at its mirrored angle.
+struct MoineArms {
+    int arms;
+    int spread;
+    MovePattern pattern;
+    int angleStep;
+    int radiusStep;
+    int phase2;
+};
+
+void Moine::Arms(const MoineArms& kind) {
     const int phase1 = FirstLegFrames();
-    Volley volley = shots.Open(6);
+    Volley volley = shots.Open(kind.arms);
     const SDL_Rect at = MakeRect(kGunX, kGunY, kShotSize, kShotSize);
-    for (int k = 0; k < 6; ++k) {
-        const int shotAngle = angle + 60 * k;
-        EnemyShot* shot =
-            volley.Orbit(screen, shotYellowA, shotYellowB, at, MovePattern::RadialThenTurn, shotAngle, 10, 4, phase1, 30);
+    for (int k = 0; k < kind.arms; ++k) {
+        const int shotAngle = angle + kind.spread * k;
+        EnemyShot* shot = volley.Orbit(screen, shotYellowA, shotYellowB, at, kind.pattern, shotAngle, kind.angleStep,
+                                       kind.radiusStep, phase1, kind.phase2);
         if (!shot) return;
         shot->SetExitAngle(-shotAngle);
     }
     PlayFireSound();
 }
 
+// Six arms that fly out and turn.
+void Moine::TurningBurst() { Arms({6, 60, MovePattern::RadialThenTurn, 10, 4, 30}); }
+
 // Four wavy arms.
-void Moine::WavySpiral() {
-    const int phase1 = FirstLegFrames();
-    Volley volley = shots.Open(4);
-    const SDL_Rect at = MakeRect(kGunX, kGunY, kShotSize, kShotSize);
-    for (int k = 0; k < 4; ++k) {
-        const int shotAngle = angle + 90 * k;
-        EnemyShot* shot = volley.Orbit(screen, shotYellowA, shotYellowB, at, MovePattern::Wave, shotAngle, 1, 1, phase1, 120);
-        if (!shot) return;
-        shot->SetExitAngle(-shotAngle);
-    }
-    PlayFireSound();
-}
+void Moine::WavySpiral() { Arms({4, 90, MovePattern::Wave, 1, 1, 120}); }

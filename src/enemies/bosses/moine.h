@@ -5,6 +5,7 @@
 #include "enemies/bosses/scripted_boss.h"
 
 class Moine;
+struct MoineArms;  // the arm volleys of moine.cpp
 
 // How a phase of Moine's script fires: a volley of attack in the window, the aim turned by
 // angleStep after each (wrapping to 0 at 360), the animation stepped every animEvery ticks
@@ -39,6 +40,7 @@ private:
     void RingStream();
     void TurningBurst();
     void WavySpiral();
+    void Arms(const MoineArms& kind);
 
     SDL_Surface* shotYellowA;
     SDL_Surface* shotYellowB;
