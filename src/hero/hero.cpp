@@ -35,14 +35,13 @@ bool Held(const Uint8* keys, SDLKey key, const Uint8* inputFlags, int flag) {
 
 }  // namespace
 
-Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int explosionStepMs,
-           int explosionSteps, int explosionCellWidth, int explosionCellHeight, int, int)
+Hero::Hero(SDL_Surface* screen, const HeroSetup& setup)
     : screen(screen),
-      box(box),
+      box(setup.box),
       contactMarginX(1),
       contactMarginY(1),
-      lives(lives),
-      shots(shotCount),
+      lives(setup.lives),
+      shots(setup.shotSlots),
       sheet(nullptr),
       boostedSheet(nullptr),
       explosionSheet(nullptr),
@@ -50,15 +49,15 @@ Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int expl
       animTick(0),
       state(kHeroNormal),
       bank(kBankNone),
-      explosionStepMs(explosionStepMs),
+      explosionStepMs(setup.explosionStepMs),
       explosionStep(0),
-      explosionSteps(explosionSteps),
+      explosionSteps(setup.explosionSteps),
       explosionLastTick(0),
       explosionSound(nullptr),
       shotSound(nullptr),
       bonusSound(nullptr),
-      explosionCellWidth(explosionCellWidth),
-      explosionCellHeight(explosionCellHeight),
+      explosionCellWidth(setup.explosionCellWidth),
+      explosionCellHeight(setup.explosionCellHeight),
       shotPictures(),
       boostedShotPictures(),
       firing(false),

@@ -27,15 +27,23 @@ enum HeroBank {
     kBankRight = 4,
 };
 
+// How a level starts the ship: where, with how many lives and shot slots, and its explosion
+// (a step every explosionStepMs, explosionSteps steps of cells of the given size).
+struct HeroSetup {
+    SDL_Rect box;
+    int lives;
+    int shotSlots;
+    int explosionStepMs;
+    int explosionSteps;
+    int explosionCellWidth;
+    int explosionCellHeight;
+};
+
 class Hero {
 public:
     static constexpr int kShotPictureCount = 8;
 
-    // Every level passes (screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
-    // the last two arguments are not used.
-    Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int explosionStepMs,
-         int explosionSteps, int explosionCellWidth, int explosionCellHeight, int reserved1,
-         int reserved2);
+    Hero(SDL_Surface* screen, const HeroSetup& setup);
     ~Hero();
     Hero(const Hero&) = delete;
     Hero& operator=(const Hero&) = delete;

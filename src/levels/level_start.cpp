@@ -63,7 +63,8 @@ void LevelRunner::CreateHelpers() {
     transition = new LevelTransition(screen, framePeriod);
     hud = new Hud(screen);
     assets = LoadLevelAssets(profile);
-    hero = new Hero(screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
+    hero = new Hero(screen, {.box = MakeRect(302, 420, 31, 40), .lives = 6, .shotSlots = 200, .explosionStepMs = 20,
+                             .explosionSteps = 16, .explosionCellWidth = 64, .explosionCellHeight = 64});
 }
 
 void LevelRunner::BuildEnemies() {
