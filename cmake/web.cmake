@@ -34,3 +34,14 @@ if(SKYRIFT_WEB_BOSS)
   set_target_properties(skyrift-boss PROPERTIES SUFFIX .js OUTPUT_NAME skyrift
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/boss)
 endif()
+
+# The browser test's build: the game itself (its main, its screen) with tests/web/game_driver.cpp,
+# which lets the test lose every life or clear a level in seconds.
+add_executable(skyrift-test ${CMAKE_SOURCE_DIR}/src/shell/main.cpp ${CMAKE_SOURCE_DIR}/tests/web/game_driver.cpp
+               ${CMAKE_SOURCE_DIR}/tools/sim/autopilot.cpp ${web_sources})
+target_include_directories(skyrift-test PRIVATE ${CMAKE_SOURCE_DIR}/tools/sim)
+target_link_libraries(skyrift-test PRIVATE skyrift_game)
+get_target_property(web_test_link_options skyrift LINK_OPTIONS)
+target_link_options(skyrift-test PRIVATE ${web_test_link_options})
+set_target_properties(skyrift-test PROPERTIES SUFFIX .js OUTPUT_NAME skyrift
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/test)

@@ -5,6 +5,9 @@
 
 #include "platform/end_signals.h"
 #include "platform/platform.h"
+#include "platform/observer.h"
+#include "platform/random.h"
+#include "platform/screen.h"
 
 SDL_Rect MakeRect(int32_t x, int32_t y, int32_t w, int32_t h) {
     SDL_Rect rect;
@@ -17,18 +20,18 @@ SDL_Rect MakeRect(int32_t x, int32_t y, int32_t w, int32_t h) {
 
 void BlitAt(SDL_Surface* source, SDL_Surface* destination, SDL_Rect rect) {
     SDL_Rect copy = rect;
-    SDL_BlitSurface(source, nullptr, destination, &copy);
+    platform::Blit(source, nullptr, destination, &copy);
 }
 
-void SeedRandom() { std::srand(static_cast<unsigned>(std::time(nullptr))); }
+void SeedRandom() { platform::SeedRandom(static_cast<unsigned>(std::time(nullptr))); }
 
-int32_t RandomInt(int32_t n) { return std::rand() % n; }
+int32_t RandomInt(int32_t n) { return platform::Random() % n; }
 
 SDL_Surface* CopySurface(SDL_Surface* source) {
     const SDL_PixelFormat* format = source->format;
     SDL_Surface* copy = SDL_CreateRGBSurface(source->flags, source->w, source->h, format->BitsPerPixel, format->Rmask,
                                              format->Gmask, format->Bmask, format->Amask);
-    if (copy) SDL_BlitSurface(source, nullptr, copy, nullptr);
+    if (copy) platform::Blit(source, nullptr, copy, nullptr);
     return copy;
 }
 
@@ -48,7 +51,7 @@ void ScoreDigits(int32_t score, int32_t digits[5]) {
 FrameTimer::FrameTimer(Uint32 startTicks, Uint32 period) : deadline(startTicks + period), period(period) {}
 
 void FrameTimer::Wait(Uint32 now) {
-    platform::WaitObserver* observer = platform::GetWaitObserver();
+    platform::Observer* observer = platform::GetObserver();
     if (observer) observer->BeforeWait();
     if (deadline <= now) {
         deadline = now + period;

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "core/input.h"
 #include "core/utilities.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -198,7 +199,7 @@ void Hero::StopBanking() { bank = kBankNone; }
 void Hero::DrawShip(SDL_Surface* picture, int column, int row, SDL_Rect dest) {
     if (picture == nullptr || screen == nullptr) return;
     SDL_Rect source = MakeRect(column * box.w, row * box.h, box.w, box.h);
-    SDL_BlitSurface(picture, &source, screen, &dest);
+    platform::Blit(picture, &source, screen, &dest);
 }
 
 void Hero::AdvanceAnimation() {
@@ -228,7 +229,7 @@ void Hero::DrawExplosion() {
         SDL_Rect dest = MakeRect(box.x + box.w / 2 - explosionCellWidth / 2,
                                  box.y + box.h / 2 - explosionCellHeight / 2, 0, 0);
         if (explosionSheet != nullptr && screen != nullptr) {
-            SDL_BlitSurface(explosionSheet, &source, screen, &dest);
+            platform::Blit(explosionSheet, &source, screen, &dest);
         }
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "platform/loaders.h"
 #include "core/utilities.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ void BlitPart(SDL_Surface* source, int sx, int sy, int w, int h, SDL_Surface* sc
     if (!source || w <= 0 || h <= 0) return;
     SDL_Rect part = MakeRect(sx, sy, w, h);
     SDL_Rect destination = MakeRect(x, y, w, h);
-    SDL_BlitSurface(source, &part, screen, &destination);
+    platform::Blit(source, &part, screen, &destination);
 }
 
 // trunc(73 * ratio) limited to the bar; the limit is applied in floating point so that no
@@ -90,7 +91,7 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
     BossBarWidths(bossEnergy, bossEnergyMax, &upperWidth, &lowerWidth);
 
     SDL_Rect whole = screenRect;
-    SDL_BlitSurface(framePicture, nullptr, screen, &whole);
+    platform::Blit(framePicture, nullptr, screen, &whole);
 
     // The banner starts 5 pixels left of the screen edge; the blit clips those columns.
     BlitPart(levelBannerSheet, 138 * (levelNumber - 1), 0, 138, 33, screen, -5, 140);

@@ -10,6 +10,7 @@
 #include "levels/scrolling_background.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
+#include "platform/mixer.h"
 
 Level6Script::Level6Script() {
     profile.levelNumber = 6;
@@ -53,5 +54,5 @@ void Level6Script::BeforeThreatPass(LevelRunner& run) {
 void Level6Script::MidBossFinished(LevelRunner& run) {
     if (Enemy* xorg = run.GetBoss()) xorg->SetSpawnTime(static_cast<int>(platform::Ticks()) + kXorgDelayMs);
     secondLayer = true;
-    if (platform::AudioOpen()) Mix_FadeOutMusic(1000);
+    if (platform::AudioOpen()) platform::FadeOutMusic(1000);
 }

@@ -8,6 +8,8 @@
 #include "platform/platform.h"
 #include "core/input.h"
 #include "core/utilities.h"
+#include "platform/mixer.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -58,9 +60,9 @@ void LevelRunner::PlayLoop() {
 
         hud->Draw(scoreFlash, hero->GetLives(), hero->GetWeaponLevel(), BossEnergy(), BossMaxEnergy(), *score,
                   profile.levelNumber);
-        SDL_Flip(screen);
+        platform::Flip(screen);
         if (boss.enemy && !boss.enemy->IsMusicHeld() && !bossMusicStarted) {
-            if (bossMusic) Mix_PlayMusic(bossMusic, -1);
+            if (bossMusic) platform::PlayMusic(bossMusic, -1);
             bossMusicStarted = true;
         }
         timer->Wait(platform::Ticks());

@@ -12,6 +12,8 @@
 #include "platform/platform.h"
 #include "core/input.h"
 #include "core/utilities.h"
+#include "platform/mixer.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -33,8 +35,8 @@ void LevelRunner::LoadPictures() {
     capturePicture = platform::LoadPicture(profile.capturePath.c_str());
     loadingStrip = platform::LoadPicture("./Images/Panorama/NEW/LoadingS.png", 0, 0, 0);
     script.LoadExtraPictures();
-    SDL_BlitSurface(loadingPicture, nullptr, screen, nullptr);
-    SDL_Flip(screen);
+    platform::Blit(loadingPicture, nullptr, screen, nullptr);
+    platform::Flip(screen);
 }
 
 namespace {
@@ -82,22 +84,22 @@ void LevelRunner::RunStartAnimation() {
         timer->Wait(platform::Ticks());
         SDL_Rect source = MakeRect(0, 0, 640, revealHeight);
         revealHeight = std::min(revealHeight + kRevealStep, 480);
-        SDL_BlitSurface(loadingPicture, nullptr, screen, nullptr);
+        platform::Blit(loadingPicture, nullptr, screen, nullptr);
         SDL_Rect at = MakeRect(profile.captureX, 0, 0, 0);
-        SDL_BlitSurface(capturePicture, &source, screen, &at);
+        platform::Blit(capturePicture, &source, screen, &at);
         hud->Draw(false, hero->GetLives(), hero->GetWeaponLevel(), BossEnergy(), BossMaxEnergy(), *score,
                   profile.levelNumber);
         if (revealHeight == 480) {
             SDL_Rect cell = MakeRect(kStripFrameWidth * stripFrame, 0, kStripFrameWidth, kStripFrameHeight);
             SDL_Rect stripAt = MakeRect(192, 193, 0, 0);
-            SDL_BlitSurface(loadingStrip, &cell, screen, &stripAt);
+            platform::Blit(loadingStrip, &cell, screen, &stripAt);
             if (stripTick == kStripTicks) {
                 stripTick = 0;
                 stripFrame = (stripFrame + 1) % kStripFrames;
             }
             stripTick += 1;
         }
-        SDL_Flip(screen);
+        platform::Flip(screen);
     }
 }
 
@@ -128,7 +130,7 @@ int32_t LevelRunner::Run(int32_t* scoreOut) {
     if (midBoss) midBoss->DelaySpawn(delta);
     if (boss.enemy) boss.enemy->DelaySpawn(delta);
 
-    if (levelMusic) Mix_PlayMusic(levelMusic, 0);
+    if (levelMusic) platform::PlayMusic(levelMusic, 0);
     levelStart = platform::Ticks();
     now = levelStart;
 
@@ -138,7 +140,7 @@ int32_t LevelRunner::Run(int32_t* scoreOut) {
     finalWeaponLevel = hero->GetWeaponLevel();
     if (LevelWatcher* watcher = GetLevelWatcher()) watcher->LoopEnded(*this);
 
-    if (platform::AudioOpen()) Mix_FadeOutMusic(1000);
+    if (platform::AudioOpen()) platform::FadeOutMusic(1000);
     int32_t result = 0;
     if (*state == 2) {
         result = transition->ShowGameOver();

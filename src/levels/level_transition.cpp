@@ -3,6 +3,8 @@
 #include "levels/hud.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
+#include "platform/mixer.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -19,11 +21,11 @@ constexpr int kBonusPoints = 150;
 constexpr int kOverlayAlpha = 80;
 
 void Play(Mix_Chunk* chunk) {
-    if (chunk) Mix_PlayChannelTimed(kScreenChannel, chunk, 0, -1);
+    if (chunk) platform::PlaySound(kScreenChannel, chunk, 0, -1);
 }
 
 void DrawWhole(SDL_Surface* picture, SDL_Surface* screen) {
-    if (picture) SDL_BlitSurface(picture, nullptr, screen, nullptr);
+    if (picture) platform::Blit(picture, nullptr, screen, nullptr);
 }
 
 bool IsBonusFrame(int i) { return i == 300 || i == 350 || i == 400; }
@@ -137,7 +139,7 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
         hud.Draw(false, lives, weaponLevel, 0, 2500, *score, levelNumber);
         DrawCurtain(i - curtainStart);
         if (i >= kWinnerFrame && i <= kEndLevelFrame) BlitAt(winnerBanner, screen, bannerRect);
-        SDL_Flip(screen);
+        platform::Flip(screen);
         timer.Wait(platform::Ticks());
     }
     SDL_FreeSurface(snapshot);
@@ -148,7 +150,7 @@ int LevelTransition::ShowGameOver() {
     BlitAt(overlay, screen, MakeRect(139, 0, 362, 480));
     BlitAt(gameOverText, screen, MakeRect(154, 193, 328, 70));
     SDL_Surface* snapshot = CopySurface(screen);
-    SDL_Flip(screen);
+    platform::Flip(screen);
 
     // Nothing is drawn while the screen waits; the count only matters up to the KO sound.
     int c = 0;
@@ -164,7 +166,7 @@ int LevelTransition::ShowGameOver() {
         DrawWhole(snapshot, screen);
         DrawCurtain(c);
         timer.Wait(platform::Ticks());
-        SDL_Flip(screen);
+        platform::Flip(screen);
     }
     SDL_FreeSurface(snapshot);
     return result;

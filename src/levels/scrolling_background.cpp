@@ -4,6 +4,7 @@
 
 #include "platform/loaders.h"
 #include "core/utilities.h"
+#include "platform/screen.h"
 
 namespace {
 constexpr int kLayerHeight = 480;
@@ -35,8 +36,8 @@ void ScrollingBackground::Scroll(int speed) {
     // them down to the bottom.
     SDL_Rect strip = MakeRect(left, kLayerHeight - view.y, width, view.y);
     SDL_Rect top = MakeRect(left, 0, width, view.y);
-    if (view.y > 0) SDL_BlitSurface(picture, &strip, screen, &top);
+    if (view.y > 0) platform::Blit(picture, &strip, screen, &top);
     SDL_Rect rest = MakeRect(left, 0, width, kLayerHeight - view.y);
     SDL_Rect below = MakeRect(left, view.y, width, kLayerHeight - view.y);
-    SDL_BlitSurface(picture, &rest, screen, &below);
+    platform::Blit(picture, &rest, screen, &below);
 }

@@ -2,7 +2,9 @@
 
 #include <SDL/SDL_image.h>
 
+#include "platform/observer.h"
 #include "platform/ogg_pages.h"
+#include "platform/screen.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,10 +13,8 @@
 namespace platform {
 namespace {
 
-LoadObserver loadObserver = nullptr;
-
 void Told(const char* path) {
-    if (loadObserver) loadObserver(path);
+    if (Observer* observer = GetObserver()) observer->Loading(path);
 }
 
 void Warn(const char* path) { std::fprintf(stderr, "Cannot load \"%s\": %s\n", path, SDL_GetError()); }
@@ -49,7 +49,7 @@ void EncodeForScreen(SDL_Surface* picture) {
     SDL_UnlockSurface(screen);
     SDL_Rect one = {0, 0, 1, 1};
     SDL_Rect corner = {0, 0, 1, 1};
-    SDL_BlitSurface(picture, &one, screen, &corner);
+    Blit(picture, &one, screen, &corner);
     if (SDL_LockSurface(screen) < 0) return;
     std::memcpy(screen->pixels, saved, bytes);
     SDL_UnlockSurface(screen);
@@ -86,8 +86,6 @@ std::vector<unsigned char> ReadFile(const char* path) {
 
 }  // namespace
 
-void SetLoadObserver(LoadObserver observer) { loadObserver = observer; }
-
 SDL_Surface* LoadPicture(const char* path, ColorKey key) {
     Told(path);
     return Finish(IMG_Load(path), path, key);
@@ -118,7 +116,10 @@ Mix_Chunk* LoadSound(const char* path) {
     if (!AudioOpen()) return nullptr;
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
     Mix_Chunk* chunk = file ? Mix_LoadWAV_RW(file, 1) : nullptr;
-    if (!chunk) Warn(path);
+    if (!chunk)
+        Warn(path);
+    else if (Observer* observer = GetObserver())
+        observer->SoundLoaded(chunk, path);
     return chunk;
 }
 
@@ -128,7 +129,10 @@ Mix_Music* LoadMusic(const char* path) {
     Mix_Music* music = Mix_LoadMUS(path);
     if (!music) {
         Warn(path);
-    } else if (const std::vector<unsigned char> bytes = ReadFile(path); !OggEndsWhole(bytes.data(), bytes.size())) {
+        return music;
+    }
+    if (Observer* observer = GetObserver()) observer->MusicLoaded(music, path);
+    if (const std::vector<unsigned char> bytes = ReadFile(path); !OggEndsWhole(bytes.data(), bytes.size())) {
         // SDL_mixer opens a stream cut short without a word; it still plays as far as it goes.
         std::fprintf(stderr, "Cannot load \"%s\" whole: the Ogg stream is cut short\n", path);
     }
@@ -140,7 +144,10 @@ void FreeSound(Mix_Chunk* chunk) {
 }
 
 void FreeMusic(Mix_Music* music) {
-    if (music) Mix_FreeMusic(music);
+    if (!music) return;
+    // Freeing a playing track halts it.
+    if (Observer* observer = GetObserver()) observer->MusicFreed(music);
+    Mix_FreeMusic(music);
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 // Loading pictures, sounds and music: one place for the load / colour key / convert sequence.
 //
+// Every path asked for, and every sound and track loaded, is told to the observer (observer.h).
 // Nothing here fails: a file that is missing or unreadable prints one line on standard error
 // naming it and SDL's reason, and the caller gets something it can use without a test: a 1x1
 // fully transparent picture, or a null chunk or music, which SDL_mixer accepts and ignores.
@@ -44,11 +45,6 @@ Mix_Music* LoadMusic(const char* path);
 
 // True when Mix_OpenAudio succeeded.
 bool AudioOpen();
-
-// Told the path of every picture, sound and music the game asks for, loaded or not: the
-// simulator lists them for the fault runs. Null: nobody is told.
-using LoadObserver = void (*)(const char* path);
-void SetLoadObserver(LoadObserver observer);
 
 // Frees a chunk or music loaded above; null is fine.
 void FreeSound(Mix_Chunk* chunk);

@@ -10,7 +10,6 @@ Uint32 virtualNow = 0;
 Uint32 sleepOvershoot = 0;
 Uint8 virtualKeys[SDLK_LAST];
 bool virtualKeysActive = false;
-WaitObserver* waitObserver = nullptr;
 
 // Longer waits (the loading pause, the pause after a level) are cut into pieces this long, so
 // that a signal ends them as soon as a frame wait would.
@@ -72,9 +71,5 @@ void PushKeyDown(SDLKey key) {
     event.key.keysym.sym = key;
     SDL_PushEvent(&event);
 }
-
-void SetWaitObserver(WaitObserver* observer) { waitObserver = observer; }
-
-WaitObserver* GetWaitObserver() { return waitObserver; }
 
 }  // namespace platform

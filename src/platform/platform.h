@@ -1,4 +1,5 @@
-// The one seam between the game and SDL's clock and keyboard.
+// The seam between the game and SDL's clock and keyboard (observer.h, screen.h, mixer.h, random.h
+// and loaders.h hold the rest of it).
 //
 // The game reads time and keys only through these functions. In the game they are
 // SDL_GetTicks, SDL_Delay and SDL_GetKeyState; tests and skyrift-sim switch to a virtual
@@ -6,6 +7,8 @@
 #pragma once
 
 #include <SDL/SDL.h>
+
+#include "platform/observer.h"
 
 namespace platform {
 
@@ -38,16 +41,5 @@ void UseRealKeys();
 // tests press keys.
 void PushKeyDown(SDLKey key);
 
-// Told around every pacing wait of every loop (FrameTimer::Wait): BeforeWait when a frame's
-// work is done, AfterWait when the next frame's work begins. The simulator measures frame
-// work and feeds recorded input here.
-class WaitObserver {
-public:
-    virtual ~WaitObserver() = default;
-    virtual void BeforeWait() = 0;
-    virtual void AfterWait() = 0;
-};
-void SetWaitObserver(WaitObserver* observer);  // null: nobody is told
-WaitObserver* GetWaitObserver();
 
 }  // namespace platform

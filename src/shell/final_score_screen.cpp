@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "shell/screen_events.h"
 #include "core/utilities.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ int32_t FinalScoreScreen::Run(int32_t score) {
     int32_t acceptFlag = 0;
     while (result == 0) {
         DrawScore(frame, digits);
-        SDL_Flip(screen);
+        platform::Flip(screen);
         result = ApplyScreenEvents(result, acceptFlag > 0);
         if (tick == 6) {
             tick = 0;
@@ -77,9 +78,9 @@ void FinalScoreScreen::RunLoading(FrameTimer& timer) {
     int tick = 1;
     int frame = 0;
     for (bool done = false; !done;) {
-        SDL_BlitSurface(waveFrames[0], nullptr, screen, nullptr);
-        SDL_BlitSurface(loadingFrames[frame], nullptr, screen, nullptr);
-        SDL_Flip(screen);
+        platform::Blit(waveFrames[0], nullptr, screen, nullptr);
+        platform::Blit(loadingFrames[frame], nullptr, screen, nullptr);
+        platform::Flip(screen);
         if (tick == 4) {
             tick = 0;
             if (frame > 3)
@@ -94,12 +95,12 @@ void FinalScoreScreen::RunLoading(FrameTimer& timer) {
 }
 
 void FinalScoreScreen::DrawScore(int frame, const int32_t digits[5]) {
-    SDL_BlitSurface(waveFrames[frame], nullptr, screen, nullptr);
+    platform::Blit(waveFrames[frame], nullptr, screen, nullptr);
     SDL_Rect framePlace = MakeRect(kFrameX, kFrameY, scoreFrame->w, scoreFrame->h);
-    SDL_BlitSurface(scoreFrame, nullptr, screen, &framePlace);
+    platform::Blit(scoreFrame, nullptr, screen, &framePlace);
     for (int k = 0; k < 5; ++k) {
         SDL_Rect source = MakeRect(kDigitWidth * digits[k], 0, kDigitWidth, kDigitHeight);
         SDL_Rect place = MakeRect(kDigitsX + kDigitWidth * k, kDigitsY, kDigitWidth, kDigitHeight);
-        SDL_BlitSurface(digitSheet, &source, screen, &place);
+        platform::Blit(digitSheet, &source, screen, &place);
     }
 }

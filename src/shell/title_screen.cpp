@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "shell/screen_events.h"
 #include "core/utilities.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -73,9 +74,9 @@ int32_t TitleScreen::RunStage(FrameTimer& timer, SDL_Surface* backdrop, SDL_Surf
     int frame = 0;
     const bool firstStage = loops;
     while (result == 0) {
-        if (backdrop) SDL_BlitSurface(backdrop, nullptr, screen, nullptr);
-        SDL_BlitSurface(frames[frame], nullptr, screen, nullptr);
-        SDL_Flip(screen);
+        if (backdrop) platform::Blit(backdrop, nullptr, screen, nullptr);
+        platform::Blit(frames[frame], nullptr, screen, nullptr);
+        platform::Flip(screen);
         result = ApplyScreenEvents(result, acceptFlag > 0);
         if (tick == 6) {
             tick = 0;
@@ -98,9 +99,9 @@ int32_t TitleScreen::RunLoading(FrameTimer& timer) {
     int tick = 1;
     int frame = 0;
     while (result == 0) {
-        SDL_BlitSurface(controlsFrames[5], nullptr, screen, nullptr);
-        SDL_BlitSurface(loadingFrames[frame], nullptr, screen, nullptr);
-        SDL_Flip(screen);
+        platform::Blit(controlsFrames[5], nullptr, screen, nullptr);
+        platform::Blit(loadingFrames[frame], nullptr, screen, nullptr);
+        platform::Flip(screen);
         if (tick == 4) {
             tick = 0;
             if (frame > 3)

@@ -6,6 +6,7 @@
 #include "core/input.h"
 #include "core/utilities.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 using testsupport::PixelAt;
 using testsupport::Rgb;
@@ -32,14 +33,14 @@ TEST(BlitAt, DrawsTheWholeSourceAtThePositionAndLeavesTheRectAlone) {
 }
 
 TEST(RandomInt, StaysInRangeAndRepeatsForASeed) {
-    srand(7);
+    platform::SeedRandom(7);
     int first[20];
     for (int& value : first) {
         value = RandomInt(5);
         EXPECT_GE(value, 0);
         EXPECT_LT(value, 5);
     }
-    srand(7);
+    platform::SeedRandom(7);
     for (int value : first) EXPECT_EQ(RandomInt(5), value);
     for (int i = 0; i < 50; ++i) EXPECT_EQ(RandomInt(1), 0);
 }

@@ -12,6 +12,7 @@
 #include "enemies/bosses/insecte.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -158,12 +159,12 @@ TEST(InsecteTest, TheSprayDrawsItsOwnPhaseValueFirstThenOneAngleForEachShot) {
     auto insecte = MakeInsecte(-116);
     insecte->SetHeroWeaponLevel(2);
     RunClean(*insecte, Insecte::kEntryLength + 1301 + 1101 + 151);  // phase 4, ticks 0 to 150 done
-    std::srand(77);
+    platform::SeedRandom(77);
     RunClean(*insecte, 1);
-    std::srand(77);
-    std::rand();  // phase1 of the volley
+    platform::SeedRandom(77);
+    platform::Random();  // phase1 of the volley
     std::vector<int> expected;
-    for (int k = 0; k < 6; ++k) expected.push_back(70 + std::rand() % 40);
+    for (int k = 0; k < 6; ++k) expected.push_back(70 + platform::Random() % 40);
     std::vector<int> angles;
     for (int i = 0; i < insecte->GetShotCount(); ++i)
         if (EnemyShot* shot = insecte->GetShots()[i]) angles.push_back(shot->GetAngle());

@@ -18,6 +18,7 @@
 #include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ class Level1EnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets.Load(1);
-        std::srand(5);
+        platform::SeedRandom(5);
     }
 
     // A plain ball, 30 x 30 at (x, y), stepping dx and dy.
@@ -63,9 +64,9 @@ TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
 TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
     // Piaf: one draw of 3 for its drift, towards the middle. Modular: one draw of 20 for its entry.
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        std::srand(seed);
-        const int left = std::rand() % 3, right = std::rand() % 3, entry = std::rand() % 20 + 10;
-        std::srand(seed);
+        platform::SeedRandom(seed);
+        const int left = platform::Random() % 3, right = platform::Random() % 3, entry = platform::Random() % 20 + 10;
+        platform::SeedRandom(seed);
         Piaf leftBird(screen, &assets, MakeRect(309, 0, 32, 9), 8, 3, 0);
         Piaf rightBird(screen, &assets, MakeRect(310, 0, 32, 9), 8, 3, 0);
         Modular module(screen, &assets, MakeRect(200, -32, 34, 33), 15, 15, 0);
@@ -100,7 +101,7 @@ TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
 
 TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAndOneFrames) {
     for (unsigned seed = 1; seed <= 10; ++seed) {
-        std::srand(seed);
+        platform::SeedRandom(seed);
         Boule inside(screen, &assets, MakeRect(139, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
         Boule outside(screen, &assets, MakeRect(138, 100, 30, 30), 15, 15, 0, 0, 0, false, 5);
         int firstShot = 0;
@@ -129,9 +130,9 @@ TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
     const std::vector<EnemyShot*> full(shots, shots + 3);
     std::vector<int> twinFires, ballFires;
     for (int frame = 1; frame <= 400; ++frame) {
-        std::srand(frame);
+        platform::SeedRandom(frame);
         if (!FrameNewShots(twin).empty()) twinFires.push_back(frame);
-        std::srand(frame);
+        platform::SeedRandom(frame);
         if (!FrameNewShots(ball).empty()) ballFires.push_back(frame);
         if (twinFires.size() == 1 && twinFires[0] == frame) {
             EXPECT_EQ(full, std::vector<EnemyShot*>(shots, shots + 3)) << "nothing replaced, nothing added";
@@ -230,7 +231,7 @@ TEST_F(Level1EnemyTest, LeavingThePlayfieldEndsWithoutExplosion) {
 }
 
 TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {
-    std::srand(3);
+    platform::SeedRandom(3);
     Modular module(screen, &assets, MakeRect(200, -32, 34, 33), 15, 15, 0);
     const int entry = module.GetEntryLength();
     for (int frame = 0; frame < entry; ++frame) Frame(module);

@@ -12,6 +12,7 @@
 #include "enemies/bosses/death.h"
 #include "enemy_probes.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ std::vector<int> Angles(const std::vector<EnemyShot*>& shots) {
 
 class Level23BossTest : public ::testing::Test {
 protected:
-    void SetUp() override { std::srand(3); }
+    void SetUp() override { platform::SeedRandom(3); }
 };
 
 TEST_F(Level23BossTest, CubeBossSlidesInFromTheLeftAndStartsItsScriptAtTick250) {
@@ -109,10 +110,10 @@ TEST_F(Level23BossTest, CubeBossShootsFromItsThreeGunsAndDrawsTheStrayAfterThePh
     const int firstCone = 250 + 1201 + 1251 + 153;
     for (int frame = 1; frame < firstCone; ++frame) FrameNewShots(boss);
     ASSERT_EQ(3, boss.GetPhase());
-    std::srand(77);
-    std::rand();  // phase1
-    const int stray = std::rand() % 360;
-    std::srand(77);
+    platform::SeedRandom(77);
+    platform::Random();  // phase1
+    const int stray = platform::Random() % 360;
+    platform::SeedRandom(77);
     const std::vector<EnemyShot*> cone = FrameNewShots(boss);
     ASSERT_EQ(7u, cone.size());
     EXPECT_EQ(stray + 120, cone[6]->GetAngle());
@@ -216,10 +217,10 @@ TEST_F(Level23BossTest, DeathsQuartetsTurnARightAngleAndItsLastKindDrawsItsReach
     // Phase 3: the reach is drawn after phase1, once a volley.
     for (int frame = 0; frame < 901 - 14; ++frame) FrameNewShots(boss);
     ASSERT_EQ(3, boss.GetPhase());
-    std::srand(55);
-    std::rand();
-    const int reach = 15 + std::rand() % 20;
-    std::srand(55);
+    platform::SeedRandom(55);
+    platform::Random();
+    const int reach = 15 + platform::Random() % 20;
+    platform::SeedRandom(55);
     const std::vector<EnemyShot*> far = FrameNewShots(boss);
     ASSERT_EQ(2u, far.size());
     for (int frame = 0; frame < 40; ++frame) FrameNewShots(boss);

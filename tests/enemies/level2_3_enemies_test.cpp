@@ -17,6 +17,7 @@
 #include "enemies/regular/virus.h"
 #include "enemy_probes.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ protected:
     void SetUp() override {
         level2.Load(2);
         level3.Load(3);
-        std::srand(5);
+        platform::SeedRandom(5);
     }
 
     LevelAssets level2;
@@ -57,11 +58,11 @@ TEST_F(Level23EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
 
 TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        std::srand(seed);
-        const int triangleDelay = std::rand() % 40 + 10;
-        const int flyTime = std::rand() % 120 + 70;
-        const int vy = std::rand() % 4 + 2, delay = std::rand() % 40 + 75, vx = 1 - std::rand() % 3;
-        std::srand(seed);
+        platform::SeedRandom(seed);
+        const int triangleDelay = platform::Random() % 40 + 10;
+        const int flyTime = platform::Random() % 120 + 70;
+        const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
+        platform::SeedRandom(seed);
         Triangle triangle(screen, &level2, MakeRect(290, -33, 42, 32), 15, 15, 0, 6);
         Blob blob(screen, &level3, MakeRect(502, 50, 30, 35), 12, 14, 0, 1);
         Virus virus(screen, &level3, MakeRect(300, -44, 43, 45), 20, 18, 0, 1);
@@ -129,7 +130,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
 }
 
 TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDestroyed) {
-    std::srand(9);
+    platform::SeedRandom(9);
     Triangle fast(screen, &level2, MakeRect(200, 0, 42, 32), 15, 15, 0, 6);
     Triangle slow(screen, &level2, MakeRect(200, 0, 42, 32), 15, 15, 0, 3);
     const int delay = fast.GetSideDelay();
@@ -178,7 +179,7 @@ TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWh
 }
 
 TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
-    std::srand(4);
+    platform::SeedRandom(4);
     Blob blob(screen, &level3, MakeRect(480, 100, 30, 35), 12, 14, 0, 1);
     const int flyTime = blob.GetFlyTime();
     std::vector<int> xs;
@@ -212,7 +213,7 @@ TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
 }
 
 TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestroyed) {
-    std::srand(7);
+    platform::SeedRandom(7);
     Virus virus(screen, &level3, MakeRect(300, -44, 43, 45), 20, 18, 0, 2);
     const int delay = virus.GetSideDelay();
     for (int frame = 0; frame < delay; ++frame) Frame(virus);

@@ -13,6 +13,7 @@
 #include "enemies/regular/cube_invider_one.h"
 #include "enemy_probes.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ protected:
     void SetUp() override {
         level2.Load(2);
         level3.Load(3);
-        std::srand(11);
+        platform::SeedRandom(11);
     }
 
     // Runs the enemy for frames frames, recording the frame of each volley, its shots' angles and
@@ -137,7 +138,7 @@ TEST_F(Level23PhasedTest, TheInvaderCubesRingsComeFromBothCornersAtItsSpeed) {
 }
 
 TEST_F(Level23PhasedTest, TheCrabWalksInFiresFansAndStraysAndLeavesToTheRight) {
-    std::srand(21);
+    platform::SeedRandom(21);
     Crabe crab(screen, &level3, MakeRect(1, 120, 158, 105), 50, 15, 0, 1);
     EXPECT_EQ(800, crab.GetHitPoints());
     const Record r = Run(crab, 800);
@@ -168,15 +169,15 @@ TEST_F(Level23PhasedTest, ACrabVolleyCutShortDrawsOnlyForTheStraysItPlaces) {
     // Eleven free slots: the two fans and one stray.
     for (int i = 11; i < crab.GetShotCount(); ++i) shots[i] = enemyprobes::StillShot(300, 300);
     for (int frame = 1; frame < 144; ++frame) ASSERT_TRUE(FrameNewShots(crab).empty()) << frame;
-    std::srand(33);
-    const int stray = std::rand() % 140 + 20;
-    const int next = std::rand();
-    std::srand(33);
+    platform::SeedRandom(33);
+    const int stray = platform::Random() % 140 + 20;
+    const int next = platform::Random();
+    platform::SeedRandom(33);
     const std::vector<EnemyShot*> added = FrameNewShots(crab);
     ASSERT_EQ(11u, added.size());
     EXPECT_EQ(stray, added[10]->GetAngle());
     EXPECT_EQ(crab.GetRect().x + 11, added[10]->GetRect().x) << "the first stray comes from the left claw";
-    EXPECT_EQ(next, std::rand()) << "one draw for the one stray placed";
+    EXPECT_EQ(next, platform::Random()) << "one draw for the one stray placed";
 }
 
 TEST_F(Level23PhasedTest, ADestroyedShipStopsAtOnceAndTellsTheLevelItsExplosionHasBegun) {

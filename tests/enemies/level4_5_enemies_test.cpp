@@ -17,6 +17,7 @@
 #include "enemies/regular/papillon.h"
 #include "enemies/regular/vax.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ protected:
     void SetUp() override {
         level4.Load(4);
         level5.Load(5);
-        std::srand(5);
+        platform::SeedRandom(5);
     }
 
     LevelAssets level4;
@@ -58,9 +59,9 @@ TEST_F(LateEnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
 // Fleche draws its pause, Amybe its flying time; the other four draw nothing.
 TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        std::srand(seed);
-        const int pause = std::rand() % 10 + 30, flyTime = std::rand() % 40 + 75, next = std::rand();
-        std::srand(seed);
+        platform::SeedRandom(seed);
+        const int pause = platform::Random() % 10 + 30, flyTime = platform::Random() % 40 + 75, next = platform::Random();
+        platform::SeedRandom(seed);
         Fleche arrow(screen, &level4, MakeRect(150, -28, 29, 29), 10, 10, 0, 1);
         Papillon butterfly(screen, &level5, MakeRect(130, 0, 14, 14), 5, 5, 0, 1);
         Fee fairy(screen, &level5, MakeRect(502, 40, 45, 74), 16, 12, 0, 1);
@@ -69,7 +70,7 @@ TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
         Amybe amoeba(screen, &level4, MakeRect(200, -36, 56, 37), 12, 9, 0, 1);
         EXPECT_EQ(pause, arrow.GetPauseLength());
         EXPECT_EQ(flyTime, amoeba.GetFlyTime());
-        EXPECT_EQ(next, std::rand());
+        EXPECT_EQ(next, platform::Random());
     }
 }
 
@@ -87,9 +88,9 @@ TEST_F(LateEnemyTest, EachPicksItsDirectionFromWhereItIsPlaced) {
 
 TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnEitherWay) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
-        std::srand(seed);
+        platform::SeedRandom(seed);
         Fleche right(screen, &level4, MakeRect(150, 100, 29, 29), 10, 10, 0, 1);
-        std::srand(seed);
+        platform::SeedRandom(seed);
         Fleche left(screen, &level4, MakeRect(460, 100, 29, 29), 10, 10, 0, 1);
         const int pause = right.GetPauseLength();
         for (int frame = 0; frame < 2 * pause + 10; ++frame) {
@@ -114,7 +115,7 @@ TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnEitherWay) {
 
 TEST_F(LateEnemyTest, AnAmoebaDropsStopsToSpitFourShotsEveryFourthFrameAndDropsOn) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
-        std::srand(seed);
+        platform::SeedRandom(seed);
         Amybe amoeba(screen, &level4, MakeRect(200, -36, 56, 37), 12, 9, 0, 1);
         const int flyTime = amoeba.GetFlyTime();
         int volleys = 0;
@@ -178,7 +179,7 @@ TEST_F(LateEnemyTest, AFairyFliesInHoversThrowsRandomFansAndFliesOn) {
     std::vector<int> volleyTicks;
     for (int tick = 1; tick <= 620; ++tick) {
         const SDL_Rect before = fairy.GetRect();
-        std::srand(tick);
+        platform::SeedRandom(tick);
         const std::vector<EnemyShot*> added = FrameNewShots(fairy);
         ASSERT_EQ(tick, fairy.GetTick());
         const bool flying = tick < 105 || tick >= 600;
@@ -186,8 +187,8 @@ TEST_F(LateEnemyTest, AFairyFliesInHoversThrowsRandomFansAndFliesOn) {
         if (added.empty()) continue;
         volleyTicks.push_back(tick);
         // One draw of 180 per volley: three shots ten degrees apart from below its middle.
-        std::srand(tick);
-        const int r = std::rand() % 180;
+        platform::SeedRandom(tick);
+        const int r = platform::Random() % 180;
         ASSERT_EQ(3u, added.size());
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(r + 10 * k, added[k]->GetAngle());
@@ -257,7 +258,7 @@ TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRigh
     int gone = 0;
     for (int frame = 1; frame <= 1000 && gone == 0; ++frame) {
         const SDL_Rect before = eye.GetRect();
-        std::srand(frame);
+        platform::SeedRandom(frame);
         const std::vector<EnemyShot*> added = FrameNewShots(eye);
         xs.push_back(eye.GetRect().x);
         if (eye.IsDestroyed()) gone = frame;
@@ -267,10 +268,10 @@ TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRigh
         const int aim = added[0]->GetAngle();
         aims.push_back(aim);
         // The second mirrors the first about the vertical; the last two are random, slower.
-        std::srand(frame);
+        platform::SeedRandom(frame);
         EXPECT_EQ(aim <= 180 ? 180 - aim : 540 - aim, added[1]->GetAngle());
-        EXPECT_EQ(std::rand() % 360, added[2]->GetAngle());
-        EXPECT_EQ(std::rand() % 360, added[3]->GetAngle());
+        EXPECT_EQ(platform::Random() % 360, added[2]->GetAngle());
+        EXPECT_EQ(platform::Random() % 360, added[3]->GetAngle());
         EXPECT_EQ(3, added[0]->GetRadius());
         EXPECT_EQ(3, added[1]->GetRadius());
         EXPECT_EQ(2, added[2]->GetRadius());

@@ -10,12 +10,13 @@
 #include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
 class MoineTest : public ::testing::Test {
 protected:
-    void SetUp() override { std::srand(2); }
+    void SetUp() override { platform::SeedRandom(2); }
 
     // One frame; the shots it added.
     std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }

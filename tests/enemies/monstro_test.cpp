@@ -10,12 +10,13 @@
 #include "enemy_probes.h"
 #include "enemies/bosses/monstro.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
 class MonstroTest : public ::testing::Test {
 protected:
-    void SetUp() override { std::srand(4); }
+    void SetUp() override { platform::SeedRandom(4); }
 
     std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
@@ -94,7 +95,7 @@ TEST_F(MonstroTest, EightMouthsSprayOneRandomDirectionEachAfterTheVolleysOwnDraw
     int volleys = 0;
     for (int tick = 0; tick <= 1300; ++tick) {
         const unsigned seed = 100 + tick;
-        std::srand(seed);
+        platform::SeedRandom(seed);
         const std::vector<EnemyShot*> added = FrameNewShots();
         if (tick % 10 != 0 || tick >= 1100) {
             ASSERT_TRUE(added.empty()) << tick;
@@ -102,13 +103,13 @@ TEST_F(MonstroTest, EightMouthsSprayOneRandomDirectionEachAfterTheVolleysOwnDraw
         }
         ++volleys;
         ASSERT_EQ(8u, added.size());
-        std::srand(seed);
-        std::rand();  // phase1, once per volley, before the directions
+        platform::SeedRandom(seed);
+        platform::Random();  // phase1, once per volley, before the directions
         // Three mouths spray upward, one to the left, one to the right, three downward.
         const int mouths[8][3] = {{44, 48, 225},  {122, 48, 225}, {200, 48, 225}, {53, 120, 135},
                                   {191, 120, 315}, {44, 185, 45},  {122, 185, 45}, {200, 185, 45}};
         for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(mouths[k][2] + std::rand() % 90, added[k]->GetAngle()) << k;
+            EXPECT_EQ(mouths[k][2] + platform::Random() % 90, added[k]->GetAngle()) << k;
             EXPECT_EQ(MovePattern::Radial, added[k]->GetMovePattern());
             EXPECT_EQ(1, added[k]->GetRadius()) << "one pixel a frame";
             EXPECT_EQ(190 + mouths[k][0], added[k]->GetRect().x) << k;
@@ -140,10 +141,10 @@ TEST_F(MonstroTest, ALungeDropsToTheBottomAndClimbsBackToRest) {
 
 TEST_F(MonstroTest, WalkersLeaveTheSideMouthsDropAndCreepBack) {
     RunTo(3, 0);
-    std::srand(77);
+    platform::SeedRandom(77);
     std::vector<EnemyShot*> added = FrameNewShots();
     ASSERT_EQ(2u, added.size());
-    std::srand(77);
+    platform::SeedRandom(77);
     struct Walker {
         int out, sideways, drop, creep;
         EnemyShot* shot;
@@ -153,9 +154,9 @@ TEST_F(MonstroTest, WalkersLeaveTheSideMouthsDropAndCreepBack) {
     for (int side = 0; side < 2; ++side) {
         Walker& w = walkers[side];
         w.out = side == 0 ? -3 : 3;
-        w.sideways = 20 + std::rand() % 33;
-        w.drop = std::rand() % 60;
-        w.creep = std::rand() % 348;
+        w.sideways = 20 + platform::Random() % 33;
+        w.drop = platform::Random() % 60;
+        w.creep = platform::Random() % 348;
         w.shot = added[side];
         w.x = 190 + (side == 0 ? 53 : 191);
         w.y = 47 + 120;
@@ -207,14 +208,14 @@ TEST_F(MonstroTest, AWalkerVolleyShortOfSlotsDrawsOnlyForTheWalkersItPlaces) {
         }
         slots[i] = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(300, 300, 4, 4), still, still, still, still);
     }
-    std::srand(9);
+    platform::SeedRandom(9);
     const std::vector<EnemyShot*> added = FrameNewShots();
-    const int after = std::rand();
+    const int after = platform::Random();
     ASSERT_EQ(1u, added.size());
     EXPECT_EQ(190 + 53 - 3, added[0]->GetRect().x) << "the left walker";
-    std::srand(9);
-    for (int draw = 0; draw < 3; ++draw) std::rand();
-    EXPECT_EQ(std::rand(), after) << "three draws, for the left walker only";
+    platform::SeedRandom(9);
+    for (int draw = 0; draw < 3; ++draw) platform::Random();
+    EXPECT_EQ(platform::Random(), after) << "three draws, for the left walker only";
 }
 
 TEST_F(MonstroTest, ItSwaysBetweenTheTwoTurningPointsTwoPixelsAFrame) {

@@ -7,6 +7,7 @@
 #include "enemies/framework/enemy_shot.h"
 #include "core/utilities.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ TEST(SpiralThenScatterPattern, SpiralsStandsStillThenScatters) {
     odd.SetVy(2);
     ExpectPath(odd, {{310, 200}, {310, 200}, {309, 202}});  // odd phase2 mirrors vx
 
-    srand(12345);
+    platform::SeedRandom(12345);
     bool sawLeft = false, sawRight = false;
     for (int i = 0; i < 300; ++i) {
         EnemyShot random = MakeShot(MovePattern::SpiralThenScatter);

@@ -13,6 +13,7 @@
 #include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ class PhasedEnemyTest : public ::testing::Test {
 protected:
     void SetUp() override {
         assets.Load(1);
-        std::srand(11);
+        platform::SeedRandom(11);
     }
 
     LevelAssets assets;

@@ -10,6 +10,7 @@
 #include "enemy_probes.h"
 #include "enemies/bosses/radio_zonde.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr int kEmitterY = 164;
 
 class RadioZondeTest : public ::testing::Test {
 protected:
-    void SetUp() override { std::srand(6); }
+    void SetUp() override { platform::SeedRandom(6); }
 
     std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
@@ -82,12 +83,12 @@ TEST_F(RadioZondeTest, TheCrossAndTheFanTurnAndReverseHalfway) {
 
 TEST_F(RadioZondeTest, EachCrossOrFanVolleyDrawsOnce) {
     for (int frame = 0; frame < 300; ++frame) FrameNewShots();
-    std::srand(8);
+    platform::SeedRandom(8);
     for (int frame = 0; frame < 10; ++frame) FrameNewShots();
-    const int afterTen = std::rand();
-    std::srand(8);
-    for (int draw = 0; draw < 10; ++draw) std::rand();
-    EXPECT_EQ(std::rand(), afterTen);
+    const int afterTen = platform::Random();
+    platform::SeedRandom(8);
+    for (int draw = 0; draw < 10; ++draw) platform::Random();
+    EXPECT_EQ(platform::Random(), afterTen);
 }
 
 TEST_F(RadioZondeTest, RosettesComeEveryTenTicksFromTick260AndThePhaseRepeats) {

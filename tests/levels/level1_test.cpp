@@ -19,6 +19,7 @@
 #include "support/frame_script.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -59,22 +60,22 @@ TEST_F(Level1TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
     for (unsigned seed : {1u, 9u, 42u}) {
         SCOPED_TRACE(seed);
         Build(seed);
-        std::srand(seed);
+        platform::SeedRandom(seed);
         for (int slot = 0; slot < 600; ++slot) {
             if (slot == 80 || slot == 241 || slot == 400 || (slot >= 240 && slot <= 243)) continue;
             if (slot <= 92) {
                 const bool leader = slot < 80 ? slot % 5 == 0 : (slot - 81) % 5 == 0;
                 if (leader) {
-                    ASSERT_EQ(std::rand() % 200, slots[slot]->GetRect().y) << slot;
+                    ASSERT_EQ(platform::Random() % 200, slots[slot]->GetRect().y) << slot;
                 }
             } else if (slot <= 239) {
-                const int x = 138 + std::rand() % 364;
-                const int drift = std::rand() % 3;
+                const int x = 138 + platform::Random() % 364;
+                const int drift = platform::Random() % 3;
                 ASSERT_EQ(x, slots[slot]->GetRect().x) << slot;
                 ASSERT_EQ(x < 310 ? drift : -drift, static_cast<Piaf*>(slots[slot])->GetVx()) << slot;
             } else {
-                const int x = 138 + std::rand() % 320;
-                const int entry = std::rand() % 20 + 10;
+                const int x = 138 + platform::Random() % 320;
+                const int entry = platform::Random() % 20 + 10;
                 ASSERT_EQ(x, slots[slot]->GetRect().x) << slot;
                 ASSERT_EQ(entry, static_cast<Modular*>(slots[slot])->GetEntryLength()) << slot;
             }

@@ -22,6 +22,7 @@
 #include "levels/level3.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -109,15 +110,15 @@ TEST_F(Level2TableTest, TheColumnsTheTrianglesAndTheWallStandWhereTheyShould) {
 // Replayed by hand: per triangle the script's x, then the triangle's own delay.
 TEST_F(Level2TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
     Build(4);
-    std::srand(4);
+    platform::SeedRandom(4);
     for (int slot = 80; slot <= 450; ++slot) {
         if (slot == 140) slot = 335;  // nothing draws in between
-        const int x = slot < 140 ? 258 + std::rand() % 82 : 138 + std::rand() % 320;
-        const int delay = std::rand() % 40 + 10;
+        const int x = slot < 140 ? 258 + platform::Random() % 82 : 138 + platform::Random() % 320;
+        const int delay = platform::Random() % 40 + 10;
         ASSERT_EQ(x, Box(slot).x) << slot;
         ASSERT_EQ(delay, As<Triangle>(slot)->GetSideDelay()) << slot;
     }
-    EXPECT_EQ(std::rand(), afterTable) << "no other draws";
+    EXPECT_EQ(platform::Random(), afterTable) << "no other draws";
 }
 
 TEST_F(Level3TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
@@ -148,17 +149,17 @@ TEST_F(Level3TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
 // its speed, delay and drift.
 TEST_F(Level3TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
     Build(6);
-    std::srand(6);
+    platform::SeedRandom(6);
     for (int slot = 0; slot < 571; ++slot) {
         if (As<Blob>(slot)) {
-            const int y = std::rand() % 200;
-            const int flyTime = std::rand() % 120 + 70;
+            const int y = platform::Random() % 200;
+            const int flyTime = platform::Random() % 120 + 70;
             ASSERT_EQ(502, Box(slot).x);
             ASSERT_EQ(y, Box(slot).y) << slot;
             ASSERT_EQ(flyTime, As<Blob>(slot)->GetFlyTime()) << slot;
         } else if (Virus* virus = As<Virus>(slot)) {
-            const int x = 138 + std::rand() % 364;
-            const int vy = std::rand() % 4 + 2, delay = std::rand() % 40 + 75, vx = 1 - std::rand() % 3;
+            const int x = 138 + platform::Random() % 364;
+            const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
             ASSERT_EQ(x, Box(slot).x) << slot;
             ASSERT_EQ(-44, Box(slot).y);
             ASSERT_EQ(vy, virus->GetVy()) << slot;
@@ -166,7 +167,7 @@ TEST_F(Level3TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
             ASSERT_EQ(vx, virus->GetVx()) << slot;
         }
     }
-    EXPECT_EQ(std::rand(), afterTable) << "no other draws";
+    EXPECT_EQ(platform::Random(), afterTable) << "no other draws";
 }
 
 }  // namespace

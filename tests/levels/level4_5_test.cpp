@@ -18,6 +18,7 @@
 #include "levels/level5.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -59,29 +60,29 @@ TEST_F(Level4Table, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
     for (unsigned seed : {1u, 7u, 2024u}) {
         SCOPED_TRACE(seed);
         Build(seed);
-        std::srand(seed);
+        platform::SeedRandom(seed);
         int fromTopLeft = 0, fromLeft = 0, fromRight = 0, fromTopRight = 0;
         for (int slot = 0; slot < 900; ++slot) {
             if (slot == 200 || slot == 550 || slot == 630) continue;
             if (slot > 550) {
-                ExpectBox(slot, 138 + std::rand() % 308, -36, 56, 37, 12, 9);
-                ASSERT_EQ(std::rand() % 40 + 75, As<Amybe>(slot)->GetFlyTime()) << slot;
+                ExpectBox(slot, 138 + platform::Random() % 308, -36, 56, 37, 12, 9);
+                ASSERT_EQ(platform::Random() % 40 + 75, As<Amybe>(slot)->GetFlyTime()) << slot;
                 continue;
             }
-            const int side = std::rand() % 2;
-            int x = 138 + std::rand() % 100, y = -28;
+            const int side = platform::Random() % 2;
+            int x = 138 + platform::Random() % 100, y = -28;
             if (side == 1) {
-                x = 402 + std::rand() % 100;
+                x = 402 + platform::Random() % 100;
                 if (x < 452) {
                     x = 501;
-                    y = std::rand() % 400;
+                    y = platform::Random() % 400;
                 }
             } else if (x > 188) {
                 x = 110;
-                y = std::rand() % 400;
+                y = platform::Random() % 400;
             }
             ExpectBox(slot, x, y, 29, 29, 10, 10);
-            ASSERT_EQ(std::rand() % 10 + 30, As<Fleche>(slot)->GetPauseLength()) << slot;
+            ASSERT_EQ(platform::Random() % 10 + 30, As<Fleche>(slot)->GetPauseLength()) << slot;
             // The four ways in, each a strip of its own.
             const SDL_Rect b = Box(slot);
             if (b.y == -28 && b.x >= 138 && b.x <= 188) ++fromTopLeft;
@@ -90,7 +91,7 @@ TEST_F(Level4Table, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
             else if (b.y == -28 && b.x >= 452 && b.x <= 501) ++fromTopRight;
             else ADD_FAILURE() << "arrow " << slot << " at " << b.x << "," << b.y;
         }
-        EXPECT_EQ(std::rand(), afterTable) << "no other draws";
+        EXPECT_EQ(platform::Random(), afterTable) << "no other draws";
         EXPECT_EQ(549, fromTopLeft + fromLeft + fromRight + fromTopRight);
         EXPECT_GT(fromTopLeft, 0);
         EXPECT_GT(fromLeft, 0);
@@ -114,25 +115,25 @@ TEST(Level4Arrows, TheEntryBordersLieAt188And452) {
     for (const Border& border : borders) {
         unsigned seed = 1;
         for (;; ++seed) {
-            std::srand(seed);
-            const int side = std::rand() % 2;
+            platform::SeedRandom(seed);
+            const int side = platform::Random() % 2;
             if (side != border.side) continue;
-            const int first = std::rand() % 100;
-            if (side == 0 ? first == border.column : std::rand() % 100 == border.column) break;
+            const int first = platform::Random() % 100;
+            if (side == 0 ? first == border.column : platform::Random() % 100 == border.column) break;
         }
-        std::srand(seed);
+        platform::SeedRandom(seed);
         const Level4Script::ArrowEntry entry = Level4Script::DrawArrowEntry();
         EXPECT_EQ(border.x, entry.x) << border.column;
         if (border.y != -1) {
             EXPECT_EQ(border.y, entry.y);
         }
         EXPECT_EQ(border.draws, entry.draws);
-        std::srand(seed);
-        for (int draw = 0; draw < border.draws; ++draw) std::rand();
-        const int next = std::rand();
-        std::srand(seed);
+        platform::SeedRandom(seed);
+        for (int draw = 0; draw < border.draws; ++draw) platform::Random();
+        const int next = platform::Random();
+        platform::SeedRandom(seed);
         Level4Script::DrawArrowEntry();
-        EXPECT_EQ(next, std::rand()) << "it draws exactly " << border.draws;
+        EXPECT_EQ(next, platform::Random()) << "it draws exactly " << border.draws;
     }
 }
 
@@ -183,18 +184,18 @@ TEST_F(Level5Table, RandomNumbersAreDrawnSlotBySlotSideBeforeHeight) {
     for (unsigned seed : {1u, 5u, 99u}) {
         SCOPED_TRACE(seed);
         Build(seed);
-        std::srand(seed);
+        platform::SeedRandom(seed);
         for (int slot = 0; slot < 1030; ++slot) {
             if (As<Papillon>(slot)) {
-                const int side = std::rand() % 2;
-                const int y = slot < 300 ? 14 * (std::rand() % 35) : 140 + 10 * (std::rand() % 35);
+                const int side = platform::Random() % 2;
+                const int y = slot < 300 ? 14 * (platform::Random() % 35) : 140 + 10 * (platform::Random() % 35);
                 ExpectBox(slot, side == 1 ? 130 : 492, y, 14, 14, 5, 5);
                 EXPECT_EQ(side == 1 ? 2 : -2, As<Papillon>(slot)->GetHspeed());
             } else if (slot >= 602 && slot <= 899) {
-                ExpectBox(slot, 138 + std::rand() % 364, -33, 46, 34, 17, 3);
+                ExpectBox(slot, 138 + platform::Random() % 364, -33, 46, 34, 17, 3);
             }
         }
-        EXPECT_EQ(std::rand(), afterTable) << "no other draws";
+        EXPECT_EQ(platform::Random(), afterTable) << "no other draws";
     }
 }
 

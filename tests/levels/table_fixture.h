@@ -12,6 +12,7 @@
 #include "enemies/framework/level_assets.h"
 #include "levels/level_script.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace levelstest {
 
@@ -24,7 +25,7 @@ protected:
         Clear();
         assets.Load(script.Profile().assetBank);
         slots.assign(script.Profile().tableSize, nullptr);
-        std::srand(seed);
+        platform::SeedRandom(seed);
         Timetable table;
         table.screen = testsupport::Screen();
         table.assets = &assets;
@@ -32,7 +33,7 @@ protected:
         table.size = static_cast<int32_t>(slots.size());
         table.spawnClock = kT0;
         script.BuildTimetable(table);
-        afterTable = std::rand();
+        afterTable = platform::Random();
         boss.reset(script.MakeBoss(table.screen, table.spawnClock + script.Profile().bossDelay).enemy);
     }
     void Clear() {

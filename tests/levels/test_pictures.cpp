@@ -84,11 +84,11 @@ Mix_Chunk* SilentChunk() {
 
 FrameWatch::FrameWatch() {
     Mix_HaltChannel(6);
-    platform::SetWaitObserver(this);
+    platform::SetObserver(this);
 }
 
 FrameWatch::~FrameWatch() {
-    platform::SetWaitObserver(nullptr);
+    platform::SetObserver(nullptr);
     Mix_HaltChannel(6);
 }
 

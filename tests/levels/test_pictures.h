@@ -44,7 +44,7 @@ Mix_Chunk* SilentChunk();
 // Watches every frame-pacing wait: counts frames, notes which chunk started on channel 6
 // since the last wait (halting it, so a restart of the same chunk shows too), and lets the
 // test look at the screen (onFrame) or queue input (afterFrame).
-class FrameWatch : public platform::WaitObserver {
+class FrameWatch : public platform::Observer {
 public:
     FrameWatch();
     ~FrameWatch() override;

@@ -11,6 +11,7 @@
 #include "simulate.h"
 #include "simulator.h"
 #include "support/sdl_env.h"
+#include "platform/random.h"
 
 namespace {
 
@@ -98,17 +99,17 @@ TEST(SimRunTest, ALevelsTimetableListsEverySlotThenItsBoss) {
 // Catches the table of a real run when its frame loop starts, then ends the run with Escape. By
 // then the loading pause and the start animation have moved every spawn time alike, so that T0
 // lies 4 s after the start of play.
-class TableOfARun : public LevelWatcher, public platform::WaitObserver {
+class TableOfARun : public LevelWatcher, public platform::Observer {
 public:
     std::string Play(int level, unsigned seed) {
         testsupport::DrainEvents();
         SetLevelWatcher(this);
-        platform::SetWaitObserver(this);
-        std::srand(seed);  // as the simulator seeds a run
+        platform::SetObserver(this);
+        platform::SeedRandom(seed);  // as the simulator seeds a run
         int32_t score = 0;
         MakeGameLevel(level, testsupport::Screen(), 13)->Run(&score);
         SetLevelWatcher(nullptr);
-        platform::SetWaitObserver(nullptr);
+        platform::SetObserver(nullptr);
         playing = false;
         return table;
     }

@@ -9,10 +9,10 @@
 
 namespace testsupport {
 
-class FrameScript : public platform::WaitObserver {
+class FrameScript : public platform::Observer {
 public:
-    FrameScript() { platform::SetWaitObserver(this); }
-    ~FrameScript() override { platform::SetWaitObserver(nullptr); }
+    FrameScript() { platform::SetObserver(this); }
+    ~FrameScript() override { platform::SetObserver(nullptr); }
 
     // Runs action after the given number of frames have ended (before frame `frame` starts,
     // counting from 0). Several actions may share a frame.

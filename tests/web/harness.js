@@ -136,6 +136,23 @@ async function installReaders(page) {
       return score;
     };
 
+    // Whether the game-over text is on the screen.
+    window.testGameOver = async () => (await testMatch('Panorama/GameOverTexte.png', [0, 0, 255], 154, 193)) > 0.99;
+
+    // The level number of the HUD's banner (its sheet's 138x33 cells, drawn at -5, 140), or null.
+    window.testLevel = async () => {
+      const sheet = await picture('Panorama/LevelS1.png');
+      const shown = screen().data;
+      for (let level = 1; 138 * level <= sheet.width; ++level) {
+        let ok = true;
+        for (let py = 0; py < 33 && ok; py += 2)
+          for (let px = 5; px < 138 && ok; px += 2)
+            ok = same(sheet.data, 4 * (py * sheet.width + 138 * (level - 1) + px), shown, 4 * ((140 + py) * 640 + px - 5));
+        if (ok) return level;
+      }
+      return null;
+    };
+
     // Where the hero's ship is drawn (top-left corner of its 31x40 cell), or null.
     window.testShip = async () => {
       const templates = [];

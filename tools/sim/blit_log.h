@@ -25,11 +25,10 @@ public:
     const BlitFrame& Frame() const { return current; }
     void NextFrame() { current.clear(); }
 
-    // Called for every blit while recording.
+    // Told every blit the game makes; kept between Start and Stop.
     void Record(SDL_Surface* source, const SDL_Rect* sourceRect, SDL_Surface* destination, const SDL_Rect* destRect);
-    static BlitLog* Active();
 
 private:
-    SDL_Surface* screen = nullptr;
+    SDL_Surface* screen = nullptr;  // null: not recording
     BlitFrame current;
 };

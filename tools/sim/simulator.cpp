@@ -23,6 +23,7 @@
 #include "levels/level_enemies.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
+#include "platform/random.h"
 #include "shell/final_score_screen.h"
 #include "shell/game_sequence.h"
 #include "shell/title_screen.h"
@@ -31,11 +32,6 @@ namespace {
 
 constexpr int32_t kFramePeriod = 13;
 
-std::vector<std::string>* loadList = nullptr;
-
-void NoteLoad(const char* path) {
-    if (loadList && std::find(loadList->begin(), loadList->end(), path) == loadList->end()) loadList->push_back(path);
-}
 constexpr long kScreenAnswerEvery = 30;  // paced frames between two Enter presses on a screen
 
 std::string ClassName(const Enemy& enemy) {
@@ -73,7 +69,7 @@ public:
         sim.SetScreen(Simulator::Screen::None);
     }
     // Repeatable runs: the seed of the command line instead of the time.
-    void SeedRandomNumbers() override { std::srand(seed); }
+    void SeedRandomNumbers() override { platform::SeedRandom(seed); }
 
 private:
     Simulator& sim;
@@ -115,7 +111,7 @@ std::string FormatBenchLine(const LevelReport& r) {
 Simulator::Simulator(SDL_Surface* screen, const SimOptions& options) : screen(screen), options(options) {}
 
 Simulator::~Simulator() {
-    if (platform::GetWaitObserver() == this) platform::SetWaitObserver(nullptr);
+    if (platform::GetObserver() == this) platform::SetObserver(nullptr);
     if (GetLevelWatcher() == this) SetLevelWatcher(nullptr);
 }
 
@@ -136,14 +132,9 @@ SimReport Simulator::Run() {
     const Clock::time_point wallStart = Clock::now();
     platform::UseVirtualClock(platform::Ticks());
     keys = platform::UseVirtualKeys();
-    platform::SetWaitObserver(this);
+    platform::SetObserver(this);
     SetLevelWatcher(this);
-    std::srand(options.seed);
-
-    if (options.listLoads) {
-        loadList = &report.loads;
-        platform::SetLoadObserver(NoteLoad);
-    }
+    platform::SeedRandom(options.seed);
     if (options.mode == SimMode::Game)
         PlayGame();
     else if (options.mode == SimMode::FinalScore)
@@ -156,12 +147,15 @@ SimReport Simulator::Run() {
         PlayOneLevel();
 
     trace.Close(report.pacedFrames);
-    platform::SetWaitObserver(nullptr);
+    platform::SetObserver(nullptr);
     SetLevelWatcher(nullptr);
-    platform::SetLoadObserver(nullptr);
-    loadList = nullptr;
     report.wallSeconds = std::chrono::duration<double>(Clock::now() - wallStart).count();
     return report;
+}
+
+void Simulator::Loading(const char* path) {
+    if (options.listLoads && std::find(report.loads.begin(), report.loads.end(), path) == report.loads.end())
+        report.loads.push_back(path);
 }
 
 void Simulator::PlayOneLevel() {
@@ -458,7 +452,7 @@ bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, unsigned se
     std::unique_ptr<LevelScript> script = MakeLevelScript(levelNumber);
     if (!script) return false;
     std::unique_ptr<LevelAssets> assets(LoadLevelAssets(script->Profile()));
-    std::srand(seed);
+    platform::SeedRandom(seed);
     const LevelEnemies built = BuildLevelEnemies(*script, screen, assets.get());
     *out += FormatTimetable(built.slots, built.tableSize, built.midBoss, built.boss.enemy, built.t0);
     for (int32_t slot = 0; slot < built.tableSize; ++slot) delete built.slots[slot];

@@ -69,7 +69,7 @@ std::string FormatBenchLine(const LevelReport& report);
 // spawnMs" for every filled slot, then "midboss,..." and "boss,...", spawnMs counted from t0.
 std::string FormatTimetable(Enemy* const* slots, int32_t size, const Enemy* midBoss, const Enemy* boss, int32_t t0);
 
-class Simulator : public platform::WaitObserver, public LevelWatcher {
+class Simulator : public platform::Observer, public LevelWatcher {
 public:
     // SDL must be up with a 640x480 screen, in the data folder; the simulator switches to the
     // virtual clock and keys itself.
@@ -86,8 +86,26 @@ public:
     enum class Screen { None, Title, FinalScore };
     void SetScreen(Screen screen) { showing = screen; }
 
+    // What the game does, through the platform's seam: frames paced, for the report and the
+    // input; flips, draws and sounds for the trace; blits for the benchmark's floor; loads listed.
     void BeforeWait() override;
     void AfterWait() override;
+    void Flipped(SDL_Surface* flipped) override { trace.Flipped(flipped); }
+    void Blitted(SDL_Surface* source, const SDL_Rect* sourceRect, SDL_Surface* destination,
+                 const SDL_Rect* destinationRect) override {
+        blitLog.Record(source, sourceRect, destination, destinationRect);
+    }
+    void Drew() override { trace.Drew(); }
+    void Loading(const char* path) override;
+    void SoundLoaded(const Mix_Chunk* chunk, const char* path) override { trace.SoundLoaded(chunk, path); }
+    void MusicLoaded(const Mix_Music* music, const char* path) override { trace.MusicLoaded(music, path); }
+    void SoundPlayed(int channel, const Mix_Chunk* chunk, int loops, int ticks) override {
+        trace.Sound(channel, chunk, loops, ticks);
+    }
+    void MusicPlayed(const Mix_Music* music, int loops) override { trace.Music(music, loops); }
+    void MusicFaded(int ms) override { trace.Fade(ms); }
+    void MusicHalted() override { trace.Halt(); }
+    void MusicFreed(const Mix_Music* music) override { trace.Freed(music); }
     void LoopStarted(LevelRunner& run) override;
     void LoopEnded(LevelRunner& run) override;
     void RunEnded(LevelRunner& run, int32_t result) override;

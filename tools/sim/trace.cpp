@@ -1,34 +1,10 @@
 #include "trace.h"
 
-#include <SDL/SDL_mixer.h>
-#include <dlfcn.h>
-
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 
 namespace {
-
-Trace* activeTrace = nullptr;
-
-// Which file a chunk or a track came from: chunks are loaded from an SDL_RWops, so the path is
-// taken where that is opened.
-std::map<const void*, std::string>& Paths() {
-    static std::map<const void*, std::string> paths;
-    return paths;
-}
-
-std::string PathOf(const void* handle) {
-    if (!handle) return "none";
-    auto found = Paths().find(handle);
-    return found == Paths().end() ? "unknown" : found->second;
-}
-
-template <typename Function>
-Function Real(const char* name) {
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
 
 constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
 
@@ -75,24 +51,21 @@ uint64_t ScreenDigest(const SDL_Surface* surface) {
     return h;
 }
 
-Trace* Trace::Active() { return activeTrace; }
-
 bool Trace::Open(const std::string& path, std::string* error) {
     file = std::fopen(path.c_str(), "w");
     if (!file) {
         *error = "cannot write the trace " + path + ": " + std::strerror(errno);
         return false;
     }
-    activeTrace = this;
     return true;
 }
 
 Trace::~Trace() {
-    if (activeTrace == this) activeTrace = nullptr;
     if (file) std::fclose(file);
 }
 
 void Trace::Flipped(SDL_Surface* screen) {
+    if (!file) return;
     pixels = ScreenDigest(screen);
     ++flips;
 }
@@ -122,82 +95,42 @@ void Trace::Close(long) {
     if (draws > 0 || flips > 0 || !events.empty()) WriteLine("end");
     std::fclose(file);
     file = nullptr;
-    if (activeTrace == this) activeTrace = nullptr;
 }
 
-// Defined in the simulator, these take the calls of the game code linked into it, note them while
-// a trace is open, and hand them on to the libraries'.
+void Trace::SoundLoaded(const Mix_Chunk* chunk, const char* path) { paths[chunk] = path; }
 
-extern "C" int rand() noexcept {
-    static auto real = Real<int (*)()>("rand");
-    if (activeTrace) activeTrace->Drew();
-    return real();
+void Trace::MusicLoaded(const Mix_Music* music, const char* path) { paths[music] = path; }
+
+std::string Trace::PathOf(const void* handle) const {
+    if (!handle) return "none";
+    auto found = paths.find(handle);
+    return found == paths.end() ? "unknown" : found->second;
 }
 
-extern "C" int SDL_Flip(SDL_Surface* screen) {
-    static auto real = Real<int (*)(SDL_Surface*)>("SDL_Flip");
-    if (activeTrace && screen) activeTrace->Flipped(screen);
-    return real(screen);
+void Trace::Sound(int channel, const Mix_Chunk* chunk, int loops, int ticks) {
+    if (!file) return;
+    char text[512];
+    if (loops != 0 || ticks != -1)
+        std::snprintf(text, sizeof text, "sound:%d:%s:%d:%d", channel, PathOf(chunk).c_str(), loops, ticks);
+    else
+        std::snprintf(text, sizeof text, "sound:%d:%s", channel, PathOf(chunk).c_str());
+    Event(text);
 }
 
-extern "C" SDL_RWops* SDL_RWFromFile(const char* file, const char* mode) {
-    static auto real = Real<SDL_RWops* (*)(const char*, const char*)>("SDL_RWFromFile");
-    SDL_RWops* ops = real(file, mode);
-    if (ops && file) Paths()[ops] = file;
-    return ops;
+void Trace::Music(const Mix_Music* music, int loops) {
+    if (file) Event("music:" + PathOf(music) + ":" + std::to_string(loops));
 }
 
-extern "C" Mix_Chunk* Mix_LoadWAV_RW(SDL_RWops* src, int freesrc) {
-    static auto real = Real<Mix_Chunk* (*)(SDL_RWops*, int)>("Mix_LoadWAV_RW");
-    const std::string path = PathOf(src);
-    Paths().erase(src);
-    Mix_Chunk* chunk = real(src, freesrc);
-    if (chunk) Paths()[chunk] = path;
-    return chunk;
+void Trace::Fade(int ms) {
+    if (file) Event("fade:" + std::to_string(ms));
 }
 
-extern "C" Mix_Music* Mix_LoadMUS(const char* file) {
-    static auto real = Real<Mix_Music* (*)(const char*)>("Mix_LoadMUS");
-    Mix_Music* music = real(file);
-    if (music && file) Paths()[music] = file;
-    return music;
+void Trace::Halt() {
+    if (file) Event("halt");
 }
 
-extern "C" int Mix_PlayChannelTimed(int channel, Mix_Chunk* chunk, int loops, int ticks) {
-    static auto real = Real<int (*)(int, Mix_Chunk*, int, int)>("Mix_PlayChannelTimed");
-    if (activeTrace) {
-        char text[512];
-        if (loops != 0 || ticks != -1)
-            std::snprintf(text, sizeof text, "sound:%d:%s:%d:%d", channel, PathOf(chunk).c_str(), loops, ticks);
-        else
-            std::snprintf(text, sizeof text, "sound:%d:%s", channel, PathOf(chunk).c_str());
-        activeTrace->Event(text);
-    }
-    return real(channel, chunk, loops, ticks);
-}
-
-extern "C" int Mix_PlayMusic(Mix_Music* music, int loops) {
-    static auto real = Real<int (*)(Mix_Music*, int)>("Mix_PlayMusic");
-    if (activeTrace) activeTrace->Event("music:" + PathOf(music) + ":" + std::to_string(loops));
-    return real(music, loops);
-}
-
-extern "C" int Mix_FadeOutMusic(int ms) {
-    static auto real = Real<int (*)(int)>("Mix_FadeOutMusic");
-    if (activeTrace) activeTrace->Event("fade:" + std::to_string(ms));
-    return real(ms);
-}
-
-extern "C" int Mix_HaltMusic() {
-    static auto real = Real<int (*)()>("Mix_HaltMusic");
-    if (activeTrace) activeTrace->Event("halt");
-    return real();
-}
-
-extern "C" void Mix_FreeMusic(Mix_Music* music) {
-    static auto real = Real<void (*)(Mix_Music*)>("Mix_FreeMusic");
+void Trace::Freed(const Mix_Music* music) {
     // Freeing a playing track halts it.
-    if (activeTrace && music) activeTrace->Event("free:" + PathOf(music));
-    Paths().erase(music);
-    real(music);
+    if (file && music) Event("free:" + PathOf(music));
+    paths.erase(music);
 }

@@ -1,12 +1,14 @@
 // Records, frame by frame, what a run shows and plays: a digest of the screen as flipped, the
-// rand() draws consumed and every sound and music call, one line per paced frame. Golden files are
+// random draws consumed and every sound and music call, one line per paced frame. Golden files are
 // made from these lines, so a change of a pixel, a draw or a sound anywhere in the game shows.
 #pragma once
 
 #include <SDL/SDL.h>
+#include <SDL/SDL_mixer.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
 
 class Trace {
@@ -19,15 +21,26 @@ public:
     void Close(long frame);
     ~Trace();
 
-    // Called by the interposed SDL, SDL_mixer and libc functions while a trace is open.
-    static Trace* Active();
+    // What the game does, as the platform's observer is told it; noted while the trace is open.
     void Flipped(SDL_Surface* screen);
-    void Drew() { ++draws; }
-    void Event(const std::string& text);
+    void Drew() {
+        if (file) ++draws;
+    }
+    void SoundLoaded(const Mix_Chunk* chunk, const char* path);
+    void MusicLoaded(const Mix_Music* music, const char* path);
+    void Sound(int channel, const Mix_Chunk* chunk, int loops, int ticks);
+    void Music(const Mix_Music* music, int loops);
+    void Fade(int ms);
+    void Halt();
+    void Freed(const Mix_Music* music);
 
 private:
     void WriteLine(const char* frameName);
+    void Event(const std::string& text);
+    // "none" for a null handle, "unknown" for one not loaded through the platform's loaders.
+    std::string PathOf(const void* handle) const;
 
+    std::map<const void*, std::string> paths;  // which file each loaded chunk and track came from
     std::FILE* file = nullptr;
     uint64_t pixels = 0;  // of the frame's last flip
     int flips = 0;

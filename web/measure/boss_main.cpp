@@ -24,9 +24,9 @@ namespace {
 constexpr int32_t kFramePeriod = 13;
 
 // Keeps the hero invulnerable in every frame of the fight; the browser's frame wait still runs.
-class Invulnerable : public platform::WaitObserver, public LevelWatcher {
+class Invulnerable : public platform::Observer, public LevelWatcher {
 public:
-    explicit Invulnerable(platform::WaitObserver* next) : next(next) {}
+    explicit Invulnerable(platform::Observer* next) : next(next) {}
     void BeforeWait() override {
         if (next) next->BeforeWait();
     }
@@ -38,7 +38,7 @@ public:
     void LoopEnded(LevelRunner&) override { running = nullptr; }
 
 private:
-    platform::WaitObserver* next;
+    platform::Observer* next;
     LevelRunner* running = nullptr;
 };
 
@@ -56,8 +56,8 @@ int main(int, char**) {
         std::fprintf(stderr, "No boss called %s\n", SKYRIFT_WEB_BOSS);
         return 1;
     }
-    Invulnerable invulnerable(platform::GetWaitObserver());
-    platform::SetWaitObserver(&invulnerable);
+    Invulnerable invulnerable(platform::GetObserver());
+    platform::SetObserver(&invulnerable);
     SetLevelWatcher(&invulnerable);
     int32_t state = 1;
     int32_t score = 0;

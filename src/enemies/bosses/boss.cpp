@@ -5,6 +5,7 @@
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/sound_channels.h"
+#include "platform/screen.h"
 
 Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
            const BossTraits& traits)
@@ -116,7 +117,7 @@ void Boss::DrawCell(SDL_Surface* picture, int cells, int c) {
     if (!picture) return;
     SDL_Rect source = MakeRect(c * picture->w / cells, 0, picture->w / cells, picture->h);
     SDL_Rect at = box;
-    SDL_BlitSurface(picture, &source, screen, &at);
+    platform::Blit(picture, &source, screen, &at);
 }
 
 void Boss::DrawHit() { DrawCell(Sheet(), traits.sheetCells, HitCell()); }

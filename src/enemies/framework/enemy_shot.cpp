@@ -4,13 +4,13 @@
 #include <limits>
 
 #include "core/utilities.h"
+#include "platform/trig.h"
 
 namespace {
 
 // The pair that marks a pattern whose initialisation has not run yet.
 constexpr int32_t kUninitialised = 99;
 
-double Radians(int32_t degrees) { return degrees * 3.141592654 / 180.0; }
 
 // Truncates toward zero into a 16-bit field. Values beyond 32 bits (a runaway radius) are
 // clamped first, so the conversion itself is always defined; the 16-bit store then wraps.
@@ -142,9 +142,7 @@ bool EnemyShot::MovePath() {
 
 void EnemyShot::CosSin(int32_t degrees, double* c, double* s) {
     if (degrees != trigDegrees) {
-        const double a = Radians(degrees);
-        trigCos = std::cos(a);
-        trigSin = std::sin(a);
+        platform::CosSinDegrees(degrees, &trigCos, &trigSin);
         trigDegrees = degrees;
     }
     *c = trigCos;

@@ -2,6 +2,7 @@
 
 #include "core/utilities.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 
 void DrawExplosionFrame(SDL_Surface* screen, SDL_Surface* sheet, const SDL_Rect& box, int frameWidth,
                         int frameHeight, int periodMs, int* counter, Uint32* lastTick) {
@@ -12,5 +13,5 @@ void DrawExplosionFrame(SDL_Surface* screen, SDL_Surface* sheet, const SDL_Rect&
         *lastTick = now;
     }
     SDL_Rect at = MakeRect(box.x + box.w / 2 - frameWidth / 2, box.y + box.h / 2 - frameHeight / 2, 0, 0);
-    if (source.x >= 0 && sheet) SDL_BlitSurface(sheet, &source, screen, &at);
+    if (source.x >= 0 && sheet) platform::Blit(sheet, &source, screen, &at);
 }

@@ -3,6 +3,8 @@
 
 #include <SDL/SDL_mixer.h>
 
+#include "platform/mixer.h"
+
 enum SoundChannel {
     kChannelHeroVolley = 1,
     kChannelHeroExplosion = 2,
@@ -13,9 +15,9 @@ enum SoundChannel {
     kChannelBonus = 7,
 };
 
-// Mix_PlayChannelTimed(channel, chunk, 0, -1); a missing sound (null chunk) plays nothing.
+// platform::PlaySound(channel, chunk, 0, -1); a missing sound (null chunk) plays nothing.
 inline void PlaySound(int channel, Mix_Chunk* chunk) {
     if (chunk != nullptr) {
-        Mix_PlayChannelTimed(channel, chunk, 0, -1);
+        platform::PlaySound(channel, chunk, 0, -1);
     }
 }

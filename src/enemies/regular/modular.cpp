@@ -1,9 +1,8 @@
 #include "enemies/regular/modular.h"
 
-#include <cmath>
-
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
+#include "platform/trig.h"
 
 namespace {
 
@@ -43,9 +42,10 @@ void Modular::Steer() {
         if (phaseCounter == entryLength + kFireFrame) Fire();
         phaseCounter += 1;
     } else {
-        const double radians = angle * 3.141592654 / 180;
-        const int nx = Truncate16(radius * std::cos(radians) + centreX);
-        const int ny = Truncate16(radius * std::sin(radians) + centreY);
+        double c, s;
+        platform::CosSinDegrees(angle, &c, &s);
+        const int nx = Truncate16(radius * c + centreX);
+        const int ny = Truncate16(radius * s + centreY);
         radius += radiusStep;
         if (turn < 1) {
             if (angle > 20) angle -= 1;

@@ -6,6 +6,7 @@
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/level_assets.h"
 #include "enemies/framework/sound_channels.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ void RegularEnemy::DrawCell(int cell) {
     const int cellWidth = sprite->w / traits.spriteFrames;
     SDL_Rect source = MakeRect(cell * sprite->w / traits.spriteFrames, 0, cellWidth, sprite->h);
     SDL_Rect at = box;
-    SDL_BlitSurface(sprite, &source, screen, &at);
+    platform::Blit(sprite, &source, screen, &at);
 }
 
 void RegularEnemy::DrawExplosion() {

@@ -12,9 +12,9 @@
 
 namespace {
 
-class BrowserFrames : public platform::WaitObserver {
+class BrowserFrames : public platform::Observer {
 public:
-    BrowserFrames() { platform::SetWaitObserver(this); }
+    BrowserFrames() { platform::SetObserver(this); }
 
     void BeforeWait() override {
         waitStart = emscripten_get_now();

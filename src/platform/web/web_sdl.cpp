@@ -1,7 +1,8 @@
 // What emscripten's SDL 1.2 layer leaves out, defined here so the game and its loaders run on it
 // unchanged: colour keys (its SDL_SetColorKey does nothing, since a canvas cannot key a colour),
 // SDL_DisplayFormat (missing), Mix_QuerySpec (throws "TODO") and SDL_GetKeyState in SDL 1.2's
-// key numbers; and one fault of its SDL_RWFromFile is kept from showing.
+// key numbers; and two of its faults are kept from showing: one of SDL_RWFromFile, and
+// SDL_CreateRGBSurface making a surface that cannot be locked from the screen's flags.
 //
 // A keyed picture becomes a picture with alpha: SDL_SetColorKey only records the key, and
 // SDL_DisplayFormat makes every pixel of the key's colour transparent in the converted copy.
@@ -59,7 +60,20 @@ struct KeepFileTable {
 
 }  // namespace
 
+// Emscripten's SDL makes a surface with SDL_HWPALETTE an 8-bit indexed one whose lock throws
+// ("CopyOnLock is not supported"), and every blit into a surface locks it. The game copies the
+// screen with the screen's flags, and this screen has that flag (a desktop SDL gives it only to
+// an 8-bit screen), so the game-over and level-clear screens froze on their first blit.
+EM_JS(SDL_Surface*, MakeSurface, (Uint32 flags, int w, int h, Uint32 r, Uint32 g, Uint32 b, Uint32 a), {
+    return SDL.makeSurface(w, h, flags, false, 'CreateRGBSurface', r, g, b, a);
+});
+
 extern "C" {
+
+SDL_Surface* SDL_CreateRGBSurface(Uint32 flags, int width, int height, int, Uint32 rmask, Uint32 gmask, Uint32 bmask,
+                                  Uint32 amask) {
+    return MakeSurface(flags & ~static_cast<Uint32>(SDL_HWPALETTE), width, height, rmask, gmask, bmask, amask);
+}
 
 int SDL_SetColorKey(SDL_Surface* surface, int flag, Uint32 key) {
     if (!surface) return -1;
