@@ -10,6 +10,17 @@ set(ENV{PKG_CONFIG_PATH} "")
 # The libraries the .pc files name are looked up there too, not only in mingw's own root.
 list(APPEND CMAKE_FIND_ROOT_PATH ${SKYRIFT_WINDOWS_DEPS})
 find_package(PkgConfig REQUIRED)
+# pkg_check_modules keeps its answer in the cache: ask again when the libraries have moved (a new
+# version or flag gives them a new cache folder).
+if(NOT SKYRIFT_WINDOWS_DEPS STREQUAL SKYRIFT_WINDOWS_DEPS_CHECKED)
+  get_cmake_property(cached CACHE_VARIABLES)
+  foreach(variable IN LISTS cached)
+    if(variable MATCHES "^(__pkg_config_checked_|pkgcfg_lib_)(SDL|PNG)")
+      unset(${variable} CACHE)
+    endif()
+  endforeach()
+endif()
+set(SKYRIFT_WINDOWS_DEPS_CHECKED ${SKYRIFT_WINDOWS_DEPS} CACHE INTERNAL "")
 # sdl.pc names -lmingw32 -lSDLmain -lSDL -mwindows: SDL's WinMain calls our main.
 pkg_check_modules(SDL REQUIRED IMPORTED_TARGET sdl SDL_mixer)
 # The game includes <SDL/SDL.h>; the .pc files name the SDL folder itself.

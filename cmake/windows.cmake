@@ -1,10 +1,13 @@
-# The Windows build (scripts/build-windows): skyrift.exe with its icon and version, the SDL DLLs,
+# The Windows build (scripts/build-windows): skyrift.exe with its icon and version, skyrift-sim.exe, the SDL DLLs,
 # the data forged by a native build, the licences; then what players download: the zip and the
 # installer.
 include(${CMAKE_SOURCE_DIR}/cmake/png_image.cmake)
 skyrift_use_png_image()
 # libpng is linked statically, and so needs zlib after it.
 target_link_libraries(skyrift_png_image PUBLIC ${SKYRIFT_WINDOWS_DEPS}/lib/libz.a)
+# The simulator too: the golden runs play it under Wine.
+add_subdirectory(${CMAKE_SOURCE_DIR}/tools/sim ${CMAKE_BINARY_DIR}/tools/sim)
+target_link_libraries(skyrift_sim_lib PUBLIC psapi)  # its memory figures
 
 set(SKYRIFT_NATIVE_BUILD "" CACHE PATH "A native build folder: its forge and the data it forged")
 set(native_game ${SKYRIFT_NATIVE_BUILD}/game)
