@@ -12,38 +12,21 @@ source "$here/wine_env.sh"
 mkdir -p "$dir"
 reader() { python3 "$here/screen.py" "$@"; }
 images=$(dirname "$linux")/Images
-titles=()
-for n in 1 2 3 4 5; do titles+=("$images/Panorama/Programmer$n.png"); done
 fail() { echo "FAIL: $*"; exit 1; }
-
-# title_frame NAME: screenshots of the title screen (its pictures turn every 91 ms) until one
-# shows a whole picture; saves it as $dir/NAME-N.png for picture N and prints N (0: none came).
-title_frame() {
-  local n
-  for _ in $(seq 40); do
-    import -display "$DISPLAY" -window root "$dir/$1.png" 2>/dev/null
-    n=$(reader frame "$dir/$1.png" "${titles[@]}")
-    if [ "$n" != 0 ]; then mv "$dir/$1.png" "$dir/$1-$n.png"; echo "$n"; return; fi
-  done
-  echo 0
-}
 
 # The Linux build's title first: every picture of it, as its screen shows them.
 (
   source "$here/../e2e/xvfb_game.sh" "$linux" "$dir/linux"
   screenshot_when_lit lit
-  for _ in $(seq 60); do
-    title_frame linux-title >/dev/null
-    [ "$(ls "$dir"/linux-title-*.png 2>/dev/null | wc -l)" -eq 5 ] && break
-  done
+  reader titles "$images" "$dir/linux-title" 5 >/dev/null
   press Escape
   expect_exit 0
 ) || fail "the Linux build did not show its title"
 
 SKYRIFT_LAUNCHER=wine source "$here/../e2e/xvfb_game.sh" "$exe" "$dir/wine"
 screenshot_when_lit lit
-shown=$(title_frame title)
-[ "$shown" != 0 ] || fail "the title under Wine is none of the title's pictures (see $dir/title.png)"
+shown=$(reader titles "$images" "$dir/title" 1)
+[ -n "$shown" ] || fail "the title under Wine is none of the title's pictures (see $dir/title.png)"
 [ -f "$dir/linux-title-$shown.png" ] || fail "the Linux build never showed title picture $shown"
 differing=$(compare -metric AE "$dir/title-$shown.png" "$dir/linux-title-$shown.png" null: 2>&1)
 [ "$differing" = 0 ] || fail "the title differs from the Linux build's in $differing pixels"
@@ -65,18 +48,29 @@ score=$(reader score "$dir/level.png" "$images")
 [ "$score" = 0 ] || fail "Level 1 did not start with score 0 on its HUD (read: $score)"
 echo "Level 1: score 0, the ship at $start"
 
-xdotool keydown g Left; sleep 1.2; xdotool keyup Left
-shot left
-left=$(reader ship "$dir/left.png" "$images")
+# hold KEY NAME AXIS LIMIT: holds KEY (G is down too) until the ship's AXIS (x or y) is below
+# LIMIT, for up to 15 s: under Wine on a busy machine the game may run at a fraction of its frame
+# rate. Leaves the ship's place in $place ("x y", or none); fails when it did not get there.
+hold() {
+  local x y
+  xdotool keydown "$1"
+  for _ in $(seq 15); do
+    sleep 1
+    shot "$2"
+    place=$(reader ship "$dir/$2.png" "$images")
+    read -r x y <<<"${place/none/-1 -1}"
+    [ "$3" = y ] && x=$y
+    [ "$x" -ge 0 ] && [ "$x" -lt "$4" ] && break
+  done
+  xdotool keyup "$1"
+  [ "$x" -ge 0 ] && [ "$x" -lt "$4" ]
+}
 read -r x0 y0 <<<"$start"
-read -r x1 y1 <<<"${left/none/999 999}"
-[ "$x1" -lt $((x0 - 40)) ] || fail "G and Left did not move the ship left: from $start to $left"
-xdotool keydown Up; sleep 1; xdotool keyup Up
-shot up
-up=$(reader ship "$dir/up.png" "$images")
-read -r x2 y2 <<<"${up/none/999 999}"
-[ "$y2" -lt $((y1 - 40)) ] || fail "Up did not move the ship up: from $left to $up"
-echo "G and Left moved the ship to $left, Up to $up"
+xdotool keydown g
+hold Left left x $((x0 - 40)) || fail "G and Left did not move the ship left: from $start to $place"
+left=$place
+hold Up up y $((${left#* } - 40)) || fail "Up did not move the ship up: from $left to $place"
+echo "G and Left moved the ship to $left, Up to $place"
 
 # Sweep the playfield firing until something is hit.
 score=0

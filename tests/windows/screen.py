@@ -2,10 +2,12 @@
 """Readings of a 640x480 screenshot of the game, against the forged pictures (as the browser
 test reads its canvas):
 
-  screen.py frame SHOT PICTURE...   the number (1...) of the picture the screen shows exactly, or 0
+  screen.py titles IMAGES PREFIX N  screenshots of $DISPLAY until N of the title's pictures have
+                                    shown whole (saved as PREFIX-K.png); prints their numbers K
   screen.py score SHOT IMAGES       the HUD's score, or "none" while its digits are not shown
   screen.py ship SHOT IMAGES        the corner "x y" of the hero's 31x40 cell, or "none"
 """
+import os
 import subprocess
 import sys
 
@@ -28,12 +30,21 @@ def screen(path):
     return data
 
 
-def frame(shot, pictures):
-    shown = screen(shot)
-    for number, picture in enumerate(pictures, 1):
-        if rgb(picture)[2] == shown:
-            return number
-    return 0
+def titles(images, prefix, wanted):
+    """The title's pictures turn every 91 ms: a screenshot may catch one whole or torn."""
+    pictures = [rgb(f"{images}/Panorama/Programmer{n}.png")[2] for n in range(1, 6)]
+    seen = []
+    for _ in range(40 * wanted):
+        shot = prefix + ".png"
+        subprocess.run(["import", "-window", "root", shot], stderr=subprocess.DEVNULL)
+        shown = screen(shot)
+        for number, picture in enumerate(pictures, 1):
+            if picture == shown and number not in seen:
+                os.replace(shot, f"{prefix}-{number}.png")
+                seen.append(number)
+        if len(seen) >= wanted:
+            break
+    return seen
 
 
 def score(shot, images):
@@ -97,16 +108,14 @@ def ship(shot, images):
 
 
 def main():
-    if len(sys.argv) < 3:
-        raise SystemExit(__doc__)
-    what, shot, rest = sys.argv[1], sys.argv[2], sys.argv[3:]
-    if what == "frame":
-        print(frame(shot, rest))
-    elif what == "score":
-        value = score(shot, rest[0])
+    args = sys.argv[1:]
+    if len(args) == 4 and args[0] == "titles":
+        print(" ".join(str(n) for n in titles(args[1], args[2], int(args[3]))))
+    elif len(args) == 3 and args[0] == "score":
+        value = score(args[1], args[2])
         print("none" if value is None else value)
-    elif what == "ship":
-        place = ship(shot, rest[0])
+    elif len(args) == 3 and args[0] == "ship":
+        place = ship(args[1], args[2])
         print("none" if place is None else f"{place[0]} {place[1]}")
     else:
         raise SystemExit(__doc__)
