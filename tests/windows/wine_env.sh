@@ -21,3 +21,8 @@ mkdir -p "$(dirname "$WINEPREFIX")"
   fi
 ) 9>"$WINEPREFIX.lock"
 [ -f "$WINEPREFIX/.ready" ] || wine_skip "Wine cannot start: $(tail -n 3 "$WINEPREFIX.log" 2>/dev/null)"
+# The prefix's wineserver and Wine's own background programs (services, winedevice, ...) are
+# started here, on no test's pipes: started by a test's first Wine program they would keep its
+# standard output open, and whoever reads it to the end (golden.py) would wait for them long
+# after the program has ended.
+DISPLAY= wine cmd /c exit </dev/null >/dev/null 2>&1
