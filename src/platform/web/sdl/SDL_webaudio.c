@@ -46,6 +46,12 @@ EM_JS(int, webaudio_open, (int freq, int channels, int frames), {
 	const node = context.createScriptProcessor(frames, 0, channels);
 	node.onaudioprocess = (event) => {
 		const output = event.outputBuffer;
+		// A context asked to suspend may still run a while: hidden, the mixer stands still.
+		if (document.hidden) {
+			for (let c = 0; c < channels; ++c) output.getChannelData(c).fill(0);
+			if (context.state === 'running') context.suspend();
+			return;
+		}
 		const from = Module._skyrift_webaudio_mix(output.length) >> 2;
 		for (let c = 0; c < channels; ++c) output.getChannelData(c).set(HEAPF32.subarray(from + c * output.length, from + (c + 1) * output.length));
 	};
