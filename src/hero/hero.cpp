@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/playfield.h"
 #include "enemies/framework/sound_channels.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
@@ -34,15 +35,13 @@ bool Held(const Uint8* keys, SDLKey key, const Uint8* inputFlags, int flag) {
 
 }  // namespace
 
-Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int explosionStepMs,
-           int explosionSteps, int explosionCellWidth, int explosionCellHeight, int, int)
+Hero::Hero(SDL_Surface* screen, const HeroSetup& setup)
     : screen(screen),
-      box(box),
+      box(setup.box),
       contactMarginX(1),
       contactMarginY(1),
-      lives(lives),
-      shotCount(shotCount > 0 ? shotCount : 0),
-      shots(new EnemyShot*[shotCount > 0 ? shotCount : 0]()),
+      lives(setup.lives),
+      shots(setup.shotSlots),
       sheet(nullptr),
       boostedSheet(nullptr),
       explosionSheet(nullptr),
@@ -50,15 +49,15 @@ Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int expl
       animTick(0),
       state(kHeroNormal),
       bank(kBankNone),
-      explosionStepMs(explosionStepMs),
+      explosionStepMs(setup.explosionStepMs),
       explosionStep(0),
-      explosionSteps(explosionSteps),
+      explosionSteps(setup.explosionSteps),
       explosionLastTick(0),
       explosionSound(nullptr),
       shotSound(nullptr),
       bonusSound(nullptr),
-      explosionCellWidth(explosionCellWidth),
-      explosionCellHeight(explosionCellHeight),
+      explosionCellWidth(setup.explosionCellWidth),
+      explosionCellHeight(setup.explosionCellHeight),
       shotPictures(),
       boostedShotPictures(),
       firing(false),
@@ -95,8 +94,7 @@ Hero::Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int expl
 }
 
 Hero::~Hero() {
-    DeleteShots(shots, shotCount);
-    delete[] shots;
+    shots.Clear();
     SDL_FreeSurface(sheet);
     SDL_FreeSurface(boostedSheet);
     SDL_FreeSurface(explosionSheet);
@@ -131,7 +129,7 @@ void Hero::Move(const Uint8* keys, const Uint8* inputFlags) {
         bank = kBankLeft;
         moved = true;
     }
-    if (Held(keys, SDLK_RIGHT, inputFlags, kInputRight) && box.x + box.w <= 502) {
+    if (Held(keys, SDLK_RIGHT, inputFlags, kInputRight) && box.x + box.w <= playfield::kRight) {
         box.x = static_cast<Sint16>(box.x + speed);
         bank = kBankRight;
         moved = true;
@@ -149,13 +147,9 @@ void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
         EnemyShot* shot = shots_[i];
         if (shot == nullptr) continue;
         const SDL_Rect r = shot->GetRect();
-        const int sw2 = r.w / 2;
-        const int sh2 = r.h / 2;
-        const int dx = std::abs(r.x + sw2 - cx);
-        const int dy = std::abs(r.y + sh2 - cy);
 
         if (shot->IsBonus()) {
-            if (dx < sw2 + kBonusReach && dy < sh2 + kBonusReach) {
+            if (CentresMeet(r, cx, cy, kBonusReach, kBonusReach)) {
                 PlaySound(kChannelBonus, bonusSound);
                 weaponLevel += 2;
                 delete shot;
@@ -165,13 +159,13 @@ void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
             continue;
         }
 
-        if (dx < sw2 + contactMarginX + kGrazeReachX && dy < sh2 + contactMarginY + kGrazeReachY) {
+        if (CentresMeet(r, cx, cy, contactMarginX + kGrazeReachX, contactMarginY + kGrazeReachY)) {
             grazeTimer = kGrazeFrames;
             if (state == kHeroInvulnerable) return;
         }
         // Only the ship's centre point counts: it must lie inside the shot's box shrunk by
         // one pixel on every side.
-        if (state == kHeroNormal && dx < sw2 - 1 && dy < sh2 - 1) {
+        if (state == kHeroNormal && CentresMeet(r, cx, cy, -1, -1)) {
             state = kHeroExploding;
             explosionSoundPending = true;
             return;
@@ -181,6 +175,7 @@ void Hero::CheckEnemyShots(EnemyShot** shots_, int count) {
 
 void Hero::CheckCollision(SDL_Rect rect, int halfWidth, int halfHeight) {
     if (state != kHeroNormal) return;
+    // The enemy's centre within its half extents (plus the ship's margin) of the ship's centre.
     const int dx = std::abs(rect.x + rect.w / 2 - (box.x + box.w / 2));
     const int dy = std::abs(rect.y + rect.h / 2 - (box.y + box.h / 2));
     if (dx < halfWidth + contactMarginX && dy < halfHeight + contactMarginY) {
@@ -245,7 +240,7 @@ void Hero::DrawExplosion() {
 
 void Hero::Draw(bool updateShots) {
     if (grazeTimer > 0) grazeTimer -= 1;
-    if (updateShots) UpdateShots(shots, shotCount);
+    if (updateShots) shots.Update();
 
     const SDL_Rect dest = box;
     SDL_Surface* current = grazeTimer > 0 ? boostedSheet : sheet;

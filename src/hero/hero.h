@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "enemies/framework/enemy_shot.h"
+#include "enemies/framework/shot_pool.h"
 
 // States of the ship.
 enum HeroState {
@@ -26,15 +27,23 @@ enum HeroBank {
     kBankRight = 4,
 };
 
+// How a level starts the ship: where, with how many lives and shot slots, and its explosion
+// (a step every explosionStepMs, explosionSteps steps of cells of the given size).
+struct HeroSetup {
+    SDL_Rect box;
+    int lives;
+    int shotSlots;
+    int explosionStepMs;
+    int explosionSteps;
+    int explosionCellWidth;
+    int explosionCellHeight;
+};
+
 class Hero {
 public:
     static constexpr int kShotPictureCount = 8;
 
-    // Every level passes (screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
-    // the last two arguments are not used.
-    Hero(SDL_Surface* screen, SDL_Rect box, int lives, int shotCount, int explosionStepMs,
-         int explosionSteps, int explosionCellWidth, int explosionCellHeight, int reserved1,
-         int reserved2);
+    Hero(SDL_Surface* screen, const HeroSetup& setup);
     ~Hero();
     Hero(const Hero&) = delete;
     Hero& operator=(const Hero&) = delete;
@@ -54,8 +63,8 @@ public:
     void MakeInvulnerable();
     void StopBanking();
 
-    EnemyShot** GetShots() const { return shots; }
-    int GetShotCount() const { return shotCount; }
+    EnemyShot** GetShots() const { return shots.Slots(); }
+    int GetShotCount() const { return shots.Size(); }
     int GetLives() const { return lives; }
     int GetWeaponLevel() const { return weaponLevel; }
 
@@ -81,8 +90,7 @@ private:
     int32_t contactMarginX;
     int32_t contactMarginY;
     int32_t lives;
-    int32_t shotCount;
-    EnemyShot** shots;
+    ShotPool shots;
     SDL_Surface* sheet;
     SDL_Surface* boostedSheet;
     SDL_Surface* explosionSheet;

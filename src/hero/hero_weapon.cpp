@@ -41,7 +41,7 @@ constexpr Uint32 kVolleyIntervalMs = 60;
 constexpr int kBankShift = 3;
 constexpr int kFanDamage = 3;
 constexpr int kSecondWeaponDamage = 5;
-// Boosted shots do one more point; 4 and 6 are how enemies recognise them.
+// Boosted shots do one more point.
 constexpr int kBoostDamage = 1;
 
 }  // namespace
@@ -65,25 +65,23 @@ void Hero::FireVolley(SDL_Surface* const* pictures, int count, int shift) {
     const bool secondWeapon = weaponLevel == kTopWeaponLevel;
     const int damage = (secondWeapon ? kSecondWeaponDamage : kFanDamage) +
                        (grazeTimer > 0 ? kBoostDamage : 0);
-    int i = 0;
-    for (int slot = 0; slot < shotCount && i < count; ++slot) {
-        if (shots[slot] != nullptr) continue;
-        const VolleyShot& row = secondWeapon ? kSecondWeaponVolley[i]
-                                             : kFanVolley[i < kFanRows ? i : kFanRows - 1];
+    Volley volley = shots.Open(count);
+    volley.Fill([&](int i) {
+        const VolleyShot& row = secondWeapon ? kSecondWeaponVolley[i] : kFanVolley[i < kFanRows ? i : kFanRows - 1];
         const int x0 = box.x + row.offsetX + (secondWeapon ? 0 : shift);
         const int y0 = box.y + row.offsetY;
         SDL_Surface* picture = pictures[row.picture];
         const int w = picture != nullptr ? picture->w : 0;
         const int h = picture != nullptr ? picture->h : 0;
-        EnemyShot* shot = new EnemyShot(screen, picture, picture, MakeRect(x0, y0, w, h),
-                                        row.first, row.rest, row.rest, row.rest);
+        auto* shot = new EnemyShot(screen, picture, picture, MakeRect(x0, y0, w, h), row.first, row.rest, row.rest,
+                                   row.rest);
         shot->SetDamage(damage);
-        shots[slot] = shot;
-        i += 1;
-    }
+        shot->SetBoosted(grazeTimer > 0);
+        return shot;
+    });
     // An incomplete volley plays no sound and keeps the old tick, so the next frame tries
     // again as soon as slots are free.
-    if (i == count) {
+    if (volley.Complete()) {
         PlaySound(kChannelHeroVolley, shotSound);
         lastVolleyTick = platform::Ticks();
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/moine.h"
 #include "enemies/framework/sound_channels.h"
@@ -32,7 +33,7 @@ constexpr int Level1Script::kBackdropSequence[8];
 Level1Script::Level1Script() {
     profile.levelNumber = 1;
     profile.capturePath = "./Images/Panorama/NEW/CaptureLevelOne.png";
-    profile.captureX = 139;
+    profile.captureX = playfield::kInnerLeft;
     profile.layerPaths = {"./Images/Panorama/Ciel.png", "./Images/Panorama/Transition.png",
                           "./Images/Panorama/Etoiles.png"};
     // From kBossApproachMs on, DrawBackground takes over.
@@ -62,7 +63,7 @@ void Level1Script::BuildTimetable(Timetable& table) {
             // Five balls side by side in two interleaved rows, from alternating sides.
             if (member == 0) baseY = RandomInt(200);
             const bool fromRight = wave % 2 == 0;
-            const int x = fromRight ? 502 + 25 * member : 137 - 25 * member;
+            const int x = fromRight ? playfield::kRight + 25 * member : playfield::kLeft - 1 - 25 * member;
             const int y = member % 2 == 0 ? baseY : baseY + 25;
             enemy = new Boule(screen, assets, MakeRect(x, y, 30, 30), 15, 15, clock, member % 2 == 0 ? 1 : -1,
                               fromRight ? -1 : 1, member == 0, 5);
@@ -73,7 +74,7 @@ void Level1Script::BuildTimetable(Timetable& table) {
             }
             if (slot == kLastBoule) clock += 4000;
         } else if (slot <= kLastPiaf) {
-            enemy = new Piaf(screen, assets, MakeRect(138 + RandomInt(364), 0, 32, 9), 8, 3,
+            enemy = new Piaf(screen, assets, MakeRect(playfield::kLeft + RandomInt(playfield::kWidth), 0, 32, 9), 8, 3,
                              clock + (slot - kLastBoule) * kPiafGap);
             if (slot == kLastPiaf) clock += (kLastPiaf - kLastBoule) * kPiafGap + 4000;
         } else if (slot == 240) {
@@ -90,7 +91,7 @@ void Level1Script::BuildTimetable(Timetable& table) {
         } else if (slot == 400) {
             enemy = new Soucoupe(screen, assets, MakeRect(286, -15, 68, 65), 30, 20, clock, 1);
         } else {
-            enemy = new Modular(screen, assets, MakeRect(138 + RandomInt(320), -32, 34, 33), 15, 15, clock);
+            enemy = new Modular(screen, assets, MakeRect(playfield::kLeft + RandomInt(320), -32, 34, 33), 15, 15, clock);
             clock += kModularGap;
         }
     }
@@ -134,7 +135,7 @@ bool Level1Script::DrawBackground(LevelRunner& run) {
         return true;
     }
     SDL_Surface* backdrop = backdrops[kBackdropSequence[backdropFrame]];
-    if (backdrop) BlitAt(backdrop, run.Screen(), MakeRect(138, 0, 0, 0));
+    if (backdrop) BlitAt(backdrop, run.Screen(), MakeRect(playfield::kLeft, 0, 0, 0));
     backdropTick += 1;
     if (backdropTick >= kBackdropFrameTicks) {
         backdropTick = 0;

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "core/playfield.h"
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
 
@@ -15,7 +16,7 @@ class Level1Script : public LevelScript {
 public:
     static constexpr int32_t kTableSize = 600;
     static constexpr int32_t kBossApproachMs = 112000;  // the panel, then the backdrop, from here on
-    static constexpr int32_t kPanelStartX = 502;
+    static constexpr int32_t kPanelStartX = playfield::kRight;
     static constexpr int32_t kPanelRestX = 72;
     static constexpr int32_t kPanelStep = 5;
     static constexpr int kBackdropFrameTicks = 9;

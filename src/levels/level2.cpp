@@ -1,5 +1,6 @@
 #include "levels/level2.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/cube_boss.h"
 #include "enemies/regular/cube.h"
@@ -16,7 +17,7 @@ constexpr int32_t kLastStackedTriangle = 139;
 constexpr int32_t kFirstWallSlot = 140;
 constexpr int32_t kLastWallSlot = 327;
 constexpr int kCubeSize = 30;
-constexpr int kLeftLane = 139;   // x of the left column and of the wall's first column
+constexpr int kLeftLane = playfield::kInnerLeft;   // x of the left column and of the wall's first column
 constexpr int kRightLane = 472;  // x of the right column
 
 // The wall: rows 40 to 95 from the bottom up. Every fifth row is full (twelve slots) with a wheel
@@ -67,7 +68,7 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
 Level2Script::Level2Script() {
     profile.levelNumber = 2;
     profile.capturePath = "./Images/Panorama/NEW/CaptureLevelTwo.png";
-    profile.captureX = 139;
+    profile.captureX = playfield::kInnerLeft;
     profile.layerPaths = {"./Images/Panorama/Dales.png", "./Images/Panorama/Transition1.png",
                           "./Images/Panorama/Dales1.png"};
     profile.schedule = {
@@ -112,7 +113,7 @@ void Level2Script::BuildTimetable(Timetable& table) {
             enemy = new Soucoupe(screen, assets, MakeRect(420, -15, 68, 65), 30, 20, clock + 3000, 1);
             clock += 3000;
         } else {
-            const int x = 138 + RandomInt(320);
+            const int x = playfield::kLeft + RandomInt(320);
             enemy = new Triangle(screen, assets, MakeRect(x, -33, 42, 32), 15, 15, clock, 6);
             clock += 150;
         }

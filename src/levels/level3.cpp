@@ -1,5 +1,6 @@
 #include "levels/level3.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/death.h"
 #include "enemies/regular/blob.h"
@@ -18,7 +19,7 @@ constexpr int32_t kVirusGap = 100;
 Level3Script::Level3Script() {
     profile.levelNumber = 3;
     profile.capturePath = "./Images/Panorama/NEW/CaptureLevelThree.png";
-    profile.captureX = 138;
+    profile.captureX = playfield::kLeft;
     profile.layerPaths = {"./Images/Panorama/Enfer.png", "./Images/Panorama/Enfer1.png"};
     profile.schedule = {
         {16000, 1, 4}, {90000, 1, 6}, {140000, 2, 6}, {kScheduleForever, 2, 8},
@@ -39,7 +40,7 @@ void Level3Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot <= kLastBlob) {
             const int y = RandomInt(200);
-            enemy = new Blob(screen, assets, MakeRect(502, y, 30, 35), 12, 14, clock, 1);
+            enemy = new Blob(screen, assets, MakeRect(playfield::kRight, y, 30, 35), 12, 14, clock, 1);
             clock += kBlobGap;
         } else if (slot == 120) {
             enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 3000, 1);
@@ -55,7 +56,7 @@ void Level3Script::BuildTimetable(Timetable& table) {
             clock += 5000;
         } else {
             // Slots 121-529 and 532-569.
-            const int x = 138 + RandomInt(364);
+            const int x = playfield::kLeft + RandomInt(playfield::kWidth);
             enemy = new Virus(screen, assets, MakeRect(x, -44, 43, 45), 20, 18, clock, 1);
             clock += kVirusGap;
         }

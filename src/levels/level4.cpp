@@ -1,5 +1,6 @@
 #include "levels/level4.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/monstro.h"
 #include "enemies/regular/amybe.h"
@@ -24,7 +25,7 @@ constexpr int kTopY = 1 - kArrowSize;  // just above the window
 Level4Script::Level4Script() {
     profile.levelNumber = 4;
     profile.capturePath = "./Images/Panorama/NEW/CaptureLevelFoor.png";
-    profile.captureX = 139;
+    profile.captureX = playfield::kInnerLeft;
     profile.layerPaths = {"./Images/Panorama/Enterprise.png", "./Images/Panorama/Enterprise1.png"};
     profile.schedule = {{20000, 1, 4}, {41000, 1, 5}, {140000, 2, 6}, {kScheduleForever, 2, 8}};
     profile.levelMusicPath = "Sound/electric_mind.ogg";
@@ -37,7 +38,7 @@ Level4Script::Level4Script() {
 Level4Script::ArrowEntry Level4Script::DrawArrowEntry() {
     ArrowEntry entry;
     const int side = RandomInt(2);
-    entry.x = 138 + RandomInt(100);
+    entry.x = playfield::kLeft + RandomInt(100);
     entry.y = kTopY;
     entry.draws = 2;
     if (side == 1) {
@@ -75,7 +76,7 @@ void Level4Script::BuildTimetable(Timetable& table) {
             enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 1000, 1);
             clock += 4000;
         } else {
-            enemy = new Amybe(screen, assets, MakeRect(138 + RandomInt(308), -36, 56, 37), 12, 9, clock, 1);
+            enemy = new Amybe(screen, assets, MakeRect(playfield::kLeft + RandomInt(308), -36, 56, 37), 12, 9, clock, 1);
             clock += slot < kFastAmoebas ? kAmoebaGap : kFastAmoebaGap;
         }
     }

@@ -1,5 +1,6 @@
 #include "levels/level5.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/radio_zonde.h"
 #include "enemies/regular/fee.h"
@@ -57,7 +58,7 @@ Level5Script::Level5Script() {
 SDL_Rect Level5Script::VaxBlockBox(int32_t slot) {
     const int row = (slot - kVaxBlockFirst) / kVaxColumns;
     const int column = (slot - kVaxBlockFirst) % kVaxColumns;
-    return MakeRect(138 + 46 * column, -68 * (row + 1), 46, 34);
+    return MakeRect(playfield::kLeft + 46 * column, -68 * (row + 1), 46, 34);
 }
 
 // Random numbers are drawn slot by slot: the script's own first (side, then height, for a
@@ -75,7 +76,7 @@ void Level5Script::BuildTimetable(Timetable& table) {
             clock += slot == kLastFirstSwarm ? 5030 : 30;
         } else if (slot < kSecondFairyLine) {
             // Waiting right of the playfield, 75 pixels apart.
-            enemy = new Fee(screen, assets, MakeRect(502 + 75 * (slot - kFirstFairyLine), 40, 45, 74), 16, 12, clock, 1);
+            enemy = new Fee(screen, assets, MakeRect(playfield::kRight + 75 * (slot - kFirstFairyLine), 40, 45, 74), 16, 12, clock, 1);
             if (slot == kSecondFairyLine - 1) clock += 10000;
         } else if (slot < kFirstSaucer) {
             // Waiting left of it.
@@ -96,7 +97,7 @@ void Level5Script::BuildTimetable(Timetable& table) {
             enemy = EyeShip(table, 80 * n, 50 + 60 * n, clock + 8000);
             clock += slot == kEyePair ? 8000 : 19000;
         } else if (slot <= kLastVaxStream) {
-            enemy = new Vax(screen, assets, MakeRect(138 + RandomInt(364), -33, 46, 34), 17, 3, clock, 1);
+            enemy = new Vax(screen, assets, MakeRect(playfield::kLeft + RandomInt(playfield::kWidth), -33, 46, 34), 17, 3, clock, 1);
             clock += 50;
         } else if (slot == kStreamEye) {
             enemy = EyeShip(table, 30, 50, clock + 3000);

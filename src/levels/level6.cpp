@@ -2,6 +2,7 @@
 
 #include <SDL/SDL_mixer.h>
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/insecte.h"
 #include "enemies/bosses/xorg.h"
@@ -15,7 +16,7 @@
 Level6Script::Level6Script() {
     profile.levelNumber = 6;
     profile.capturePath = "./Images/Panorama/NEW/CaptureFinal.png";
-    profile.captureX = 138;
+    profile.captureX = playfield::kLeft;
     profile.layerPaths = {"./Images/Panorama/LastLevel.png", "./Images/Panorama/Extra1.png"};
     // No schedule: the layer changes when the Insecte is finished (DrawBackground).
     profile.levelMusicPath = "Sound/Einhander-Badlands.ogg";

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "core/playfield.h"
+
 class Enemy;
 class LevelAssets;
 class LevelRunner;
@@ -36,7 +38,7 @@ constexpr int32_t kScheduleForever = INT32_MAX;
 struct LevelProfile {
     int32_t levelNumber = 1;                // for the HUD and the level-clear summary
     std::string capturePath;                // revealed during the start animation
-    int32_t captureX = 139;
+    int32_t captureX = playfield::kInnerLeft;
     std::vector<std::string> layerPaths;    // background layers, in creation order
     std::vector<BackgroundRow> schedule;    // first row whose end lies beyond t is used
     std::string levelMusicPath;             // played once; empty = none

@@ -1,6 +1,7 @@
 // Loading a level, its start animation, and putting everything away again at the end.
 #include <algorithm>
 
+#include "core/playfield.h"
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "levels/hud.h"
@@ -25,8 +26,6 @@ constexpr int kStripFrames = 7;
 constexpr int kStripTicks = 5;
 constexpr Uint32 kLoadingPause = 3000;
 constexpr Uint32 kLoadingPauseTail = 1000;
-constexpr int kPlayfieldLeft = 138;
-constexpr int kPlayfieldRight = 502;
 
 }  // namespace
 
@@ -58,13 +57,14 @@ void LevelRunner::CreateHelpers() {
     for (const std::string& path : profile.layerPaths) {
         layers.push_back(new ScrollingBackground(screen, path.c_str(), MakeRect(0, 0, 640, 480)));
         // The HUD frame, drawn over every frame of play, is opaque beside the playfield.
-        layers.back()->SetColumns(kPlayfieldLeft, kPlayfieldRight);
+        layers.back()->SetColumns(playfield::kLeft, playfield::kRight);
     }
     timer = new FrameTimer(platform::Ticks(), static_cast<Uint32>(framePeriod));
     transition = new LevelTransition(screen, framePeriod);
     hud = new Hud(screen);
     assets = LoadLevelAssets(profile);
-    hero = new Hero(screen, MakeRect(302, 420, 31, 40), 6, 200, 20, 16, 64, 64, 2, 2);
+    hero = new Hero(screen, {.box = MakeRect(302, 420, 31, 40), .lives = 6, .shotSlots = 200, .explosionStepMs = 20,
+                             .explosionSteps = 16, .explosionCellWidth = 64, .explosionCellHeight = 64});
 }
 
 void LevelRunner::BuildEnemies() {

@@ -1,5 +1,6 @@
 #include "levels/level_transition.h"
 
+#include "core/playfield.h"
 #include "levels/hud.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
@@ -147,7 +148,7 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
 
 int LevelTransition::ShowGameOver() {
     int result = 0;
-    BlitAt(overlay, screen, MakeRect(139, 0, 362, 480));
+    BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, 362, playfield::kWindowHeight));
     BlitAt(gameOverText, screen, MakeRect(154, 193, 328, 70));
     SDL_Surface* snapshot = CopySurface(screen);
     platform::Flip(screen);

@@ -8,7 +8,7 @@ namespace platform {
 
 // The folders that may hold the data, in the order they are tried: the working directory,
 // the folder of the executable, share/skyrift and share/games/skyrift beside that folder, the
-// install data folder.
+// install data folder. On Windows only the first two.
 std::vector<std::string> DataFolderCandidates();
 
 // Changes the working directory to the first candidate that has an Images/ folder. Returns

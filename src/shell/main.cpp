@@ -17,6 +17,10 @@ namespace {
 
 constexpr int32_t kFramePeriod = 13;
 
+SDL_Surface* OpenScreen() {
+    return SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+}
+
 bool FindData() {
     std::vector<std::string> tried;
     if (platform::EnterDataFolder(&tried)) return true;
@@ -34,8 +38,16 @@ int main(int, char**) {
 #ifdef _WIN32
     _putenv("SDL_VIDEODRIVER=directx");
 #endif
-    SDL_Surface* screen =
-        SDL_SetVideoMode(640, 480, 32, SDL_HWSURFACE | SDL_HWPALETTE | SDL_DOUBLEBUF | SDL_FULLSCREEN);
+    SDL_Surface* screen = OpenScreen();
+#ifdef _WIN32
+    if (!screen) {
+        // DirectDraw is missing or cannot open the display (Wine's gdi renderer, for one): the
+        // game still runs on SDL's GDI driver.
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        _putenv("SDL_VIDEODRIVER=windib");
+        screen = OpenScreen();
+    }
+#endif
     if (!screen) {
         std::printf("Unable to set video mode: %s\n", SDL_GetError());
         return 1;

@@ -1,10 +1,13 @@
 # Shared by the end-to-end scripts: a private Xvfb, the real game in it, screenshots and keys.
 # Source it with the game binary and an output folder; it leaves DISPLAY, gamepid, window set.
+# SKYRIFT_LAUNCHER runs the game through another program (wine); SKYRIFT_WORKING_DIR starts it in
+# another folder than its own.
 set -u
-game=$1
+game=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 out=$2
+data=$(dirname "$game")
 mkdir -p "$out"
-cd "$(dirname "$game")"
+cd "${SKYRIFT_WORKING_DIR:-$data}"
 
 # Xvfb picks a free display and names it on fd 3, so that games may run side by side.
 rm -f "$out/display"
@@ -24,7 +27,8 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The default action for the signals that end the game: a script's background job would
 # otherwise inherit SIGINT ignored.
-SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} env --default-signal=INT,TERM,HUP ./skyrift >"$out/game.out" 2>"$out/game.err" &
+SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} env --default-signal=INT,TERM,HUP ${SKYRIFT_LAUNCHER:-} "$game" \
+  >"$out/game.out" 2>"$out/game.err" &
 gamepid=$!
 window=
 for _ in $(seq 100); do
@@ -55,7 +59,7 @@ press() { xdotool key "$1" 2>/dev/null; }
 # covers the side panels, and its lower left part shows unchanged. Saves $out/level.png.
 wait_for_play() {
   local differing=
-  convert Images/Panorama/Contour_Score1.png -crop 130x160+0+310 +repage "$out/frame-panel.png"
+  convert "$data/Images/Panorama/Contour_Score1.png" -crop 130x160+0+310 +repage "$out/frame-panel.png"
   for _ in $(seq 80); do
     import -display "$DISPLAY" -window root "$out/level.png" 2>/dev/null
     convert "$out/level.png" -crop 130x160+0+310 +repage "$out/level-panel.png" 2>/dev/null

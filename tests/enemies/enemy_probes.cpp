@@ -13,6 +13,7 @@ EnemyShot* StillShot(int x, int y, int damage) {
     const PathSegment still = {0, 0, 1};
     auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(x - 2, y - 5, 4, 10), still, still, still, still);
     shot->SetDamage(damage);
+    shot->SetBoosted(IsBoostedDamage(damage));
     return shot;
 }
 

@@ -10,6 +10,9 @@
 
 namespace enemyprobes {
 
+// The hero fires 3 or 5 a shot, one more while boosted: the probes mark 4 and 6 as boosted shots.
+inline bool IsBoostedDamage(int damage) { return damage == 4 || damage == 6; }
+
 // A still 4 x 10 shot centred on (x, y): a hero's shot to hit with, or one that only holds a slot.
 EnemyShot* StillShot(int x, int y, int damage = 1);
 

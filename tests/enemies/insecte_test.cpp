@@ -10,6 +10,7 @@
 
 #include "core/utilities.h"
 #include "enemies/bosses/insecte.h"
+#include "enemy_probes.h"
 #include "platform/platform.h"
 #include "support/sdl_env.h"
 #include "platform/random.h"
@@ -24,6 +25,7 @@ EnemyShot* HeroShot(int cx, int cy, int damage) {
     const PathSegment still = {0, 0, 1};
     auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(cx - 4, cy - 4, 8, 8), still, still, still, still);
     shot->SetDamage(damage);
+    shot->SetBoosted(enemyprobes::IsBoostedDamage(damage));
     return shot;
 }
 

@@ -30,6 +30,7 @@ protected:
             shots.push_back(new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
                                           still, still, still, still));
             shots.back()->SetDamage(damage);
+            shots.back()->SetBoosted(enemyprobes::IsBoostedDamage(damage));
         }
         const int result = boss.CheckHit(shots.data(), static_cast<int>(shots.size()));
         if (left) *left = shots;

@@ -129,7 +129,10 @@ std::unique_ptr<Hero> HeroTest::MakeHero(SDL_Rect box, int lives) {
     char previous[PATH_MAX];
     if (getcwd(previous, sizeof previous) == nullptr) previous[0] = '\0';
     EXPECT_EQ(chdir(dataDir.c_str()), 0);
-    auto hero = std::make_unique<Hero>(testsupport::Screen(), box, lives, 200, 20, 16, 64, 64, 2, 2);
+    auto hero = std::make_unique<Hero>(testsupport::Screen(),
+                                       HeroSetup{.box = box, .lives = lives, .shotSlots = 200, .explosionStepMs = 20,
+                                                 .explosionSteps = 16, .explosionCellWidth = 64,
+                                                 .explosionCellHeight = 64});
     if (previous[0] != '\0') {
         EXPECT_EQ(chdir(previous), 0);
     }

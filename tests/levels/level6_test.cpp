@@ -40,6 +40,7 @@ void Shoot(Hero& hero, int cx, int cy, int damage) {
         const PathSegment still = {0, 0, 1};
         shots[i] = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(cx - 4, cy - 4, 8, 8), still, still, still, still);
         shots[i]->SetDamage(damage);
+        shots[i]->SetBoosted(damage == 4 || damage == 6);  // the hero's boosted volleys
         return;
     }
 }

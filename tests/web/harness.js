@@ -227,4 +227,23 @@ async function until(page, fn, timeoutMs, ...args) {
   return value;
 }
 
-module.exports = { serve, launch, installReaders, installDigest, until };
+// Serves the build, starts Chromium with the profile folder and opens a page that keeps every
+// error the console shows; null, after a SKIP line, when Chromium cannot start here.
+async function openPage(webDir, forgeDir, profileDir) {
+  const server = await serve(webDir, forgeDir);
+  const browser = await launch(profileDir);
+  if (!browser) {
+    console.log(`SKIP Chromium cannot start here: ${launch.error}`);
+    server.close();
+    return null;
+  }
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(message.text());
+  });
+  page.on('pageerror', (error) => errors.push(String(error && error.message ? error.message : error)));
+  return { server, browser, page, errors };
+}
+
+module.exports = { serve, launch, installReaders, installDigest, until, openPage };

@@ -33,5 +33,8 @@ Bytes DrawIcon(const Asset& asset);
 // Writes every desktop icon under themeDir ("themeDir/48x48/apps/skyrift.png", ...); returns the
 // exit status, 0 when all were drawn at their size and written.
 int WriteIcons(const std::string& themeDir);
+// Writes the Windows icon file: the same icon drawn at 16, 24, 32, 48, 64 and 256 pixels, each
+// stored as PNG (as Windows reads them since Vista). Returns the exit status.
+int WriteWindowsIcon(const std::string& path);
 
 }  // namespace forge

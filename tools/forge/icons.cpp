@@ -4,6 +4,7 @@
 #include <cairo/cairo.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "art.h"
 #include "families.h"
@@ -101,6 +102,41 @@ int WriteIcons(const std::string& themeDir) {
         }
     }
     return faults == 0 ? 0 : 1;
+}
+
+int WriteWindowsIcon(const std::string& path) {
+    const int sizes[] = {16, 24, 32, 48, 64, 256};
+    const int count = int(sizeof sizes / sizeof sizes[0]);
+    std::vector<Bytes> images;
+    for (int size : sizes) {
+        Asset a = DesktopIcons().front();
+        a.width = a.height = size;
+        images.push_back(DrawIcon(a));
+    }
+    Bytes file;
+    auto put16 = [&](unsigned v) { file.push_back(uint8_t(v)); file.push_back(uint8_t(v >> 8)); };
+    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+    put16(0);  // reserved
+    put16(1);  // an icon, not a cursor
+    put16(unsigned(count));
+    uint32_t offset = 6 + 16 * uint32_t(count);
+    for (int i = 0; i < count; ++i) {
+        file.push_back(uint8_t(sizes[i] & 0xFF));  // 256 is written as 0
+        file.push_back(uint8_t(sizes[i] & 0xFF));
+        file.push_back(0);  // no palette
+        file.push_back(0);
+        put16(1);   // planes
+        put16(32);  // bits per pixel
+        put32(uint32_t(images[i].size()));
+        put32(offset);
+        offset += uint32_t(images[i].size());
+    }
+    for (const Bytes& image : images) file.insert(file.end(), image.begin(), image.end());
+    if (!WriteFile(path, file)) {
+        std::fprintf(stderr, "skyrift-forge: cannot write %s\n", path.c_str());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace forge

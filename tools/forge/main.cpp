@@ -1,6 +1,7 @@
 // skyrift-forge: makes every picture, sound and music file of Skyrift.
 //   skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] [--verbose] [--list]
 //   skyrift-forge --icons DIR
+//   skyrift-forge --windows-icon FILE.ico
 // --out DIR writes the game's files under DIR (the build passes the game folder); without it
 // the forge still makes and checks everything, and writes only the contact sheet if asked.
 // --icons DIR writes only the desktop icons, into the icon theme folder DIR (DIR/48x48/apps/...).
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         else if (arg == "--contact-sheet") options.contactSheet = value("--contact-sheet");
         else if (arg == "--verbose") options.verbose = true;
         else if (arg == "--icons") return forge::WriteIcons(value("--icons"));
+        else if (arg == "--windows-icon") return forge::WriteWindowsIcon(value("--windows-icon"));
         else if (arg == "--list") {
             std::fputs(forge::ManifestTable().c_str(), stdout);
             return 0;
@@ -36,7 +38,8 @@ int main(int argc, char** argv) {
         else {
             std::fprintf(stderr,
                          "usage: skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] "
-                         "[--verbose] [--list]\n       skyrift-forge --icons DIR\n");
+                         "[--verbose] [--list]\n       skyrift-forge --icons DIR\n"
+                         "       skyrift-forge --windows-icon FILE.ico\n");
             return 2;
         }
     }

@@ -15,10 +15,19 @@ namespace {
 
 constexpr double kFrameMs = 13.0;
 
+// Sets name=value unless the environment has name already.
+void DefaultEnv(const char* name, const char* value) {
+#ifdef _WIN32
+    if (!std::getenv(name)) _putenv_s(name, value);
+#else
+    setenv(name, value, 0);
+#endif
+}
+
 SDL_Surface* StartSdl(bool audio) {
     // Headless unless the caller chose drivers of their own.
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    DefaultEnv("SDL_VIDEODRIVER", "dummy");
+    DefaultEnv("SDL_AUDIODRIVER", "dummy");
     if (SDL_Init(SDL_INIT_VIDEO | (audio ? SDL_INIT_AUDIO : 0)) < 0) {
         std::fprintf(stderr, "skyrift-sim: cannot start SDL: %s\n", SDL_GetError());
         return nullptr;

@@ -1,8 +1,13 @@
 #include "simulator.h"
 
 #include <cxxabi.h>
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <limits>
@@ -199,6 +204,19 @@ void Simulator::PlayFinalScore() {
 
 namespace {
 
+#ifdef _WIN32
+long ResidentKb() {
+    PROCESS_MEMORY_COUNTERS counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+    return static_cast<long>(counters.WorkingSetSize / 1024);
+}
+
+long PeakResidentKb() {
+    PROCESS_MEMORY_COUNTERS counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+    return static_cast<long>(counters.PeakWorkingSetSize / 1024);
+}
+#else
 long ResidentKb() {
     long pages = 0, resident = 0;
     FILE* statm = std::fopen("/proc/self/statm", "r");
@@ -207,6 +225,12 @@ long ResidentKb() {
     std::fclose(statm);
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
+
+long PeakResidentKb() {
+    struct rusage usage;
+    return getrusage(RUSAGE_SELF, &usage) == 0 ? usage.ru_maxrss : 0;
+}
+#endif
 
 }  // namespace
 
@@ -430,8 +454,7 @@ void Simulator::RunEnded(LevelRunner& run, int32_t result) {
         level.floorMedianUs = floorSummary.medianUs;
         level.floorP99Us = floorSummary.p99Us;
         level.floorMaxUs = floorSummary.maxUs;
-        struct rusage usage;
-        if (getrusage(RUSAGE_SELF, &usage) == 0) level.peakRssKb = usage.ru_maxrss;
+        level.peakRssKb = PeakResidentKb();
         const FrameSummary outside = Summarise(outsideUs);
         report.outsideMedianUs = outside.medianUs;
         report.outsideMaxUs = outside.maxUs;

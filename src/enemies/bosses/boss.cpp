@@ -1,7 +1,6 @@
 #include "enemies/bosses/boss.h"
 
-#include <cstdlib>
-
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/sound_channels.h"
@@ -14,8 +13,7 @@ Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeigh
       screen(screen),
       energy(energyUnits * traits.energyPerUnit),
       maxEnergy(energyUnits * traits.energyPerUnit),
-      shotSlotCount(traits.shotSlots),
-      shots(new EnemyShot*[traits.shotSlots]()),
+      shots(traits.shotSlots),
       sheet(platform::LoadPicture(traits.sheetPath, traits.sheetKey)),
       explosionSheet(platform::LoadPicture("./Images/Explosions/Explosion_192.png", 0, 1, 1)),
       explosionSound(platform::LoadSound("Sound/Explosion_Boss.wav")),
@@ -23,8 +21,7 @@ Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeigh
 
 Boss::~Boss() {
     // Shots first: they draw with the pictures freed after them.
-    DeleteShots(shots, shotSlotCount);
-    delete[] shots;
+    shots.Clear();
     SDL_FreeSurface(sheet);
     SDL_FreeSurface(explosionSheet);
     for (SDL_Surface* picture : ownedPictures) SDL_FreeSurface(picture);
@@ -43,13 +40,6 @@ Mix_Chunk* Boss::Own(Mix_Chunk* sound) {
     return sound;
 }
 
-int Boss::LiveShots() const {
-    int live = 0;
-    for (int i = 0; i < shotSlotCount; ++i)
-        if (shots[i]) ++live;
-    return live;
-}
-
 bool Boss::Update() {
     Advance();
     bool alive = true;
@@ -61,7 +51,7 @@ bool Boss::Update() {
     } else {
         alive = Explode();
     }
-    UpdateShots(shots, shotSlotCount);
+    shots.Update();
     return alive;
 }
 
@@ -71,7 +61,7 @@ void Boss::Advance() {
     int dx = 0, dy = 0;
     RunScript(dx, dy);
     Move(dx, dy);
-    if (before.x + before.w < 138 || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
+    if (before.x + before.w < playfield::kLeft || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
         // Gone without a fight: no explosion, no sound, no score.
         explosionCell = explosionCellCount;
         endCounter = kEndFrames;
@@ -142,33 +132,23 @@ bool Boss::Explode() {
     return alive;
 }
 
-bool Boss::CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH) {
-    const int scx = s.x + s.w / 2, scy = s.y + s.h / 2;
-    return std::abs(scx - cx) < s.w / 2 + halfW && std::abs(scy - cy) < s.h / 2 + halfH;
-}
-
 bool Boss::Hits(const SDL_Rect& s) const {
     return CentresMeet(s, box.x + box.w / 2, box.y + box.h / 2, hitHalfWidth, hitHalfHeight);
 }
 
 int Boss::CheckHit(EnemyShot** heroShots, int count) {
     if (state == kDestroyed) return kNoHit;
-    int result = kNoHit;
     // Every shot that hits in this call counts, also after the killing one.
-    for (int i = 0; i < count; ++i) {
-        EnemyShot* shot = heroShots[i];
-        if (!shot || !Hits(shot->GetRect())) continue;
-        const int damage = shot->GetDamage();
-        energy -= damage;
-        if (energy > 0) {
-            state = kHit;
-        } else {
-            state = kDestroyed;
-            explosionSoundPending = true;
-        }
-        delete shot;
-        heroShots[i] = nullptr;
-        result = traits.boostedResult && (damage == 4 || damage == 6) ? kBoostedHit : i;
-    }
-    return result;
+    return TakeHits(
+        heroShots, count, traits.boostedResult, [&](const SDL_Rect& s) { return Hits(s); },
+        [&](int damage) {
+            energy -= damage;
+            if (energy > 0) {
+                state = kHit;
+            } else {
+                state = kDestroyed;
+                explosionSoundPending = true;
+            }
+            return true;
+        });
 }

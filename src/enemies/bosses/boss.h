@@ -11,7 +11,9 @@
 #include <climits>
 #include <vector>
 
+#include "core/utilities.h"
 #include "enemies/framework/enemy.h"
+#include "enemies/framework/shot_pool.h"
 #include "platform/loaders.h"
 
 struct BossTraits {
@@ -21,7 +23,7 @@ struct BossTraits {
     const char* sheetPath;
     platform::ColorKey sheetKey;
     int sheetCells;
-    int rightEdge;               // the off-screen rule's right edge: 502 or 510
+    int rightEdge;               // the off-screen rule's right edge: playfield::kRight or 510
     bool boostedResult = false;  // CheckHit answers 99999 for a boosted shot instead of its index
     bool waitsForShots = false;  // goes only once its last shot has gone too
 };
@@ -38,8 +40,8 @@ public:
     bool Update() override;
     int CheckHit(EnemyShot** heroShots, int count) override;
     bool IsDestroyed() override { return state == kDestroyed; }
-    EnemyShot** GetShots() override { return shots; }
-    int GetShotCount() override { return shotSlotCount; }
+    EnemyShot** GetShots() override { return shots.Slots(); }
+    int GetShotCount() override { return shots.Size(); }
 
     int GetEnergy() const { return energy; }
     int GetMaxEnergy() const { return maxEnergy; }
@@ -54,7 +56,7 @@ public:
     int GetSweepDirection() const { return sweepDirection; }
     int GetExplosionCell() const { return explosionCell; }
     int GetEndCounter() const { return endCounter; }
-    int LiveShots() const;
+    int LiveShots() const { return shots.Live(); }
 
     enum State { kNormal = 0, kHit = 1, kDestroyed = 2 };
 
@@ -104,8 +106,8 @@ protected:
     bool Fires(const FireWindow& window) const {
         return phaseTick % window.every == 0 && phaseTick > window.after && phaseTick < window.before;
     }
-    // One volley of the kind attackKind names.
-    virtual void Fire() = 0;
+    // How long a boss shot flies its first leg: 50 to 99 frames, drawn once a volley.
+    static int FirstLegFrames() { return 50 + RandomInt(50); }
     // The hit flash; the default draws cell HitCell() of the sheet.
     virtual void DrawHit();
     virtual int HitCell() const { return frame; }
@@ -113,9 +115,6 @@ protected:
     virtual SDL_Surface* Sheet() const { return sheet; }
     // Whether a hero shot with box s hits the boss; the default is the box test of the half extents.
     virtual bool Hits(const SDL_Rect& s) const;
-    // The hit rule: the shot's centre and (cx, cy) lie closer on each axis than the shot's half
-    // size plus halfW or halfH (integer halves, strict).
-    static bool CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH);
 
     // Draws cell c of a sheet of cells cells at the box's corner.
     void DrawCell(SDL_Surface* picture, int cells, int c);
@@ -129,8 +128,7 @@ protected:
     SDL_Surface* screen;
     int energy;
     int maxEnergy;
-    int shotSlotCount;
-    EnemyShot** shots;
+    ShotPool shots;
     SDL_Surface* sheet;
     SDL_Surface* explosionSheet;
     int frame = 0;
@@ -148,7 +146,6 @@ protected:
     int phase = 0;
     int phaseTick = 0;
     int phaseLength = 0;
-    int attackKind = 0;
     int angle = 0;
     int sweepDirection = 1;  // +1 or -1: the sense in which the aim swings
 

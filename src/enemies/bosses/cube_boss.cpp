@@ -1,5 +1,6 @@
 #include "enemies/bosses/cube_boss.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -23,13 +24,13 @@ const BossTraits CubeBoss::kTraits = {
     .sheetPath = "./Images/Ennemis/CubeBoss/CubeBossS.png",
     .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
     .sheetCells = 6,
-    .rightEdge = 502,
+    .rightEdge = playfield::kRight,
 };
 
 const CubeBoss::Phase CubeBoss::kScript[3] = {
-    {.length = 1200, .next = 2, .angle = 0, .body = &CubeBoss::BottomFans},
-    {.length = 1250, .next = 3, .angle = 0, .frame = kRestCell, .body = &CubeBoss::SweepingFans},
-    {.length = 1250, .next = 1, .angle = 70, .body = &CubeBoss::ConeAndStray},
+    {.length = 1200, .next = kSweepingFans, .angle = 0, .act = &CubeBoss::BottomFans},
+    {.length = 1250, .next = kConeAndStray, .angle = 0, .frame = kRestCell, .act = &CubeBoss::SweepingFans},
+    {.length = 1250, .next = kBottomFans, .angle = 70, .act = &CubeBoss::ConeAndStray},
 };
 
 CubeBoss::CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
@@ -48,9 +49,8 @@ void CubeBoss::Animate() {
 }
 
 // The fan keeps turning through the silent ticks.
-void CubeBoss::BottomFans(const Phase&, int&, int&) {
-    attackKind = 0;
-    if (Fires({.every = 4, .before = 1100})) Fire();
+void CubeBoss::BottomFans() {
+    if (Fires({.every = 4, .before = 1100})) BottomFan();
     if (phaseTick % 4 == 0) {
         angle += kAngleTurn;
         if (angle >= 360) angle -= 360;
@@ -58,38 +58,38 @@ void CubeBoss::BottomFans(const Phase&, int&, int&) {
     Animate();
 }
 
-void CubeBoss::SweepingFans(const Phase&, int&, int&) {
-    attackKind = 1;
+void CubeBoss::SweepingFans() {
     if (Fires(kUpperGunsFire)) {
-        Fire();
+        UpperFans(false);
         angle += kAngleTurn * sweepDirection;
         if (angle >= kSweepBound || angle <= -kSweepBound) sweepDirection = -sweepDirection;
     }
 }
 
-void CubeBoss::ConeAndStray(const Phase&, int&, int&) {
-    attackKind = 2;
-    if (Fires(kUpperGunsFire)) Fire();
+void CubeBoss::ConeAndStray() {
+    if (Fires(kUpperGunsFire)) UpperFans(true);
     Animate();
 }
 
-void CubeBoss::Fire() {
-    const int phase1 = 50 + RandomInt(50);
-    const SDL_Rect bottom = MakeRect(box.x + kBottomGunX, box.y + kBottomGunY, kBottomShotSize, kBottomShotSize);
-    if (attackKind == 0) {
-        // A five-way fan, 70 degrees between arms.
-        Volley volley(shots, shotSlotCount, 5);
-        for (int k = 0; k < 5; ++k)
-            if (!volley.Orbit(screen, shotInviderA, shotInviderB, bottom, MovePattern::Radial, angle + 70 * k, 70, 1,
-                              phase1, 30))
-                return;
-        PlayFireSound();
-        return;
-    }
-    // Kinds 1 and 2: a three-way fan from each upper gun; kind 2 adds a stray from the bottom gun.
-    const bool cone = attackKind == 2;
+SDL_Rect CubeBoss::BottomGun() const {
+    return MakeRect(box.x + kBottomGunX, box.y + kBottomGunY, kBottomShotSize, kBottomShotSize);
+}
+
+// A five-way fan from the bottom gun, 70 degrees between arms.
+void CubeBoss::BottomFan() {
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(5);
+    for (int k = 0; k < 5; ++k)
+        if (!volley.Orbit(screen, shotInviderA, shotInviderB, BottomGun(), MovePattern::Radial, angle + 70 * k, 70, 1,
+                          phase1, 30))
+            return;
+    PlayFireSound();
+}
+
+void CubeBoss::UpperFans(bool cone) {
+    const int phase1 = FirstLegFrames();
     const int stray = cone ? RandomInt(360) : 0;
-    Volley volley(shots, shotSlotCount, cone ? 7 : 6);
+    Volley volley = shots.Open(cone ? 7 : 6);
     for (int k = 0; k < 6; ++k) {
         const int j = k % 3;
         const SDL_Rect at = MakeRect(box.x + (k < 3 ? kLeftGunX : kRightGunX), box.y + kUpperGunY, kUpperShotSize,
@@ -99,7 +99,7 @@ void CubeBoss::Fire() {
             return;
     }
     if (cone &&
-        !volley.Orbit(screen, shotInviderA, shotInviderB, bottom, MovePattern::Radial, stray + 120, 20, 1, phase1, 30))
+        !volley.Orbit(screen, shotInviderA, shotInviderB, BottomGun(), MovePattern::Radial, stray + 120, 20, 1, phase1, 30))
         return;
     PlayFireSound();
 }

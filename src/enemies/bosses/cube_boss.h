@@ -10,20 +10,24 @@ public:
     static const BossTraits kTraits;
     static constexpr int kEntryFrames = 60;  // 5 pixels right a frame
     static constexpr EntrySlide kEntry = {.length = 250, .slideTicks = kEntryFrames, .dx = 5};
-    static const Phase kScript[3];  // phases 1, 2, 3, then 1 again
+    enum PhaseName { kEntryPhase, kBottomFans, kSweepingFans, kConeAndStray };
+    static const Phase kScript[3];  // in this order, then the bottom fans again
 
     CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
 
 protected:
-    void Fire() override;
     // The hit flash is the same cell of a sheet of its own.
     void DrawHit() override { DrawCell(flashSheet, kTraits.sheetCells, frame); }
 
 private:
-    void BottomFans(const Phase& current, int& dx, int& dy);
-    void SweepingFans(const Phase& current, int& dx, int& dy);
-    void ConeAndStray(const Phase& current, int& dx, int& dy);
+    void BottomFans();
+    void SweepingFans();
+    void ConeAndStray();
     void Animate();
+    void BottomFan();
+    // A three-way fan from each upper gun; the cone is tighter, faster and adds a stray.
+    void UpperFans(bool cone);
+    SDL_Rect BottomGun() const;
 
     SDL_Surface* flashSheet;
     SDL_Surface* shotInviderA;

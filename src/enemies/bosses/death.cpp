@@ -9,19 +9,22 @@ namespace {
 constexpr int kMuzzleAX = 105, kMuzzleBX = 130, kMuzzleY = 103, kShotSize = 16;
 constexpr int kShotAngleStep = 70;
 
+}  // namespace
+
 // An attack is shots shots, each flying out phase2 frames at speed pixels a frame from muzzle A
 // (the first half) or B, the next one turned by shotStep.
-struct Attack {
+struct DeathAttack {
     int shots;
     int speed;
     int phase2;  // -1: 15 + RandomInt(20), drawn once a volley
     int shotStep;
 };
-const Attack kAttacks[3] = {
-    {.shots = 2, .speed = 4, .phase2 = 30, .shotStep = 180},
-    {.shots = 4, .speed = 8, .phase2 = 10, .shotStep = 90},
-    {.shots = 2, .speed = 5, .phase2 = -1, .shotStep = 180},
-};
+
+namespace {
+
+const DeathAttack kPairAttack = {.shots = 2, .speed = 4, .phase2 = 30, .shotStep = 180};
+const DeathAttack kQuartetAttack = {.shots = 4, .speed = 8, .phase2 = 10, .shotStep = 90};
+const DeathAttack kReachingPairAttack = {.shots = 2, .speed = 5, .phase2 = -1, .shotStep = 180};
 
 }  // namespace
 
@@ -37,12 +40,12 @@ const BossTraits Death::kTraits = {
 
 // Each phase ends with a silent pause.
 const Death::Phase Death::kScript[3] = {
-    {.length = 1300, .next = 2, .angle = 0, .body = &Death::Fight,
-     .with = {.attackKind = 0, .fireBefore = 1100, .angleStep = 7}},
-    {.length = 900, .next = 3, .angle = 0, .body = &Death::Fight,
-     .with = {.attackKind = 1, .fireBefore = 700, .angleStep = 9}},
-    {.length = 1200, .next = 1, .angle = 0, .body = &Death::Fight,
-     .with = {.attackKind = 2, .fireBefore = 1100, .angleStep = 7}},
+    {.length = 1300, .next = kQuartets, .angle = 0, .body = &Death::Fight,
+     .with = {.attack = &kPairAttack, .fireBefore = 1100, .angleStep = 7}},
+    {.length = 900, .next = kReachingPairs, .angle = 0, .body = &Death::Fight,
+     .with = {.attack = &kQuartetAttack, .fireBefore = 700, .angleStep = 9}},
+    {.length = 1200, .next = kPairs, .angle = 0, .body = &Death::Fight,
+     .with = {.attack = &kReachingPairAttack, .fireBefore = 1100, .angleStep = 7}},
 };
 
 Death::Death(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
@@ -57,21 +60,19 @@ void Death::EntryFrame() {
 }
 
 void Death::Entered(int from) {
-    if (from == 0) frame = kFightCell;
+    if (from == kEntryPhase) frame = kFightCell;
 }
 
 void Death::Fight(const Phase& current, int&, int&) {
-    attackKind = current.with.attackKind;
-    if (phaseTick < current.with.fireBefore) Fire();
+    if (phaseTick < current.with.fireBefore) Fire(*current.with.attack);
     angle += current.with.angleStep;
     if (angle >= 360) angle -= 360;
 }
 
-void Death::Fire() {
-    const Attack& kind = kAttacks[attackKind];
-    const int phase1 = 50 + RandomInt(50);
+void Death::Fire(const DeathAttack& kind) {
+    const int phase1 = FirstLegFrames();
     const int phase2 = kind.phase2 >= 0 ? kind.phase2 : 15 + RandomInt(20);
-    Volley volley(shots, shotSlotCount, kind.shots);
+    Volley volley = shots.Open(kind.shots);
     int a = angle;
     for (int k = 0; k < kind.shots; ++k) {
         const SDL_Rect at =

@@ -5,10 +5,12 @@
 
 #include "enemies/bosses/scripted_boss.h"
 
-// A phase of Death's script: a volley of attackKind on every tick below fireBefore, and the
-// aim turned by angleStep on every tick, firing or not.
+struct DeathAttack;  // the rows of death.cpp
+
+// A phase of Death's script: a volley of attack on every tick below fireBefore, and the aim
+// turned by angleStep on every tick, firing or not.
 struct DeathVolleys {
-    int attackKind;
+    const DeathAttack* attack;
     int fireBefore;
     int angleStep;
 };
@@ -18,7 +20,8 @@ public:
     static const BossTraits kTraits;
     static constexpr int kEntryFrames = 62;  // 5 pixels left a frame
     static constexpr EntrySlide kEntry = {.length = 400, .slideTicks = kEntryFrames, .dx = -5};
-    static const Phase kScript[3];  // phases 1, 2, 3, then 1 again
+    enum PhaseName { kEntryPhase, kPairs, kQuartets, kReachingPairs };
+    static const Phase kScript[3];  // pairs, quartets, reaching pairs, then pairs again
     static constexpr int kFightCell = 3;
 
     Death(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
@@ -26,12 +29,12 @@ public:
 protected:
     void EntryFrame() override;
     void Entered(int from) override;
-    void Fire() override;
     // The entry poses flash in cell 4, the fighting pose in cell 5.
     int HitCell() const override { return frame <= 2 ? 4 : 5; }
 
 private:
     void Fight(const Phase& current, int& dx, int& dy);
+    void Fire(const DeathAttack& attack);
 
     SDL_Surface* shotRedA;
     SDL_Surface* shotRedB;

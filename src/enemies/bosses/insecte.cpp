@@ -10,17 +10,6 @@ constexpr int kShotSize = 16;
 
 constexpr int kFirstStarLength = 1300;  // the star that opens the fight lasts longer
 
-// The volleys fired from the main gun in rings: shot k flies at angle + spread x (k + firstArm).
-struct Ring {
-    int shots;
-    MovePattern pattern;
-    int spread, firstArm, angleStep, radiusStep;
-};
-const Ring kStar = {6, MovePattern::Radial, 60, 0, 70, 4};
-const Ring kSpiral = {6, MovePattern::Spiral, 60, 0, 2, 2};
-const Ring kRing = {12, MovePattern::Radial, 30, 1, 70, 4};
-const Ring kDivingSpiral = {12, MovePattern::SpiralThenDive, 30, 1, 4, 2};
-
 // The spray of kind 3 points down, between 70 and 109 degrees.
 constexpr int kSprayFrom = 70;
 constexpr int kSprayWidth = 40;
@@ -45,6 +34,22 @@ int StarTurnEvery(int tick) {
 
 }  // namespace
 
+// The volleys fired from the main gun in rings: shot k flies at angle + spread x (k + firstArm).
+struct InsecteRing {
+    int shots;
+    MovePattern pattern;
+    int spread, firstArm, angleStep, radiusStep;
+};
+
+namespace {
+
+const InsecteRing kStarRing = {6, MovePattern::Radial, 60, 0, 70, 4};
+const InsecteRing kSpiralRing = {6, MovePattern::Spiral, 60, 0, 2, 2};
+const InsecteRing kWideRing = {12, MovePattern::Radial, 30, 1, 70, 4};
+const InsecteRing kDivingSpiralRing = {12, MovePattern::SpiralThenDive, 30, 1, 4, 2};
+
+}  // namespace
+
 const BossTraits Insecte::kTraits = {
     .points = 500,
     .energyPerUnit = 9000,
@@ -60,16 +65,16 @@ const BossTraits Insecte::kTraits = {
 // A hero still on the first weapon level gets a bonus every cycle (phases 1 and 2), one below
 // level 4 the bonus and the blue spray (3 and 4); a better armed one skips ahead to 5 and 6.
 const Insecte::Phase Insecte::kScript[6] = {
-    {.length = 1100, .next = 2, .branch = 3, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 0,
-     .body = &Insecte::Star},
-    {.length = 250, .next = 1, .branch = 3, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 2,
-     .body = &Insecte::Bonus},
-    {.length = 1100, .next = 4, .branch = 5, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 0,
-     .body = &Insecte::Spiral},
-    {.length = 600, .next = 3, .branch = 5, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 2,
-     .body = &Insecte::BonusAndSpray},
-    {.length = 1100, .next = 6, .angle = 0, .frame = 0, .body = &Insecte::SwingingRing},
-    {.length = 1100, .next = 5, .angle = 0, .frame = 0, .body = &Insecte::DivingSpiral},
+    {.length = 1100, .next = kBonus, .branch = kSpiral, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 0,
+     .act = &Insecte::Star},
+    {.length = 250, .next = kStar, .branch = kSpiral, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 2,
+     .act = &Insecte::Bonus},
+    {.length = 1100, .next = kBonusAndSpray, .branch = kSwingingRing, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 0,
+     .act = &Insecte::Spiral},
+    {.length = 600, .next = kSpiral, .branch = kSwingingRing, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 2,
+     .act = &Insecte::BonusAndSpray},
+    {.length = 1100, .next = kDivingSpiral, .angle = 0, .frame = 0, .act = &Insecte::SwingingRing},
+    {.length = 1100, .next = kSwingingRing, .angle = 0, .frame = 0, .act = &Insecte::DivingSpiral},
 };
 
 const Insecte::Zone Insecte::kZones[4] = {
@@ -93,7 +98,7 @@ Insecte::Insecte(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHal
 // Flying phases show cells 0 and 1, the bonus phases 2 and 4 cells 2 and 3.
 void Insecte::Animate() {
     if (phaseTick % 5 != 0) return;
-    const int first = phase == 2 || phase == 4 ? 2 : 0;
+    const int first = phase == kBonus || phase == kBonusAndSpray ? 2 : 0;
     frame += 1;
     if (frame == first + 2) frame = first;
 }
@@ -104,16 +109,11 @@ void Insecte::EntryFrame() {
 }
 
 void Insecte::Entered(int from) {
-    if (from == 0) phaseLength = kFirstStarLength;
+    if (from == kEntryPhase) phaseLength = kFirstStarLength;
 }
 
-void Insecte::FireKind(int kind) {
-    attackKind = kind;
-    Fire();
-}
-
-void Insecte::Star(const Phase&, int&, int&) {
-    if (phaseTick < 1000) FireKind(0);
+void Insecte::Star() {
+    if (phaseTick < 1000) FireRing(kStarRing);
     if (phaseTick % StarTurnEvery(phaseTick) == 0) {
         angle += 7;
         if (angle >= 360) angle -= 360;
@@ -121,64 +121,68 @@ void Insecte::Star(const Phase&, int&, int&) {
     Animate();
 }
 
-void Insecte::Bonus(const Phase&, int&, int&) {
-    if (phaseTick == 100) FireKind(1);
+void Insecte::Bonus() {
+    if (phaseTick == 100) DropBonus();
     Animate();
 }
 
-void Insecte::Spiral(const Phase&, int&, int&) {
+void Insecte::Spiral() {
     if (phaseTick % 30 == 0) angle += 10;
-    if (phaseTick % 2 == 0 && phaseTick < 1000) FireKind(2);
+    if (phaseTick % 2 == 0 && phaseTick < 1000) FireRing(kSpiralRing);
     Animate();
 }
 
-void Insecte::BonusAndSpray(const Phase&, int&, int&) {
-    if (phaseTick == 100) FireKind(1);
-    if (phaseTick > 150 && phaseTick < 520) FireKind(3);
+void Insecte::BonusAndSpray() {
+    if (phaseTick == 100) DropBonus();
+    if (phaseTick > 150 && phaseTick < 520) BlueSpray();
     Animate();
 }
 
-void Insecte::SwingingRing(const Phase&, int&, int&) {
+void Insecte::SwingingRing() {
     if (phaseTick % 5 == 0) angle += sweepDirection * SweepStep(phaseTick);
     if (angle >= 40 || angle <= -20) sweepDirection = -sweepDirection;
-    if (phaseTick < 1000) FireKind(4);
+    if (phaseTick < 1000) FireRing(kWideRing);
     Animate();
 }
 
-void Insecte::DivingSpiral(const Phase&, int&, int&) {
+void Insecte::DivingSpiral() {
     if (phaseTick % 2 == 0) {
         angle += 7;
         if (angle >= 360) angle -= 360;
     }
-    if (phaseTick < 1000) FireKind(5);
+    if (phaseTick < 1000) FireRing(kDivingSpiralRing);
     Animate();
 }
 
-void Insecte::Fire() {
-    const int phase1 = 50 + RandomInt(50);
-    const SDL_Rect gun = MakeRect(box.x + kGunX, box.y + kGunY, kShotSize, kShotSize);
-    if (attackKind == 1) {
-        Volley volley(shots, shotSlotCount, 1);
-        EnemyShot* bonus = volley.Orbit(screen, bonusA, bonusB, MakeRect(box.x + 81, box.y + 41, 29, 31),
-                                        MovePattern::Radial, 90, 4, 2, phase1, 10);
-        if (!bonus) return;
-        bonus->SetBonus(true);
-        PlayFireSound();
-        return;
-    }
-    if (attackKind == 3) {
-        Volley volley(shots, shotSlotCount, 6);
-        volley.Fill([&](int) {
-            const int direction = kSprayFrom + RandomInt(kSprayWidth);
-            return NewOrbitShot(screen, shotBlueA, shotBlueB, gun, MovePattern::Radial, direction, 70, 4, phase1, 30);
-        });
-        if (volley.Complete()) PlayFireSound();
-        return;
-    }
-    const Ring& ring = attackKind == 0 ? kStar : attackKind == 2 ? kSpiral : attackKind == 4 ? kRing : kDivingSpiral;
-    Volley volley(shots, shotSlotCount, ring.shots);
+SDL_Rect Insecte::Gun() const { return MakeRect(box.x + kGunX, box.y + kGunY, kShotSize, kShotSize); }
+
+// A bonus that drifts down from its belly.
+void Insecte::DropBonus() {
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(1);
+    EnemyShot* bonus = volley.Orbit(screen, bonusA, bonusB, MakeRect(box.x + 81, box.y + 41, 29, 31),
+                                    MovePattern::Radial, 90, 4, 2, phase1, 10);
+    if (!bonus) return;
+    bonus->SetBonus(true);
+    PlayFireSound();
+}
+
+// Six blue shots down in random directions.
+void Insecte::BlueSpray() {
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(6);
+    volley.Fill([&](int) {
+        const int direction = kSprayFrom + RandomInt(kSprayWidth);
+        return NewOrbitShot(screen, shotBlueA, shotBlueB, Gun(), MovePattern::Radial, direction, 70, 4, phase1, 30);
+    });
+    if (volley.Complete()) PlayFireSound();
+}
+
+void Insecte::FireRing(const InsecteRing& ring) {
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(ring.shots);
     for (int k = 0; k < ring.shots; ++k) {
-        if (!volley.Orbit(screen, shotPlainRedA, shotPlainRedB, gun, ring.pattern,
+        if (!volley.Orbit(screen, shotPlainRedA, shotPlainRedB, Gun(), ring.pattern,
                           angle + ring.spread * (k + ring.firstArm), ring.angleStep, ring.radiusStep, phase1, 30))
             return;
     }

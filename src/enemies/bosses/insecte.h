@@ -6,6 +6,8 @@
 
 #include "enemies/bosses/scripted_boss.h"
 
+struct InsecteRing;  // the rings of insecte.cpp
+
 class Insecte : public ScriptedBoss<Insecte> {
 public:
     static const BossTraits kTraits;
@@ -15,6 +17,7 @@ public:
     static constexpr int kGunY = 47;
     // Drops in from above the window, then hovers until the tick reaches the entry's length.
     static constexpr EntrySlide kEntry = {.length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5};
+    enum PhaseName { kEntryPhase, kStar, kBonus, kSpiral, kBonusAndSpray, kSwingingRing, kDivingSpiral };
     static const Phase kScript[6];
 
     // The parts of the body a hero shot can hit, from the box's corner, tested in this order.
@@ -34,24 +37,26 @@ public:
 protected:
     void EntryFrame() override;
     void Entered(int from) override;
-    void Fire() override;
     int HitCell() const override { return 4 + frame % 2; }
     bool Hits(const SDL_Rect& s) const override;
 
 private:
-    void Star(const Phase& current, int& dx, int& dy);
-    void Bonus(const Phase& current, int& dx, int& dy);
-    void Spiral(const Phase& current, int& dx, int& dy);
-    void BonusAndSpray(const Phase& current, int& dx, int& dy);
-    void SwingingRing(const Phase& current, int& dx, int& dy);
-    void DivingSpiral(const Phase& current, int& dx, int& dy);
+    void Star();
+    void Bonus();
+    void Spiral();
+    void BonusAndSpray();
+    void SwingingRing();
+    void DivingSpiral();
     // The weapon level counts only at a switch.
     template <int level>
     bool WeaponAbove() const {
         return heroWeaponLevel > level;
     }
     void Animate();
-    void FireKind(int kind);
+    void FireRing(const InsecteRing& ring);
+    void DropBonus();
+    void BlueSpray();
+    SDL_Rect Gun() const;
 
     Mix_Chunk* arrivalSound;
     SDL_Surface* shotPlainRedA;

@@ -1,5 +1,6 @@
 #include "enemies/bosses/moine.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -18,18 +19,18 @@ const BossTraits Moine::kTraits = {
     .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
     .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
     .sheetCells = 8,
-    .rightEdge = 502,
+    .rightEdge = playfield::kRight,
 };
 
 const Moine::Phase Moine::kScript[3] = {
-    {.length = 1200, .next = 2, .angle = 0, .body = &Moine::Fight,
-     .with = {.attackKind = 0, .fires = {.every = 2, .after = 150, .before = 1100},
+    {.length = 1200, .next = kBursts, .angle = 0, .body = &Moine::Fight,
+     .with = {.attack = &Moine::RingStream, .fires = {.every = 2, .after = 150, .before = 1100},
               .angleStep = 1, .animEvery = 5, .animCells = 4}},
-    {.length = 1250, .next = 3, .angle = 0, .body = &Moine::Fight,
-     .with = {.attackKind = 1, .fires = {.every = 2, .after = 150, .before = 1150},
+    {.length = 1250, .next = kSpirals, .angle = 0, .body = &Moine::Fight,
+     .with = {.attack = &Moine::TurningBurst, .fires = {.every = 2, .after = 150, .before = 1150},
               .angleStep = 7, .animEvery = 10, .animCells = 2}},
-    {.length = 1250, .next = 1, .angle = 0, .body = &Moine::Fight,
-     .with = {.attackKind = 2, .fires = {.after = 150, .before = 1150},
+    {.length = 1250, .next = kStream, .angle = 0, .body = &Moine::Fight,
+     .with = {.attack = &Moine::WavySpiral, .fires = {.after = 150, .before = 1150},
               .angleStep = 5, .animEvery = 10, .animCells = 2}},
 };
 
@@ -42,45 +43,57 @@ Moine::Moine(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHei
       shotYellowB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Jaune_Ennemi.bmp", 255, 0, 255))) {}
 
 void Moine::Entered(int from) {
-    if (from == 0) angle = 180;  // only the first stream of the fight
-    if (from == 1) ringIndex = 0;
+    if (from == kEntryPhase) angle = 180;  // only the first stream of the fight
+    if (from == kStream) ringIndex = 0;
 }
 
 void Moine::Fight(const Phase& current, int&, int&) {
     const MoineVolleys& volleys = current.with;
-    attackKind = volleys.attackKind;
     if (Fires(volleys.fires)) {
-        Fire();
+        (this->*volleys.attack)();
         angle += volleys.angleStep;
         if (angle >= 360) angle = 0;
-        if (attackKind == 0) ringIndex = (ringIndex + 1) % 12;
     }
     if (phaseTick % volleys.animEvery == 0) frame = (frame + 1) % volleys.animCells;
 }
 
-void Moine::Fire() {
-    const int phase1 = 50 + RandomInt(50);
-    if (attackKind == 0) {
-        const int x = kRingX[ringIndex] + 139, y = kRingY[ringIndex];
-        Volley volley(shots, shotSlotCount, 1);
-        volley.Orbit(screen, shotYellowA, shotYellowB, MakeRect(x, y, kShotSize, kShotSize), MovePattern::Radial, angle,
-                     10, 1, phase1, 30);
-        if (volley.Complete()) PlayFireSound();
-        return;
-    }
-    // Kind 1: six arms that fly out and turn; kind 2: four wavy arms.
-    const bool burst = attackKind == 1;
-    const int arms = burst ? 6 : 4;
-    Volley volley(shots, shotSlotCount, arms);
+// One shot from the next point of the ring, aimed at the turning angle.
+void Moine::RingStream() {
+    const int phase1 = FirstLegFrames();
+    const int x = kRingX[ringIndex] + playfield::kInnerLeft, y = kRingY[ringIndex];
+    Volley volley = shots.Open(1);
+    volley.Orbit(screen, shotYellowA, shotYellowB, MakeRect(x, y, kShotSize, kShotSize), MovePattern::Radial, angle, 10,
+                 1, phase1, 30);
+    if (volley.Complete()) PlayFireSound();
+    ringIndex = (ringIndex + 1) % 12;
+}
+
+// Arms from the gun, spread degrees apart, each turning away at its mirrored angle.
+struct MoineArms {
+    int arms;
+    int spread;
+    MovePattern pattern;
+    int angleStep;
+    int radiusStep;
+    int phase2;
+};
+
+void Moine::Arms(const MoineArms& kind) {
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(kind.arms);
     const SDL_Rect at = MakeRect(kGunX, kGunY, kShotSize, kShotSize);
-    for (int k = 0; k < arms; ++k) {
-        const int shotAngle = angle + (burst ? 60 : 90) * k;
-        EnemyShot* shot = burst ? volley.Orbit(screen, shotYellowA, shotYellowB, at, MovePattern::RadialThenTurn,
-                                               shotAngle, 10, 4, phase1, 30)
-                                : volley.Orbit(screen, shotYellowA, shotYellowB, at, MovePattern::Wave, shotAngle, 1, 1,
-                                               phase1, 120);
+    for (int k = 0; k < kind.arms; ++k) {
+        const int shotAngle = angle + kind.spread * k;
+        EnemyShot* shot = volley.Orbit(screen, shotYellowA, shotYellowB, at, kind.pattern, shotAngle, kind.angleStep,
+                                       kind.radiusStep, phase1, kind.phase2);
         if (!shot) return;
         shot->SetExitAngle(-shotAngle);
     }
     PlayFireSound();
 }
+
+// Six arms that fly out and turn.
+void Moine::TurningBurst() { Arms({6, 60, MovePattern::RadialThenTurn, 10, 4, 30}); }
+
+// Four wavy arms.
+void Moine::WavySpiral() { Arms({4, 90, MovePattern::Wave, 1, 1, 120}); }

@@ -4,11 +4,14 @@
 
 #include "enemies/bosses/scripted_boss.h"
 
-// How a phase of Moine's script fires: a volley of attackKind in the window, the aim turned by
+class Moine;
+struct MoineArms;  // the arm volleys of moine.cpp
+
+// How a phase of Moine's script fires: a volley of attack in the window, the aim turned by
 // angleStep after each (wrapping to 0 at 360), the animation stepped every animEvery ticks
 // through animCells cells.
 struct MoineVolleys {
-    int attackKind;
+    void (Moine::*attack)();
     Boss::FireWindow fires;
     int angleStep;
     int animEvery;
@@ -19,8 +22,9 @@ class Moine : public ScriptedBoss<Moine, MoineVolleys> {
 public:
     static const BossTraits kTraits;
     static constexpr EntrySlide kEntry = {.length = 1};  // the fight starts on the first frame
-    static const Phase kScript[3];  // phases 1, 2, 3, then 1 again
-    static const int kRingX[12];    // the ring stream's spawn points, before 139 is added to x
+    enum PhaseName { kEntryPhase, kStream, kBursts, kSpirals };
+    static const Phase kScript[3];  // the stream, the bursts, the spirals, then the stream again
+    static const int kRingX[12];    // the ring stream's spawn points, before playfield::kInnerLeft is added to x
     static const int kRingY[12];
 
     Moine(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
@@ -29,11 +33,14 @@ public:
 
 protected:
     void Entered(int from) override;
-    void Fire() override;
     int HitCell() const override { return frame + 4; }
 
 private:
     void Fight(const Phase& current, int& dx, int& dy);
+    void RingStream();
+    void TurningBurst();
+    void WavySpiral();
+    void Arms(const MoineArms& kind);
 
     SDL_Surface* shotYellowA;
     SDL_Surface* shotYellowB;

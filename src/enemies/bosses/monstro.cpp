@@ -29,9 +29,9 @@ const BossTraits Monstro::kTraits = {
 };
 
 const Monstro::Phase Monstro::kScript[5] = {
-    {.length = 1300, .next = kFirstLunge, .body = &Monstro::SprayPhase},
+    {.length = 1300, .next = kFirstLunge, .act = &Monstro::SprayPhase},
     {.length = 250, .next = kWalkers, .frame = kLungeCell, .body = &Monstro::LungePhase},
-    {.length = 1300, .next = kSway, .body = &Monstro::WalkerPhase},
+    {.length = 1300, .next = kSway, .act = &Monstro::WalkerPhase},
     {.length = 1300, .next = kSway, .body = &Monstro::SwayPhase},
     {.length = 250, .next = kSway, .frame = kLungeCell, .body = &Monstro::LungePhase},
 };
@@ -54,24 +54,21 @@ void Monstro::Animate() {
     if (phaseTick % 10 == 0) frame = (frame + 1) % 2;
 }
 
-void Monstro::SprayPhase(const Phase&, int&, int&) {
-    attackKind = 0;
-    if (phaseTick % 10 == 0 && phaseTick < 1100) Fire();
+void Monstro::SprayPhase() {
+    if (phaseTick % 10 == 0 && phaseTick < 1100) Spray();
     Animate();
 }
 
 void Monstro::LungePhase(const Phase&, int&, int& dy) { Lunge(dy); }
 
-void Monstro::WalkerPhase(const Phase&, int&, int&) {
-    attackKind = 1;
-    if (phaseTick % 5 == 0 && phaseTick < 1100) Fire();
+void Monstro::WalkerPhase() {
+    if (phaseTick % 5 == 0 && phaseTick < 1100) Walkers();
     Animate();
 }
 
 void Monstro::SwayPhase(const Phase&, int& dx, int&) {
     Sway(dx);
-    attackKind = 0;
-    if (phaseTick % 10 == 0) Fire();
+    if (phaseTick % 10 == 0) Spray();
     Animate();
     // The tick is still counted, so the lunge begins at tick 1.
     if (RandomInt(500) == 10) SwitchTo(kLunge);
@@ -98,22 +95,22 @@ void Monstro::Sway(int& dx) {
     }
 }
 
-void Monstro::Fire() {
+void Monstro::Spray() {
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(8);
+    volley.Fill([&](int n) {
+        const Mouth& mouth = kMouths[n];
+        const SDL_Rect at = MakeRect(box.x + mouth.x, box.y + mouth.y, kShotSize, kShotSize);
+        return NewOrbitShot(screen, shotRedA, shotRedB, at, MovePattern::Radial, mouth.baseAngle + RandomInt(90), 70,
+                            1, phase1, 30);
+    });
+    if (volley.Complete()) PlayFireSound();
+}
+
+// The sound needs two more free slots.
+void Monstro::Walkers() {
     const int bx = box.x, by = box.y;
-    if (attackKind == 0) {
-        const int phase1 = 50 + RandomInt(50);
-        Volley volley(shots, shotSlotCount, 8);
-        volley.Fill([&](int n) {
-            const Mouth& mouth = kMouths[n];
-            const SDL_Rect at = MakeRect(bx + mouth.x, by + mouth.y, kShotSize, kShotSize);
-            return NewOrbitShot(screen, shotRedA, shotRedB, at, MovePattern::Radial, mouth.baseAngle + RandomInt(90),
-                                70, 1, phase1, 30);
-        });
-        if (volley.Complete()) PlayFireSound();
-        return;
-    }
-    // Two walkers; the sound needs two more free slots.
-    Volley volley(shots, shotSlotCount, 2);
+    Volley volley = shots.Open(2);
     volley.Fill([&](int side) {
         const int out = side == 0 ? -3 : 3;
         const int sideways = 20 + RandomInt(33);

@@ -3,6 +3,7 @@
 // and lunges at random moments.
 #pragma once
 
+#include "core/playfield.h"
 #include "enemies/bosses/scripted_boss.h"
 
 class Monstro : public ScriptedBoss<Monstro> {
@@ -10,7 +11,7 @@ public:
     static const BossTraits kTraits;
     static constexpr int kDescentTicks = 150;  // 2 pixels down a frame, while the tick is below this
     static constexpr int kRestY = 47;          // where the descent ends and every lunge climbs back to
-    static constexpr int kSwayLeftX = 138;
+    static constexpr int kSwayLeftX = playfield::kLeft;
     static constexpr int kSwayRightX = 240;
     // Comes down from above the window and waits out the rest of its entry at rest.
     static constexpr EntrySlide kEntry = {.length = 400, .slideTicks = kDescentTicks, .dy = 2};
@@ -29,17 +30,20 @@ public:
 
 protected:
     void EntryFrame() override { Animate(); }
-    void Fire() override;
     int HitCell() const override { return frame + 2; }
 
 private:
-    void SprayPhase(const Phase& current, int& dx, int& dy);
+    void SprayPhase();
     void LungePhase(const Phase& current, int& dx, int& dy);
-    void WalkerPhase(const Phase& current, int& dx, int& dy);
+    void WalkerPhase();
     void SwayPhase(const Phase& current, int& dx, int& dy);
     void Animate();
     void Lunge(int& dy);
     void Sway(int& dx);
+    // Eight shots, one from each mouth, spread at random over its quarter.
+    void Spray();
+    // Two shots that walk out of the side mouths, drop and creep.
+    void Walkers();
 
     Mix_Chunk* chargeSound;
     SDL_Surface* shotRedA;

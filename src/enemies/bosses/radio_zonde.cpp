@@ -12,6 +12,8 @@ constexpr int kFlipTick = 550;  // the cross and the fan turn back here
 constexpr int kSweepStep = 7;
 constexpr int kRosetteTurn = 25;
 constexpr int kScatterStep = 25;
+constexpr int kCrossSpread = 90;
+constexpr int kFanSpread = 20;
 
 enum { kEntryPhase, kCross, kFan, kRosette };  // the phases
 
@@ -29,9 +31,9 @@ const BossTraits RadioZonde::kTraits = {
 
 // The rosettes repeat until the end of the fight.
 const RadioZonde::Phase RadioZonde::kScript[3] = {
-    {.length = 1300, .next = kFan, .angle = 0, .frame = 0, .body = &RadioZonde::CrossPhase},
-    {.length = 800, .next = kRosette, .angle = 0, .body = &RadioZonde::FanPhase},
-    {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .body = &RadioZonde::RosettePhase},
+    {.length = 1300, .next = kFan, .angle = 0, .frame = 0, .act = &RadioZonde::CrossPhase},
+    {.length = 800, .next = kRosette, .angle = 0, .act = &RadioZonde::FanPhase},
+    {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .act = &RadioZonde::RosettePhase},
 };
 
 RadioZonde::RadioZonde(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
@@ -56,22 +58,19 @@ void RadioZonde::Sweep() {
     if (angle >= 360) angle -= 360;
 }
 
-void RadioZonde::CrossPhase(const Phase&, int&, int&) {
-    attackKind = 0;
-    if (phaseTick < kCrossFireBefore) Fire();
+void RadioZonde::CrossPhase() {
+    if (phaseTick < kCrossFireBefore) FourArms(kCrossSpread);
     Sweep();
 }
 
-void RadioZonde::FanPhase(const Phase&, int&, int&) {
-    attackKind = 1;
-    Fire();
+void RadioZonde::FanPhase() {
+    FourArms(kFanSpread);
     Sweep();
 }
 
-void RadioZonde::RosettePhase(const Phase&, int&, int&) {
-    attackKind = 2;
+void RadioZonde::RosettePhase() {
     if (Fires(kRosetteFire)) {
-        Fire();
+        Rosette();
         scatterDelay += kScatterStep;
         if (scatterDelay > kScatterLast) scatterDelay = kScatterFirst;
         angle += kRosetteTurn;
@@ -79,28 +78,30 @@ void RadioZonde::RosettePhase(const Phase&, int&, int&) {
     }
 }
 
-void RadioZonde::Fire() {
-    const int x = box.x + kEmitterX, y = box.y + kEmitterY;
-    const SDL_Rect at = MakeRect(x, y, kShotSize, kShotSize);
-    if (attackKind == 2) {
-        // Ten shots wind one way and nine the other, each spiralling 4 frames longer than the last
-        // of its sense, then holding until scatterDelay and scattering with the amber pictures.
-        // Silent even when complete.
-        Volley volley(shots, shotSlotCount, kRosetteShots);
-        for (int k = 0; k < kRosetteShots; ++k) {
-            const bool clockwise = k < 10;
-            const int spiralFrames = clockwise ? 4 * k : 4 * (k - 9);
-            EnemyShot* shot = volley.Orbit(screen, shotRedA, shotRedB, at, MovePattern::SpiralThenScatter, angle,
-                                           clockwise ? 5 : -5, 5, spiralFrames, scatterDelay);
-            if (!shot) return;
-            shot->SetAltFrames(shotAmberA, shotAmberB);
-        }
-        return;
+SDL_Rect RadioZonde::Emitter() const {
+    return MakeRect(box.x + kEmitterX, box.y + kEmitterY, kShotSize, kShotSize);
+}
+
+// Ten shots wind one way and nine the other, each spiralling 4 frames longer than the last of
+// its sense, then holding until scatterDelay and scattering with the amber pictures. Silent even
+// when complete.
+void RadioZonde::Rosette() {
+    const SDL_Rect at = Emitter();
+    Volley volley = shots.Open(kRosetteShots);
+    for (int k = 0; k < kRosetteShots; ++k) {
+        const bool clockwise = k < 10;
+        const int spiralFrames = clockwise ? 4 * k : 4 * (k - 9);
+        EnemyShot* shot = volley.Orbit(screen, shotRedA, shotRedB, at, MovePattern::SpiralThenScatter, angle,
+                                       clockwise ? 5 : -5, 5, spiralFrames, scatterDelay);
+        if (!shot) return;
+        shot->SetAltFrames(shotAmberA, shotAmberB);
     }
-    // Kind 0, the cross: arms 90 degrees apart; kind 1, the fan: 20 degrees apart.
-    const int spread = attackKind == 0 ? 90 : 20;
-    const int phase1 = 50 + RandomInt(50);
-    Volley volley(shots, shotSlotCount, 4);
+}
+
+void RadioZonde::FourArms(int spread) {
+    const SDL_Rect at = Emitter();
+    const int phase1 = FirstLegFrames();
+    Volley volley = shots.Open(4);
     for (int k = 0; k < 4; ++k)
         if (!volley.Orbit(screen, shotPlainRedA, shotPlainRedB, at, MovePattern::Radial, angle + spread * k, 70, 2,
                           phase1, 30))

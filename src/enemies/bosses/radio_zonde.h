@@ -25,13 +25,16 @@ public:
 
 protected:
     void Entered(int from) override;
-    void Fire() override;
     int HitCell() const override { return frame + 2; }
 
 private:
-    void CrossPhase(const Phase& current, int& dx, int& dy);
-    void FanPhase(const Phase& current, int& dx, int& dy);
-    void RosettePhase(const Phase& current, int& dx, int& dy);
+    void CrossPhase();
+    void FanPhase();
+    void RosettePhase();
+    // Four arms spread degrees apart: the cross (90) and the fan (20).
+    void FourArms(int spread);
+    void Rosette();
+    SDL_Rect Emitter() const;
     void Sweep();
 
     SDL_Surface* shotPlainRedA;

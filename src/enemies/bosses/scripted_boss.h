@@ -1,7 +1,8 @@
 // A boss whose script is data: phase 0 is the slide-in that Self::kEntry describes, and phase p
 // from 1 on is row p - 1 of Self::kScript. A row says how long the phase lasts, which phase
 // follows it (or which one when the class's test says so), what a switch into it resets, and
-// which of the class's member functions runs its ticks; `with` carries what else that body reads.
+// which of the class's member functions runs its ticks (act or body); `with` carries what else that body reads,
+// usually the attack it fires. Phases are named by the class's own enum, 0 being the entry.
 //
 // Every phase runs the same skeleton: on the tick that reached the length the boss switches and
 // does nothing else that frame; on every other tick the body runs and the tick is counted. A
@@ -22,7 +23,10 @@ public:
         bool (Self::*branchIf)() const = nullptr;  // asked once, at the switch
         int angle = kKeep;                         // a switch into the phase aims from here
         int frame = kKeep;                         // ... and shows this cell
-        void (Self::*body)(const Phase& current, int& dx, int& dy);
+        // The body that runs the phase's ticks: act when it needs nothing but the boss, body when it
+        // reads its row or moves the boss.
+        void (Self::*body)(const Phase& current, int& dx, int& dy) = nullptr;
+        void (Self::*act)() = nullptr;
         Values with = {};
     };
 
@@ -43,7 +47,8 @@ protected:
             SwitchTo(current.branchIf && (self().*current.branchIf)() ? current.branch : current.next);
             return;
         }
-        (self().*current.body)(current, dx, dy);
+        if (current.act) (self().*current.act)();
+        else (self().*current.body)(current, dx, dy);
         CountTick();
     }
 

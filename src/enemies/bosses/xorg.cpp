@@ -1,5 +1,6 @@
 #include "enemies/bosses/xorg.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "enemies/framework/volley.h"
@@ -16,10 +17,12 @@ const int kCross[12] = {0, 5, 10, 90, 95, 100, 180, 185, 190, 270, 275, 280};
 const int kFan[14] = {0, 5, 45, 50, 90, 95, 135, 140, 180, 185, 225, 230, 280, 285};
 const int kPairs[8] = {0, 5, 90, 95, 180, 185, 270, 275};
 
+}  // namespace
+
 // One volley kind. Shots alternate colour in runs of colourRun (0: all one colour), starting
 // with ice when iceFirst. A turning shot swerves back and shows the other colour after its turn;
 // a falling shot gets the drift set-up with fallSpeed.
-struct Attack {
+struct XorgAttack {
     int shots;
     const int* offsets;
     MovePattern pattern;
@@ -30,13 +33,14 @@ struct Attack {
     bool turns;
     int fallSpeed;
 };
-const Attack kAttacks[5] = {
-    {12, kCross, MovePattern::Radial, 2, 30, 3, false, false, 0},               // triple crosses
-    {14, kFan, MovePattern::RadialThenFall, 10, 15, 2, false, false, 2},        // rain, red and ice
-    {12, kCross, MovePattern::RadialThenTurn, 6, 30, 0, false, true, 0},        // swerving crosses
-    {14, kFan, MovePattern::RadialThenFall, 10, 15, 0, false, false, 3},        // faster red rain
-    {8, kPairs, MovePattern::RadialThenTurnFast, 4, 30, 0, true, true, 0},      // fast swerving pairs
-};
+
+namespace {
+
+const XorgAttack kTripleCrosses = {12, kCross, MovePattern::Radial, 2, 30, 3, false, false, 0};
+const XorgAttack kRedAndIceRain = {14, kFan, MovePattern::RadialThenFall, 10, 15, 2, false, false, 2};
+const XorgAttack kSwervingCrossAttack = {12, kCross, MovePattern::RadialThenTurn, 6, 30, 0, false, true, 0};
+const XorgAttack kFasterRedRain = {14, kFan, MovePattern::RadialThenFall, 10, 15, 0, false, false, 3};
+const XorgAttack kFastSwervingPairs = {8, kPairs, MovePattern::RadialThenTurnFast, 4, 30, 0, true, true, 0};
 
 }  // namespace
 
@@ -47,23 +51,23 @@ const BossTraits Xorg::kTraits = {
     .sheetPath = "./Images/Ennemis/Xorg/XorgS.png",
     .sheetKey = platform::ColorKey::Rgb(0, 255, 0),
     .sheetCells = 3,
-    .rightEdge = 502,
+    .rightEdge = playfield::kRight,
     .boostedResult = true,
 };
 
 // Phases 1 to 3 while the energy holds at half or above, 4 and 5 below it. Phase 3 keeps the
 // swinging aim, also from phase 2; every other switch starts it afresh.
 const Xorg::Phase Xorg::kScript[5] = {
-    {.length = 1150, .next = 2, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 0, .fires = {.every = 2, .after = 150, .before = 950}, .swingBound = 210}},
-    {.length = 1250, .next = 3, .branch = 4, .branchIf = &Xorg::BelowHalf, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 1, .fires = {.after = 30, .before = 1100}, .swingBound = 210}},
-    {.length = 1500, .next = 3, .branch = 4, .branchIf = &Xorg::BelowHalf, .body = &Xorg::Fight,
-     .with = {.attackKind = 2, .fires = {.every = 3, .before = 1200}, .swingBound = 250}},
-    {.length = 1500, .next = 5, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 3, .fires = {.after = 200, .before = 1300}, .swingBound = 210}},
-    {.length = 1500, .next = 5, .angle = 0, .body = &Xorg::Fight,
-     .with = {.attackKind = 4, .fires = {}, .swingBound = 250}},  // on every tick
+    {.length = 1150, .next = kRain, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attack = &kTripleCrosses, .fires = {.every = 2, .after = 150, .before = 950}, .swingBound = 210}},
+    {.length = 1250, .next = kSwervingCrosses, .branch = kFastRain, .branchIf = &Xorg::BelowHalf, .angle = 0,
+     .body = &Xorg::Fight, .with = {.attack = &kRedAndIceRain, .fires = {.after = 30, .before = 1100}, .swingBound = 210}},
+    {.length = 1500, .next = kSwervingCrosses, .branch = kFastRain, .branchIf = &Xorg::BelowHalf,
+     .body = &Xorg::Fight, .with = {.attack = &kSwervingCrossAttack, .fires = {.every = 3, .before = 1200}, .swingBound = 250}},
+    {.length = 1500, .next = kFastPairs, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attack = &kFasterRedRain, .fires = {.after = 200, .before = 1300}, .swingBound = 210}},
+    {.length = 1500, .next = kFastPairs, .angle = 0, .body = &Xorg::Fight,
+     .with = {.attack = &kFastSwervingPairs, .fires = {}, .swingBound = 250}},  // on every tick
 };
 
 Xorg::Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
@@ -81,16 +85,15 @@ void Xorg::EntryFrame() {
 }
 
 void Xorg::Entered(int) {
-    if (phase != 4) return;
+    if (phase != kFastRain) return;
     driftBandLeft = kBandLeft;
     driftBandRight = kBandRight;
 }
 
 void Xorg::Fight(const Phase& current, int&, int&) {
     const XorgVolleys& volleys = current.with;
-    attackKind = volleys.attackKind;
     if (Fires(volleys.fires)) {
-        Fire();
+        Fire(*volleys.attack);
         angle += kSwingStep * sweepDirection;
         if (angle > volleys.swingBound || angle < -volleys.swingBound) sweepDirection = -sweepDirection;
     }
@@ -114,11 +117,10 @@ void Xorg::FallingSetUp(EnemyShot* shot, int vy) {
     shot->SetDriftBand(driftBandLeft, driftBandRight);
 }
 
-void Xorg::Fire() {
-    const int phase1 = 50 + RandomInt(50);
+void Xorg::Fire(const XorgAttack& attack) {
+    const int phase1 = FirstLegFrames();
     const SDL_Rect gun = MakeRect(box.x + kGunX, box.y + kGunY, kShotSize, kShotSize);
-    const Attack& attack = kAttacks[attackKind];
-    Volley volley(shots, shotSlotCount, attack.shots);
+    Volley volley = shots.Open(attack.shots);
     for (int k = 0; k < attack.shots; ++k) {
         const bool ice = attack.iceFirst != (attack.colourRun > 0 && (k / attack.colourRun) % 2 == 1);
         const int a = angle + attack.offsets[k];

@@ -7,8 +7,10 @@
 
 // What a phase of Xorg's script fires and when, and how far its aim may swing: it turns back
 // once beyond +-swingBound.
+struct XorgAttack;  // the rows of xorg.cpp
+
 struct XorgVolleys {
-    int attackKind;
+    const XorgAttack* attack;
     Boss::FireWindow fires;
     int swingBound;
 };
@@ -26,6 +28,7 @@ public:
     // Comes down from above the window; the music is held until the fight begins.
     static constexpr EntrySlide kEntry = {
         .length = kEntryLength, .slideTicks = kDescentTicks, .dy = 5, .holdsMusic = true};
+    enum PhaseName { kEntryPhase, kCrosses, kRain, kSwervingCrosses, kFastRain, kFastPairs };
     static const Phase kScript[5];
 
     Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
@@ -37,7 +40,6 @@ public:
 protected:
     void EntryFrame() override;
     void Entered(int from) override;
-    void Fire() override;
     int HitCell() const override { return 2; }
     SDL_Surface* Sheet() const override { return Damaged() ? damagedSheet : sheet; }
 
@@ -45,6 +47,7 @@ private:
     bool BelowHalf() const { return energy < maxEnergy / 2; }
     void Fight(const Phase& current, int& dx, int& dy);
     void FallingSetUp(EnemyShot* shot, int vy);
+    void Fire(const XorgAttack& attack);
 
     SDL_Surface* damagedSheet;
     Mix_Chunk* arrivalSound;

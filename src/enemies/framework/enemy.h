@@ -19,7 +19,7 @@ public:
     Enemy(SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int points);
 
     // The seven operations every enemy class has, in this order.
-    // The concrete class deletes its shots (DeleteShots) and its shot array.
+    // The concrete class's ShotPool deletes its shots.
     virtual ~Enemy();
     // One frame: move, fire, draw, move its shots. False once nothing of it is left on
     // screen: the runner then deletes it and nulls its slot.
@@ -51,6 +51,25 @@ public:
     void SetMusicHold(bool hold);
 
 protected:
+    // The walk every enemy makes over the hero's shots: each shot for which hits(its box) holds is
+    // handed to take(its damage), deleted and its slot nulled, until take answers false. Returns
+    // kNoHit, the index of the last shot that hit, or kBoostedHit when that shot was boosted and
+    // boostedResult is set.
+    template <class Hits, class Take>
+    static int TakeHits(EnemyShot** heroShots, int count, bool boostedResult, Hits&& hits, Take&& take) {
+        int result = kNoHit;
+        for (int i = 0; i < count; ++i) {
+            EnemyShot* shot = heroShots[i];
+            if (!shot || !hits(shot->GetRect())) continue;
+            result = boostedResult && shot->IsBoosted() ? kBoostedHit : i;
+            const bool more = take(shot->GetDamage());
+            delete shot;
+            heroShots[i] = nullptr;
+            if (!more) break;
+        }
+        return result;
+    }
+
     SDL_Rect box;
     int hitHalfWidth;
     int hitHalfHeight;

@@ -1,8 +1,10 @@
 #include "enemies/framework/enemy_shot.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "platform/trig.h"
 
@@ -109,7 +111,7 @@ void EnemyShot::Update(bool* alive) {
     if (UsesWideBounds()) {
         outside = x + w < -100 || x > 740 || y > 580 || y + h < -100;
     } else {
-        outside = x + w < 138 || x > 502 || y > 480 || y + h < 0;
+        outside = x + w < playfield::kLeft || x > playfield::kRight || y > playfield::kWindowHeight || y + h < 0;
     }
     // A pattern the game does not know would never leave the screen: drop it at once.
     *alive = known && !outside;
@@ -291,6 +293,11 @@ bool EnemyShot::MoveByPattern() {
             return true;
     }
     return false;
+}
+
+bool CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH) {
+    const int scx = s.x + s.w / 2, scy = s.y + s.h / 2;
+    return std::abs(scx - cx) < s.w / 2 + halfW && std::abs(scy - cy) < s.h / 2 + halfH;
 }
 
 int UpdateShots(EnemyShot** shots, int count) {

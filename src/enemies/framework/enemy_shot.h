@@ -57,6 +57,9 @@ public:
     bool IsBonus() const;
     void SetDamage(int value);
     int GetDamage() const;
+    // A hero shot fired while the graze boost lasts: what it destroys scores double.
+    void SetBoosted(bool value) { boosted = value; }
+    bool IsBoosted() const { return boosted; }
     SDL_Rect GetRect() const;
 
     // One frame: move, animate, draw, bounds test. *alive becomes false once the moved box
@@ -114,10 +117,15 @@ private:
     int32_t damage = 1;
     bool useAltFrames = false;
     bool isBonus = false;
+    bool boosted = false;
     int32_t trigDegrees = INT32_MIN;
     double trigCos = 1.0;
     double trigSin = 0.0;
 };
+
+// The hit rule of every target, enemy or hero: the shot's centre and (cx, cy) lie closer on each
+// axis than the shot's half size plus halfW or halfH (integer halves, strict).
+bool CentresMeet(const SDL_Rect& s, int cx, int cy, int halfW, int halfH);
 
 // Runs one frame of every shot in an owner's array: shots that report themselves gone are
 // deleted and their slots nulled. Returns how many shots are still in flight.

@@ -33,7 +33,7 @@ void Amybe::Fire() {
         int x, y, angle;
     };
     static const Pore kPores[4] = {{9, 4, 45}, {39, 4, 135}, {11, 24, 70}, {37, 24, 110}};
-    Volley volley(shots, shotSlots, 4);
+    Volley volley = shots.Open(4);
     for (const Pore& pore : kPores)
         volley.Radial(screen, shotA, shotB, MakeRect(box.x + pore.x, box.y + pore.y, 9, 9), pore.angle, 4);
     if (volley.Complete()) PlayFireSound();

@@ -30,6 +30,6 @@ void Blob::Steer() {
 }
 
 void Blob::Fire() {
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (volley.Radial(screen, shotA, shotB, MakeRect(box.x + 3, box.y + 20, 8, 8), fireAngle, 1)) PlayFireSound();
 }

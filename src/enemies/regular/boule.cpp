@@ -1,5 +1,6 @@
 #include "enemies/regular/boule.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -28,10 +29,10 @@ void Boule::Steer() {
         flipCounter += 1;
     }
     const int threshold = RandomInt(70) + 100;
-    if (fireCounter > threshold && copy.x > 138 && copy.x < 502) {
+    if (fireCounter > threshold && copy.x > playfield::kLeft && copy.x < playfield::kRight) {
         fireCounter = 0;
         Fire();
-    } else if (copy.x > 138) {
+    } else if (copy.x > playfield::kLeft) {
         fireCounter += 1;
     }
     MoveAndTest(copy, dx, dy);
@@ -39,6 +40,6 @@ void Boule::Steer() {
 
 void Boule::Fire() {
     static const PathSegment kLegs[4] = {{0, 2, 5}, {0, 2, 5}, {0, 2, 30}, {0, 2, 300}};
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (volley.Path(screen, shotA, shotB, MakeRect(box.x + 11, box.y + 11, 9, 9), kLegs)) PlayFireSound();
 }

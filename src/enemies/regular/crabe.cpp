@@ -24,7 +24,7 @@ Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalf
 void Crabe::Fire() {
     const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);
     const SDL_Rect right = MakeRect(box.x + 130, box.y + 67, 16, 16);
-    Volley volley(shots, shotSlots, 14);
+    Volley volley = shots.Open(14);
     // A fan opening downward from each claw (45, 67, 90, 112 and 135 degrees), then two strays from
     // each claw.
     volley.Fill([&](int n) {

@@ -3,6 +3,7 @@
 // bottom. Above the window it is neither drawn nor hit.
 #pragma once
 
+#include "core/playfield.h"
 #include "enemies/regular/regular_enemy.h"
 
 class Cube : public RegularEnemy {
@@ -32,6 +33,6 @@ private:
     int vy;
     bool sweep = false;
     int direction = 1;
-    int minX = 138;
-    int maxX = 502;
+    int minX = playfield::kLeft;
+    int maxX = playfield::kRight;
 };

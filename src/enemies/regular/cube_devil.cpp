@@ -24,7 +24,7 @@ CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int
 
 // Three shots 30 degrees apart; an angle that passes 360 comes back by 360.
 void CubeDevil::Fire() {
-    Volley volley(shots, shotSlots, 3);
+    Volley volley = shots.Open(3);
     const SDL_Rect at = MakeRect(box.x + 37, box.y + 37, 16, 16);
     int angle = fireAngle;
     for (int k = 0; k < 3; ++k) {

@@ -45,7 +45,7 @@ void CubeInviderOne::BeforeVolley() {
 
 // Two rings of six, one from each lower corner.
 void CubeInviderOne::Fire() {
-    Volley volley(shots, shotSlots, 12);
+    Volley volley = shots.Open(12);
     int angle = fireAngle;
     for (int k = 0; k < 12; ++k) {
         const SDL_Rect at = MakeRect(box.x + (k < 6 ? 66 : 157), box.y + 98, 16, 16);

@@ -22,7 +22,7 @@ Delta::Delta(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalf
 
 // Two fans of five shots 60 degrees apart, one from each wing.
 void Delta::Fire() {
-    Volley volley(shots, shotSlots, 10);
+    Volley volley = shots.Open(10);
     for (int k = 0; k < 20; k += 2) {
         const bool left = k < 10;
         const SDL_Rect at = MakeRect(box.x + (left ? 46 : 96), box.y + 34, 16, 16);

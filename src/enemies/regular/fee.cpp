@@ -1,5 +1,6 @@
 #include "enemies/regular/fee.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -12,7 +13,7 @@ const RegularTraits Fee::kTraits = {
 Fee::Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
          int)
     : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 30),
-      hspeed(box.x < 502 ? 3 : -3) {}
+      hspeed(box.x < playfield::kRight ? 3 : -3) {}
 
 void Fee::Steer() {
     const SDL_Rect copy = box;
@@ -34,7 +35,7 @@ void Fee::Steer() {
 // Three shots ten degrees apart in a random direction of the lower half.
 void Fee::Fire() {
     const int r = RandomInt(180);
-    Volley volley(shots, shotSlots, 3);
+    Volley volley = shots.Open(3);
     const SDL_Rect at = MakeRect(box.x + 15, box.y + 35, 16, 16);
     for (int k = 0; k < 3; ++k) volley.Radial(screen, shotA, shotB, at, r + 10 * k, 1);
     if (volley.Complete()) PlayFireSound();

@@ -67,7 +67,7 @@ void Modular::Fire() {
         {{0, 3, 5}, {0, 3, 30}, {0, 3, 5}, {0, 3, 300}},       // straight down
         {{-3, 3, 5}, {-3, 3, 30}, {-3, 3, 5}, {-3, 3, 300}},   // down and left
     };
-    Volley volley(shots, shotSlots, 3);
+    Volley volley = shots.Open(3);
     const SDL_Rect at = MakeRect(box.x + 13, box.y + 13, 9, 9);
     for (const auto& legs : kLegs) volley.Path(screen, shotA, shotB, at, legs);
     if (volley.Complete()) PlayFireSound();

@@ -29,7 +29,7 @@ void OeilRB::Fire() {
     const SDL_Rect at = MakeRect(box.x + 47, box.y + 15, 16, 16);
     // The sweeping shot and its mirror image about the vertical.
     const int mirrored = 540 - fireAngle >= 360 ? 180 - fireAngle : 540 - fireAngle;
-    Volley volley(shots, shotSlots, 4);
+    Volley volley = shots.Open(4);
     volley.Radial(screen, shotC, shotD, at, fireAngle, 3);
     volley.Radial(screen, shotA, shotB, at, mirrored, 3);
     // The other two fly in random directions.

@@ -1,7 +1,5 @@
 #include "enemies/regular/regular_enemy.h"
 
-#include <cmath>
-
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/level_assets.h"
@@ -15,12 +13,6 @@ const AssetSet& SetOf(LevelAssets* assets, AssetKind kind) {
     return assets ? assets->Get(kind) : none;
 }
 
-bool AnyShot(EnemyShot* const* shots, int count) {
-    for (int i = 0; i < count; ++i)
-        if (shots[i]) return true;
-    return false;
-}
-
 }  // namespace
 
 RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
@@ -29,8 +21,7 @@ RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect bo
       traits(traits),
       screen(screen),
       hitPoints(hitPoints),
-      shotSlots(traits.shotSlots),
-      shots(new EnemyShot*[traits.shotSlots]()),
+      shots(traits.shotSlots),
       sprite(SetOf(assets, traits.kind).sprite),
       explosionSheet(SetOf(assets, traits.kind).explosionSheet),
       explosionFrameMs(traits.explosionFrameMs),
@@ -45,31 +36,19 @@ RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect bo
       shotC(SetOf(assets, traits.kind).shotC),
       shotD(SetOf(assets, traits.kind).shotD) {}
 
-RegularEnemy::~RegularEnemy() {
-    DeleteShots(shots, shotSlots);
-    delete[] shots;
-}
-
-int RegularEnemy::LiveShots() const {
-    int live = 0;
-    for (int i = 0; i < shotSlots; ++i)
-        if (shots[i]) ++live;
-    return live;
-}
-
 bool RegularEnemy::Update() {
     const bool steers = traits.steerWhile == SteerWhile::Always ||
                         (traits.steerWhile == SteerWhile::NotDestroyed && state != kExploding) ||
                         (traits.steerWhile == SteerWhile::Alive && hitPoints > 0);
     if (steers) Steer();
     if (Hidden()) return true;
-    const bool anyShot = AnyShot(shots, shotSlots);
+    const bool anyShot = shots.Any();
     if (traits.shotsFirst) {
-        UpdateShots(shots, shotSlots);
+        shots.Update();
         return Draw(anyShot);
     }
     const bool alive = Draw(anyShot);
-    if (anyShot) UpdateShots(shots, shotSlots);
+    if (anyShot) shots.Update();
     return alive;
 }
 
@@ -113,33 +92,22 @@ void RegularEnemy::DrawExplosion() {
 }
 
 int RegularEnemy::CheckHit(EnemyShot** heroShots, int count) {
-    int result = kNoHit;
-    if (state == kExploding || !Hittable()) return result;
-    for (int i = 0; i < count && state != kExploding; ++i) {
-        EnemyShot* shot = heroShots[i];
-        if (!shot) continue;
-        const SDL_Rect s = shot->GetRect();
-        const SDL_Rect b = box;
-        if (b.w == 0) return result;
-        const int shotX = s.x + s.w / 2, shotY = s.y + s.h / 2;
-        const int bodyX = b.x + b.w / 2, bodyY = b.y + b.h / 2;
-        if (!(std::fabs(static_cast<double>(shotX - bodyX)) < s.w / 2 + hitHalfWidth &&
-              std::fabs(static_cast<double>(shotY - bodyY)) < s.h / 2 + hitHalfHeight))
-            continue;
-        const int damage = shot->GetDamage();
-        hitPoints -= damage;
-        if (hitPoints > 0) {
-            state = kHit;
-        } else {
+    if (state == kExploding || !Hittable() || box.w == 0) return kNoHit;
+    const int bodyX = box.x + box.w / 2, bodyY = box.y + box.h / 2;
+    // The killing shot ends the walk: later shots fly on.
+    return TakeHits(
+        heroShots, count, true, [&](const SDL_Rect& s) { return CentresMeet(s, bodyX, bodyY, hitHalfWidth, hitHalfHeight); },
+        [&](int damage) {
+            hitPoints -= damage;
+            if (hitPoints > 0) {
+                state = kHit;
+                return true;
+            }
             state = kExploding;
             playExplosionSound = true;
             Killed();
-        }
-        result = damage == 4 || damage == 6 ? kBoostedHit : i;
-        delete shot;
-        heroShots[i] = nullptr;
-    }
-    return result;
+            return false;
+        });
 }
 
 void RegularEnemy::EndSilently() {

@@ -9,8 +9,10 @@
 
 #include <climits>
 
+#include "core/playfield.h"
 #include "enemies/framework/asset_set.h"
 #include "enemies/framework/enemy.h"
+#include "enemies/framework/shot_pool.h"
 
 class LevelAssets;
 
@@ -30,14 +32,14 @@ struct Playfield {
 
 namespace playfield {
 // The whole window (Boule).
-constexpr Playfield kWindow = {.left = 1, .right = 639, .bottom = 480, .testTop = true};
+constexpr Playfield kWindow = {.left = 1, .right = kWindowWidth - 1, .bottom = kWindowHeight, .testTop = true};
 // The playfield.
-constexpr Playfield kStandard = {.left = 138, .right = 502, .bottom = 480, .testTop = true};
+constexpr Playfield kStandard = {.left = kLeft, .right = kRight, .bottom = kWindowHeight, .testTop = true};
 // No top: they start above the window.
-constexpr Playfield kFalling = {.left = 138, .right = 502, .bottom = 480, .testTop = false};
+constexpr Playfield kFalling = {.left = kLeft, .right = kRight, .bottom = kWindowHeight, .testTop = false};
 // The phased ships.
-constexpr Playfield kLarge = {.left = 138, .right = 502, .bottom = 640, .testTop = true};
-constexpr Playfield kFromLeft = {.left = INT_MIN, .right = 502, .bottom = 640, .testTop = true};
+constexpr Playfield kLarge = {.left = kLeft, .right = kRight, .bottom = 640, .testTop = true};
+constexpr Playfield kFromLeft = {.left = INT_MIN, .right = kRight, .bottom = 640, .testTop = true};
 // Fairies fly in from far outside.
 constexpr Playfield kWide = {.left = -200, .right = 728, .bottom = 480, .testTop = true};
 }  // namespace playfield
@@ -73,13 +75,11 @@ class RegularEnemy : public Enemy {
 public:
     static constexpr int kFinishWait = 35;  // frames after the explosion before it may go
 
-    ~RegularEnemy() override;
-
     bool Update() override;
     int CheckHit(EnemyShot** heroShots, int count) override;
     bool IsDestroyed() override { return state == kExploding; }
-    EnemyShot** GetShots() override { return shots; }
-    int GetShotCount() override { return shotSlots; }
+    EnemyShot** GetShots() override { return shots.Slots(); }
+    int GetShotCount() override { return shots.Size(); }
 
     // Read-outs for tests and tools.
     int GetHitPoints() const { return hitPoints; }
@@ -87,7 +87,7 @@ public:
     int GetFrame() const { return frame; }
     int GetExplosionFrame() const { return explosionFrame; }
     int GetFinishWait() const { return finishWait; }
-    int LiveShots() const;
+    int LiveShots() const { return shots.Live(); }
     const RegularTraits& Traits() const { return traits; }
 
     enum State { kNormal = 0, kHit = 1, kExploding = 2 };
@@ -122,8 +122,7 @@ protected:
     const RegularTraits& traits;
     SDL_Surface* screen;
     int hitPoints;
-    int shotSlots;
-    EnemyShot** shots;
+    ShotPool shots;
     SDL_Surface* sprite;
     SDL_Surface* explosionSheet;
     int frame = 0;

@@ -1,5 +1,6 @@
 #include "enemies/regular/soucoupe.h"
 
+#include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -14,7 +15,7 @@ Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int h
                    int spawnTime, int mode)
     : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
       mode(mode),
-      dir(box.x < 138 ? 1 : -1) {}
+      dir(box.x < playfield::kLeft ? 1 : -1) {}
 
 void Soucoupe::Steer() {
     const SDL_Rect copy = box;
@@ -31,7 +32,7 @@ void Soucoupe::WhileDestroyed() {
 void Soucoupe::Fire() {
     const int fall = mode == 0 ? 3 : 2;
     const PathSegment legs[4] = {{0, fall, 5}, {0, fall, 5}, {0, fall, 30}, {0, fall, 300}};
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (EnemyShot* bonus = volley.Path(screen, shotA, shotB, MakeRect(box.x + 20, box.y + 24, 29, 31), legs)) {
         bonus->SetBonus(true);
         PlayFireSound();

@@ -34,6 +34,6 @@ void Triangle::Steer() {
 
 void Triangle::Fire() {
     static const PathSegment kLegs[4] = {{0, 2, 5}, {0, 2, 5}, {0, 2, 30}, {0, 2, 300}};
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (volley.Path(screen, shotA, shotB, MakeRect(box.x + 22, box.y + 25, 9, 9), kLegs)) PlayFireSound();
 }

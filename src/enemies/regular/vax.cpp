@@ -31,6 +31,6 @@ void Vax::Steer() {
 }
 
 void Vax::Fire() {
-    Volley volley(shots, shotSlots, 1);
+    Volley volley = shots.Open(1);
     if (volley.Radial(screen, shotA, shotB, MakeRect(box.x + 19, box.y + 18, 8, 20), 90, 8)) PlayFireSound();
 }

@@ -31,7 +31,7 @@ void Virus::Steer() {
 
 // A fan opening downward: 45, 67, 90, 112 and 135 degrees.
 void Virus::Fire() {
-    Volley volley(shots, shotSlots, 5);
+    Volley volley = shots.Open(5);
     const SDL_Rect at = MakeRect(box.x + 18, box.y + 18, 9, 9);
     for (int i = 0; i < 5; ++i) volley.Radial(screen, shotA, shotB, at, static_cast<int>(45 + 22.5 * i), 1);
     if (volley.Complete()) PlayFireSound();

@@ -28,7 +28,7 @@ void Yeux::Fire() {
     SDL_Surface* a = dir == -1 ? shotC : shotA;
     SDL_Surface* b = dir == -1 ? shotD : shotB;
     const SDL_Rect at = MakeRect(box.x + 47, box.y + 15, 16, 16);
-    Volley volley(shots, shotSlots, 3);
+    Volley volley = shots.Open(3);
     volley.Fill([&](int) { return NewRadialShot(screen, a, b, at, RandomInt(360), 2); });
     if (volley.Complete() && volley.SpareSlots()) PlayFireSound();
 }
