@@ -20,8 +20,9 @@ pkg_check_modules(SDL REQUIRED IMPORTED_TARGET sdl SDL_mixer vorbisfile vorbis o
 # The game includes <SDL/SDL.h>, the .pc files name the SDL folder itself; ours come before the
 # SDL headers emcc always adds, and none of emscripten's own SDL is linked.
 target_include_directories(PkgConfig::SDL INTERFACE ${SKYRIFT_WEB_DEPS}/include)
-target_compile_options(PkgConfig::SDL INTERFACE -sUSE_SDL=0)
-target_link_options(PkgConfig::SDL INTERFACE -sUSE_SDL=0)
+# Bulk memory, as the libraries are built (scripts/deps-web).
+target_compile_options(PkgConfig::SDL INTERFACE -sUSE_SDL=0 -mbulk-memory)
+target_link_options(PkgConfig::SDL INTERFACE -sUSE_SDL=0 -mbulk-memory)
 # sdl.pc's -rpath means nothing to a wasm module.
 get_target_property(sdl_link_options PkgConfig::SDL INTERFACE_LINK_OPTIONS)
 if(sdl_link_options)

@@ -6,7 +6,7 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, installReaders, until } = require('./harness');
+const { installReaders, until, openPage } = require('./harness');
 
 const [webDir, forgeDir, artifacts] = process.argv.slice(2);
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -52,13 +52,9 @@ async function main() {
     return 1;
   }
   fs.mkdirSync(artifacts, { recursive: true });
-  const server = await serve(webDir, forgeDir);
-  const browser = await launch(path.join(artifacts, 'chromium-profile-phone'));
-  if (!browser) {
-    console.log(`SKIP Chromium cannot start here: ${launch.error}`);
-    server.close();
-    return 77;
-  }
+  const opened = await openPage(webDir, forgeDir, path.join(artifacts, 'chromium-profile-phone'));
+  if (!opened) return 77;
+  const { server, browser, page, errors } = opened;
   try {
     // Desktop windows: whole device pixels where one fits, smooth below.
     const desk = await browser.newPage();
@@ -78,12 +74,6 @@ async function main() {
     }
     await desk.close();
 
-    const page = await browser.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(String(error && error.message ? error.message : error)));
-    page.on('console', (message) => {
-      if (message.type() === 'error') errors.push(message.text());
-    });
     await page.setViewport(kPhone);
     await page.goto(server.url);
     check(await until(page, () => window.skyrift.state === 'ready', 60000), 'the page loads the game on a phone');

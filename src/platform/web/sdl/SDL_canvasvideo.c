@@ -122,14 +122,13 @@ EM_JS(void, canvas_size, (int w, int h), {
 	Module.canvasImage = null;
 });
 
+/* The ImageData is a view of the converted screen in the program's memory, made again when the
+ * memory grows (its old buffer is then gone). */
 EM_JS(void, canvas_put, (const Uint32 *rgba, int w, int h, int x, int y, int rw, int rh), {
-	const canvas = Module.canvas;
-	if (!Module.canvasImage || Module.canvasImage.width !== w || Module.canvasImage.height !== h) {
-		Module.canvasContext = canvas.getContext('2d', { alpha: false });
-		Module.canvasImage = Module.canvasContext.createImageData(w, h);
-	}
-	const image = Module.canvasImage;
-	image.data.set(HEAPU8.subarray(rgba, rgba + w * h * 4));
+	if (!Module.canvasContext) Module.canvasContext = Module.canvas.getContext('2d', { alpha: false });
+	let image = Module.canvasImage;
+	if (!image || image.data.buffer !== HEAPU8.buffer || image.data.byteOffset !== rgba || image.width !== w || image.height !== h)
+		image = Module.canvasImage = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4), w, h);
 	Module.canvasContext.putImageData(image, 0, 0, x, y, rw, rh);
 });
 
@@ -222,10 +221,19 @@ static void CANVAS_UpdateRects(_THIS, int numrects, SDL_Rect *rects)
 	if (right > video->w) right = video->w;
 	if (bottom > video->h) bottom = video->h;
 	if (left >= right || top >= bottom) return;
+	/* Two pixels at a time, from an even column: twice as fast as one. */
+	left &= ~1;
 	for (y = top; y < bottom; ++y) {
 		const Uint32 *from = video->pixels + y * video->w;
 		Uint32 *to = video->rgba + y * video->w;
-		for (x = left; x < right; ++x) {
+		for (x = left; x + 1 < right; x += 2) {
+			Uint64 p;
+			SDL_memcpy(&p, from + x, 8);
+			p = 0xFF000000FF000000ull | ((p & 0x000000FF000000FFull) << 16) | (p & 0x0000FF000000FF00ull) |
+			    ((p >> 16) & 0x000000FF000000FFull);
+			SDL_memcpy(to + x, &p, 8);
+		}
+		for (; x < right; ++x) {
 			const Uint32 p = from[x];
 			to[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
 		}
