@@ -11,6 +11,7 @@ const kTypes = {
   '.wasm': 'application/wasm',
   '.data': 'application/octet-stream',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves webDir at / and, for the tests' reference pictures only, forgeDir at /forge/.
@@ -67,8 +68,22 @@ async function launch(userDataDir) {
   }
 }
 
+// A digest of the screen's colours (screenDigest), which needs nothing from the network.
+async function installDigest(page) {
+  await page.evaluate(() => {
+    window.pixelsDigest = (data) => {
+      let hash = 0x811c9dc5;
+      for (let i = 0; i < data.length; i += 4)
+        for (let k = 0; k < 3; ++k) hash = Math.imul(hash ^ data[i + k], 0x01000193) >>> 0;
+      return hash.toString(16);
+    };
+    window.screenDigest = () => pixelsDigest(document.getElementById('canvas').getContext('2d').getImageData(0, 0, 640, 480).data);
+  });
+}
+
 // Installs the canvas readers in the page: matching forged pictures, the score digits, the ship.
 async function installReaders(page) {
+  await installDigest(page);
   await page.evaluate(() => {
     const pictures = {};
     const picture = async (name) => {
@@ -104,6 +119,9 @@ async function installReaders(page) {
       }
       return counted ? matched / counted : 0;
     };
+
+    // The digest a full-screen picture has on the screen.
+    window.testPictureDigest = async (name) => pixelsDigest((await picture(name)).data);
 
     // The best share of testMatch among several pictures, all against one frame.
     window.testMatchAny = async (names, key = null) => {
@@ -228,4 +246,4 @@ async function openPage(webDir, forgeDir, profileDir) {
   return { server, browser, page, errors };
 }
 
-module.exports = { serve, launch, installReaders, until, openPage };
+module.exports = { serve, launch, installReaders, installDigest, until, openPage };
