@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/catalogue_loaders.h"
 #include "platform/loaders.h"
 #include "core/utilities.h"
 #include "platform/screen.h"
@@ -32,13 +33,13 @@ int BarWidth(double ratio) {
 
 HudPictures HudPictures::Load() {
     HudPictures pictures;
-    pictures.framePicture = platform::LoadPicture("./Images/Panorama/Contour_Score1.png", 255, 255, 0);
-    pictures.lifeIcon = platform::LoadPicture("./Images/Heros/MyLife.png", 255, 0, 255);
-    pictures.bossBarSheet = platform::LoadPicture("./Images/Panorama/Barres_Boss_Extra.png", 255, 0, 255);
-    pictures.digitSheet = platform::LoadPicture("./Images/Panorama/PlancheScore.png");
-    pictures.flashDigitSheet = platform::LoadPicture("./Images/Panorama/PlancheScore_Jaune.png");
-    pictures.levelBannerSheet = platform::LoadPicture("./Images/Panorama/LevelS1.png");
-    pictures.weaponIcon = platform::LoadPicture("./Images/Tirs/Bonus0.png");
+    pictures.framePicture = catalogue::Load(catalogue::kHudFrame);
+    pictures.lifeIcon = catalogue::Load(catalogue::kLifeIcon);
+    pictures.bossBarSheet = catalogue::Load(catalogue::kBossBar);
+    pictures.digitSheet = catalogue::Load(catalogue::kDigits);
+    pictures.flashDigitSheet = catalogue::Load(catalogue::kYellowDigits);
+    pictures.levelBannerSheet = catalogue::Load(catalogue::kLevelBanners);
+    pictures.weaponIcon = catalogue::Load(catalogue::kWeaponIcon);
     return pictures;
 }
 

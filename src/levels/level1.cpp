@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/moine.h"
@@ -32,16 +33,15 @@ constexpr int Level1Script::kBackdropSequence[8];
 
 Level1Script::Level1Script() {
     profile.levelNumber = 1;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelOne.png";
+    profile.capture = &catalogue::kCaptures[0];
     profile.captureX = playfield::kInnerLeft;
-    profile.layerPaths = {"./Images/Panorama/Ciel.png", "./Images/Panorama/Transition.png",
-                          "./Images/Panorama/Etoiles.png"};
+    profile.layers = {&catalogue::kCiel, &catalogue::kTransition, &catalogue::kEtoiles};
     // From kBossApproachMs on, DrawBackground takes over.
     profile.schedule = {
         {30000, 1, 4}, {36500, 1, 6}, {51000, 2, 6}, {67500, 3, 6}, {kScheduleForever, 3, 8},
     };
-    profile.levelMusicPath = "Sound/Vintage.ogg";
-    profile.bossMusicPath = "Sound/aka_bme.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[0];
+    profile.bossMusic = &catalogue::kMoineMusic;
     profile.assetBank = 1;
     profile.tableSize = kTableSize;
     profile.bossDelay = 12000;
@@ -102,15 +102,11 @@ BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
 }
 
 void Level1Script::LoadExtraPictures() {
-    panel = platform::LoadPicture("./Images/Panorama/AnimPanoMoine.png", 255, 0, 255);
-    static const char* const kBackdropPaths[5] = {
-        "./Images/Panorama/Extra31.png", "./Images/Panorama/Extra32.png", "./Images/Panorama/Extra33.png",
-        "./Images/Panorama/Extra34.png", "./Images/Panorama/Extra35.png",
-    };
-    for (int i = 0; i < 5; ++i) backdrops[i] = platform::LoadPicture(kBackdropPaths[i]);
+    panel = catalogue::Load(catalogue::kBossPanel);
+    for (int i = 0; i < 5; ++i) backdrops[i] = catalogue::Load(catalogue::kMoineBackdrops[i]);
 }
 
-void Level1Script::LoadExtraSounds() { panelSound = platform::LoadSound("Sound/mPUPPUPU.wav"); }
+void Level1Script::LoadExtraSounds() { panelSound = catalogue::Load(catalogue::kBossJingle); }
 
 void Level1Script::FreeExtras() {
     SDL_FreeSurface(panel);

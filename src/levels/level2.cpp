@@ -67,15 +67,14 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
 
 Level2Script::Level2Script() {
     profile.levelNumber = 2;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelTwo.png";
+    profile.capture = &catalogue::kCaptures[1];
     profile.captureX = playfield::kInnerLeft;
-    profile.layerPaths = {"./Images/Panorama/Dales.png", "./Images/Panorama/Transition1.png",
-                          "./Images/Panorama/Dales1.png"};
+    profile.layers = {&catalogue::kDales, &catalogue::kTransition1, &catalogue::kDales1};
     profile.schedule = {
         {16000, 1, 4}, {60000, 1, 6}, {86000, 1, 8}, {111000, 2, 8}, {kScheduleForever, 3, 8},
     };
-    profile.levelMusicPath = "Sound/Slipstream.ogg";
-    profile.bossMusicPath = "Sound/Super_R-Type.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[1];
+    profile.bossMusic = &catalogue::kSecondBossMusic;
     profile.assetBank = 2;
     profile.tableSize = kTableSize;
     profile.bossDelay = 10000;

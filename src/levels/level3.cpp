@@ -18,14 +18,14 @@ constexpr int32_t kVirusGap = 100;
 
 Level3Script::Level3Script() {
     profile.levelNumber = 3;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelThree.png";
+    profile.capture = &catalogue::kCaptures[2];
     profile.captureX = playfield::kLeft;
-    profile.layerPaths = {"./Images/Panorama/Enfer.png", "./Images/Panorama/Enfer1.png"};
+    profile.layers = {&catalogue::kEnfer, &catalogue::kEnfer1};
     profile.schedule = {
         {16000, 1, 4}, {90000, 1, 6}, {140000, 2, 6}, {kScheduleForever, 2, 8},
     };
-    profile.levelMusicPath = "Sound/Nightmarish.ogg";
-    profile.bossMusicPath = "Sound/Super_R-Type.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[2];
+    profile.bossMusic = &catalogue::kSecondBossMusic;
     profile.assetBank = 3;
     profile.tableSize = kTableSize;
     profile.bossDelay = 8000;

@@ -24,12 +24,12 @@ constexpr int kTopY = 1 - kArrowSize;  // just above the window
 
 Level4Script::Level4Script() {
     profile.levelNumber = 4;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelFoor.png";
+    profile.capture = &catalogue::kCaptures[3];
     profile.captureX = playfield::kInnerLeft;
-    profile.layerPaths = {"./Images/Panorama/Enterprise.png", "./Images/Panorama/Enterprise1.png"};
+    profile.layers = {&catalogue::kEnterprise, &catalogue::kEnterprise1};
     profile.schedule = {{20000, 1, 4}, {41000, 1, 5}, {140000, 2, 6}, {kScheduleForever, 2, 8}};
-    profile.levelMusicPath = "Sound/electric_mind.ogg";
-    profile.bossMusicPath = "Sound/MetroidS.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[3];
+    profile.bossMusic = &catalogue::kMonstroMusic;
     profile.assetBank = 4;
     profile.tableSize = kTableSize;
     profile.bossDelay = 12000;

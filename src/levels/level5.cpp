@@ -43,13 +43,12 @@ Enemy* EyeShip(const Timetable& table, int x, int y, int32_t spawnTime) {
 
 Level5Script::Level5Script() {
     profile.levelNumber = 5;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelFive.png";
+    profile.capture = &catalogue::kCaptures[4];
     profile.captureX = 140;
-    profile.layerPaths = {"./Images/Panorama/Psyche2.png", "./Images/Panorama/Transition2.png",
-                          "./Images/Panorama/Psyche3.png"};
+    profile.layers = {&catalogue::kPsyche2, &catalogue::kTransition2, &catalogue::kPsyche3};
     profile.schedule = {{15500, 1, 4}, {42600, 1, 6}, {69000, 2, 6}, {kScheduleForever, 3, 8}};
-    profile.levelMusicPath = "Sound/sepia.ogg";
-    profile.bossMusicPath = "Sound/RadioZonde.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[4];
+    profile.bossMusic = &catalogue::kRadioZondeMusic;
     profile.assetBank = 5;
     profile.tableSize = kTableSize;
     profile.bossDelay = 6000;

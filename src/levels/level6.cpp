@@ -15,12 +15,12 @@
 
 Level6Script::Level6Script() {
     profile.levelNumber = 6;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureFinal.png";
+    profile.capture = &catalogue::kCaptures[5];
     profile.captureX = playfield::kLeft;
-    profile.layerPaths = {"./Images/Panorama/LastLevel.png", "./Images/Panorama/Extra1.png"};
+    profile.layers = {&catalogue::kLastLevel, &catalogue::kExtra1};
     // No schedule: the layer changes when the Insecte is finished (DrawBackground).
-    profile.levelMusicPath = "Sound/Einhander-Badlands.ogg";
-    profile.bossMusicPath = "Sound/rough_edge.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[5];
+    profile.bossMusic = &catalogue::kLastBossMusic;
     profile.assetBank = 0;
     profile.tableSize = 0;
     profile.bossDelay = 0;

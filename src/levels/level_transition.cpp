@@ -1,5 +1,6 @@
 #include "levels/level_transition.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "levels/hud.h"
 #include "platform/loaders.h"
@@ -56,24 +57,21 @@ bool ReadAnswer(int* result) {
 
 TransitionPictures TransitionPictures::Load() {
     TransitionPictures pictures;
-    pictures.closedCurtain = platform::LoadPicture("./Images/Panorama/Loading_1a.png");
-    pictures.curtainFrames[0] = platform::LoadPicture("./Images/Panorama/Loading_2a.png", 255, 255, 0);
-    pictures.curtainFrames[1] = platform::LoadPicture("./Images/Panorama/Loading_3a.png", 255, 255, 0);
-    pictures.curtainFrames[2] = platform::LoadPicture("./Images/Panorama/Loading_4a.png", 255, 255, 0);
-    pictures.curtainFrames[3] = platform::LoadPicture("./Images/Panorama/Loading_5a.png", 255, 255, 0);
+    pictures.closedCurtain = catalogue::LoadUnkeyed(catalogue::kCurtain[0]);
+    for (int i = 0; i < 4; ++i) pictures.curtainFrames[i] = catalogue::Load(catalogue::kCurtain[i + 1]);
     // The converted surface keeps the per-surface alpha, as if it had been set before.
-    pictures.overlay = platform::LoadPicture("./Images/Panorama/Calque.png");
+    pictures.overlay = catalogue::Load(catalogue::kDimLayer);
     if (pictures.overlay) SDL_SetAlpha(pictures.overlay, SDL_SRCALPHA, kOverlayAlpha);
-    pictures.gameOverText = platform::LoadPicture("./Images/Panorama/GameOverTexte.png", 0, 0, 255);
-    pictures.winnerBanner = platform::LoadPicture("./Images/Panorama/New/Winner.png", 0, 0, 0);
+    pictures.gameOverText = catalogue::Load(catalogue::kGameOverText);
+    pictures.winnerBanner = catalogue::Load(catalogue::kWinner);
     return pictures;
 }
 
 TransitionSounds TransitionSounds::Load() {
     TransitionSounds sounds;
-    sounds.endLevelSound = platform::LoadSound("Sound/EndLevel.wav");
-    sounds.koSound = platform::LoadSound("Sound/KO.wav");
-    sounds.winnerSound = platform::LoadSound("Sound/WINNER.wav");
+    sounds.endLevelSound = catalogue::Load(catalogue::kCurtainSound);
+    sounds.koSound = catalogue::Load(catalogue::kGameOverSound);
+    sounds.winnerSound = catalogue::Load(catalogue::kWinnerSound);
     return sounds;
 }
 

@@ -16,13 +16,10 @@ protected:
     void RunScript(int&, int&) override {}
 };
 
-const BossTraits kPlain = {.points = 1, .energyPerUnit = 7, .shotSlots = 1,
-                               .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
-                               .sheetKey = platform::ColorKey::Rgb(255, 0, 255), .sheetCells = 8, .rightEdge = 502};
-const BossTraits kTellsBoost = {.points = 1, .energyPerUnit = 7, .shotSlots = 1,
-                                    .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
-                                    .sheetKey = platform::ColorKey::Rgb(255, 0, 255), .sheetCells = 8,
-                                    .rightEdge = 502, .boostedResult = true};
+const BossTraits kPlain = {.points = 1, .energyPerUnit = 7, .shotSlots = 1, .sheet = &catalogue::kMoineSheet,
+                           .rightEdge = 502};
+const BossTraits kTellsBoost = {.points = 1, .energyPerUnit = 7, .shotSlots = 1, .sheet = &catalogue::kMoineSheet,
+                                .rightEdge = 502, .boostedResult = true};
 
 EnemyShot* CentreShot(int damage, bool boosted) {
     const PathSegment still = {0, 0, 1};

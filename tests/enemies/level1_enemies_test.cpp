@@ -195,7 +195,7 @@ TEST_F(Level1EnemyTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesThirtySixF
         HitCentre(*enemy, 10);
         ASSERT_TRUE(enemy->IsDestroyed());
         int frames = 0;
-        while (enemy->GetExplosionFrame() < enemy->Traits().explosionFrames) {
+        while (enemy->GetExplosionFrame() < enemy->Traits().kind->explosionFrames) {
             ASSERT_TRUE(Frame(*enemy));
             ++frames;
         }

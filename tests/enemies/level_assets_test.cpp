@@ -67,15 +67,16 @@ private:
     }
 };
 
-using K = AssetKind;
+namespace K = catalogue;
+using Kind = const catalogue::EnemyKind*;
 
 TEST(LevelAssets, EachLevelLoadsItsSetsInOrderAndFreesEachItemOnce) {
-    const std::vector<K> expected[] = {
-        {K::Boule, K::Piaf, K::Delta, K::Yeux, K::Modular, K::Soucoupe},
-        {K::Cube, K::CubeDevil, K::CubeInviderOne, K::Triangle, K::Roue, K::Soucoupe},
-        {K::Blob, K::Virus, K::Crabe, K::Soucoupe},
-        {K::Fleche, K::Amybe, K::Soucoupe},
-        {K::Papillon, K::Fee, K::OeilRB, K::Vax, K::Soucoupe},
+    const std::vector<Kind> expected[] = {
+        {&K::kBoule, &K::kPiaf, &K::kDelta, &K::kYeux, &K::kModular, &K::kSoucoupe},
+        {&K::kCube, &K::kCubeDevil, &K::kCubeInviderOne, &K::kTriangle, &K::kRoue, &K::kSoucoupe},
+        {&K::kBlob, &K::kVirus, &K::kCrabe, &K::kSoucoupe},
+        {&K::kFleche, &K::kAmybe, &K::kSoucoupe},
+        {&K::kPapillon, &K::kFee, &K::kOeilRB, &K::kVax, &K::kSoucoupe},
     };
     // Counted by hand from the bank tables: rows that name a file.
     const int pictures[] = {24, 19, 13, 12, 22};
@@ -85,13 +86,13 @@ TEST(LevelAssets, EachLevelLoadsItsSetsInOrderAndFreesEachItemOnce) {
         {
             LevelAssets bank(loader);
             bank.Load(level);
-            std::vector<K> kinds;
+            std::vector<Kind> kinds;
             for (int i = 0; i < bank.SetCount(); ++i) {
-                kinds.push_back(bank.KindAt(i));
+                kinds.push_back(&bank.KindAt(i));
                 const AssetSet& set = bank.SetAt(i);
                 EXPECT_TRUE(set.sprite && set.explosionSheet && set.shotA && set.shotB);
                 EXPECT_TRUE(set.explosionSound && set.fireSound);
-                bool fourShots = bank.KindAt(i) == K::Yeux || bank.KindAt(i) == K::OeilRB;
+                bool fourShots = &bank.KindAt(i) == &K::kYeux || &bank.KindAt(i) == &K::kOeilRB;
                 EXPECT_EQ(set.shotC && set.shotD, fourShots);
             }
             EXPECT_EQ(kinds, expected[level - 1]) << "level " << level;
@@ -114,14 +115,14 @@ TEST(LevelAssets, LevelOneLoadsSeparateCopiesAndSharesTheRest) {
                                         "./Images/Tirs/Tir0_RougeS_Ennemi.png", "./Images/Tirs/Tir0a_RougeS_Ennemi.png",
                                         "Sound/Explosion_Boss.wav", "Sound/Shot1.wav"}));
 
-    const AssetSet& boule = bank.Get(K::Boule);
-    const AssetSet& piaf = bank.Get(K::Piaf);
-    const AssetSet& delta = bank.Get(K::Delta);
-    const AssetSet& yeux = bank.Get(K::Yeux);
-    const AssetSet& saucer = bank.Get(K::Soucoupe);
+    const AssetSet& boule = bank.Get(K::kBoule);
+    const AssetSet& piaf = bank.Get(K::kPiaf);
+    const AssetSet& delta = bank.Get(K::kDelta);
+    const AssetSet& yeux = bank.Get(K::kYeux);
+    const AssetSet& saucer = bank.Get(K::kSoucoupe);
     EXPECT_EQ(piaf.shotB, boule.shotB);
     EXPECT_EQ(piaf.fireSound, boule.fireSound);
-    EXPECT_EQ(bank.Get(K::Modular).explosionSound, boule.explosionSound);
+    EXPECT_EQ(bank.Get(K::kModular).explosionSound, boule.explosionSound);
     EXPECT_EQ((std::set<void*>{delta.explosionSheet, yeux.explosionSheet, saucer.explosionSheet}).size(), 3u);
 
     const RecordingLoader::Load& deltaSprite = loader.loads[delta.sprite];
@@ -139,24 +140,24 @@ TEST(LevelAssets, LevelTwoCubesAreOpaqueAndTheSmallEnemiesShareTheCubeSet) {
     RecordingLoader loader;
     LevelAssets bank(loader);
     bank.Load(2);
-    const AssetSet& cube = bank.Get(K::Cube);
-    const AssetSet& devil = bank.Get(K::CubeDevil);
+    const AssetSet& cube = bank.Get(K::kCube);
+    const AssetSet& devil = bank.Get(K::kCubeDevil);
     EXPECT_FALSE(loader.loads[cube.sprite].key.present);
     EXPECT_FALSE(loader.loads[devil.sprite].key.present);
-    EXPECT_EQ(bank.Get(K::CubeInviderOne).explosionSheet, devil.explosionSheet);
-    for (K kind : {K::Triangle, K::Roue}) {
-        const AssetSet& set = bank.Get(kind);
+    EXPECT_EQ(bank.Get(K::kCubeInviderOne).explosionSheet, devil.explosionSheet);
+    for (Kind kind : {&K::kTriangle, &K::kRoue}) {
+        const AssetSet& set = bank.Get(*kind);
         EXPECT_TRUE(set.shotA == cube.shotA && set.shotB == cube.shotB);
         EXPECT_TRUE(set.explosionSound == cube.explosionSound && set.fireSound == cube.fireSound);
         EXPECT_NE(set.explosionSheet, cube.explosionSheet);  // a copy of the same file
     }
-    EXPECT_EQ(loader.loads[devil.shotB].how, 'I');  // a BMP read through IMG_Load
+    EXPECT_EQ(loader.loads[devil.shotB].how, 'B');  // every BMP through SDL's BMP reader
 
     // Loading another level frees this one first; Level 6 has no bank.
     bank.Load(6);
     EXPECT_EQ(bank.SetCount(), 0);
     loader.ExpectEachFreedOnce();
-    EXPECT_EQ(bank.Get(K::Soucoupe).sprite, nullptr);
+    EXPECT_EQ(bank.Get(K::kSoucoupe).sprite, nullptr);
 }
 
 }  // namespace

@@ -53,8 +53,8 @@ TEST_F(LevelEndTest, ABossFinishingInTheFrameTheLastLifeGoesStillWins) {
 
 TEST_F(LevelEndTest, TheBossMusicStartsInTheFrameTheBossReleasesItsHold) {
     FakeScript script;
-    script.profile.levelMusicPath = "Sound/Vintage.ogg";
-    script.profile.bossMusicPath = "Sound/aka_bme.ogg";
+    script.profile.levelMusic = &catalogue::kLevelMusic[0];
+    script.profile.bossMusic = &catalogue::kMoineMusic;
     script.bossAt = 0;
     script.setUpBoss = [](FakeEnemy& boss) { boss.releaseHoldAtUpdate = 5; };
     std::vector<int> started;

@@ -1,5 +1,6 @@
 #include "enemies/bosses/boss.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
@@ -14,10 +15,10 @@ Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeigh
       energy(energyUnits * traits.energyPerUnit),
       maxEnergy(energyUnits * traits.energyPerUnit),
       shots(traits.shotSlots),
-      sheet(platform::LoadPicture(traits.sheetPath, traits.sheetKey)),
-      explosionSheet(platform::LoadPicture("./Images/Explosions/Explosion_192.png", 0, 1, 1)),
-      explosionSound(platform::LoadSound("Sound/Explosion_Boss.wav")),
-      fireSound(platform::LoadSound("Sound/Shot1.wav")) {}
+      sheet(catalogue::Load(*traits.sheet)),
+      explosionSheet(catalogue::Load(catalogue::kBigBlast)),
+      explosionSound(catalogue::Load(catalogue::kSmallBlastSound)),
+      fireSound(catalogue::Load(catalogue::kEnemyShotSound)) {}
 
 Boss::~Boss() {
     // Shots first: they draw with the pictures freed after them.
@@ -44,7 +45,7 @@ bool Boss::Update() {
     Advance();
     bool alive = true;
     if (state == kNormal) {
-        DrawCell(Sheet(), traits.sheetCells, frame);
+        DrawCell(Sheet(), traits.sheet->cols, frame);
     } else if (state == kHit) {
         DrawHit();
         state = kNormal;
@@ -110,7 +111,7 @@ void Boss::DrawCell(SDL_Surface* picture, int cells, int c) {
     platform::Blit(picture, &source, screen, &at);
 }
 
-void Boss::DrawHit() { DrawCell(Sheet(), traits.sheetCells, HitCell()); }
+void Boss::DrawHit() { DrawCell(Sheet(), traits.sheet->cols, HitCell()); }
 
 void Boss::PlayFireSound() { PlaySound(kChannelEnemyFire, fireSound); }
 

@@ -11,6 +11,7 @@
 #include <climits>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/utilities.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/shot_pool.h"
@@ -20,9 +21,7 @@ struct BossTraits {
     int points;
     int energyPerUnit;
     int shotSlots;
-    const char* sheetPath;
-    platform::ColorKey sheetKey;
-    int sheetCells;
+    const catalogue::Picture* sheet;  // its cells side by side
     int rightEdge;               // the off-screen rule's right edge: playfield::kRight or 510
     bool boostedResult = false;  // CheckHit answers 99999 for a boosted shot instead of its index
     bool waitsForShots = false;  // goes only once its last shot has gone too

@@ -17,7 +17,7 @@ public:
 
 protected:
     // The hit flash is the same cell of a sheet of its own.
-    void DrawHit() override { DrawCell(flashSheet, kTraits.sheetCells, frame); }
+    void DrawHit() override { DrawCell(flashSheet, kTraits.sheet->cols, frame); }
 
 private:
     void BottomFans();

@@ -1,5 +1,6 @@
 #include "enemies/bosses/moine.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
@@ -16,9 +17,7 @@ const BossTraits Moine::kTraits = {
     .points = 350,
     .energyPerUnit = 3000,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
-    .sheetCells = 8,
+    .sheet = &catalogue::kMoineSheet,
     .rightEdge = playfield::kRight,
 };
 
@@ -39,8 +38,8 @@ const int Moine::kRingY[12] = {91, 112, 167, 240, 318, 363, 381, 361, 306, 233, 
 
 Moine::Moine(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
     : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      shotYellowA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Jaune_Ennemi.bmp", 255, 0, 255))),
-      shotYellowB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Jaune_Ennemi.bmp", 255, 0, 255))) {}
+      shotYellowA(Own(catalogue::Load(catalogue::kYellowOrb.a))),
+      shotYellowB(Own(catalogue::Load(catalogue::kYellowOrb.b))) {}
 
 void Moine::Entered(int from) {
     if (from == kEntryPhase) angle = 180;  // only the first stream of the fight

@@ -4,8 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Amybe::kTraits = {
-    .kind = AssetKind::Amybe, .points = 8, .shotSlots = 200, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kAmybe, .points = 8, .shotSlots = 200, .explosionFrameMs = 20,
 };
 
 Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

@@ -4,8 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Blob::kTraits = {
-    .kind = AssetKind::Blob, .points = 7, .shotSlots = 50, .spriteFrames = 4, .hitOffset = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kBlob, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
 };
 
 Blob::Blob(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

@@ -5,8 +5,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Boule::kTraits = {
-    .kind = AssetKind::Boule, .points = 5, .shotSlots = 3, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kBoule, .points = 5, .shotSlots = 3, .explosionFrameMs = 20,
     .playfield = playfield::kWindow,
 };
 

@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Crabe::kTraits = {
-    .kind = AssetKind::Crabe, .points = 84, .shotSlots = 1000, .spriteFrames = 6, .hitOffset = 3,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kCrabe, .points = 84, .shotSlots = 1000, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .shotsFirst = true, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 

@@ -1,9 +1,7 @@
 #include "enemies/regular/cube.h"
 
 const RegularTraits Cube::kTraits = {
-    .kind = AssetKind::Cube, .points = 1, .shotSlots = 1, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kCube, .points = 1, .shotSlots = 1, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 

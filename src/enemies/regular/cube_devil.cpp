@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeDevil::kTraits = {
-    .kind = AssetKind::CubeDevil, .points = 60, .shotSlots = 500, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 192, .explosionFrameHeight = 192, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kCubeDevil, .points = 60, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 

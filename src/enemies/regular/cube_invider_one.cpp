@@ -4,8 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeInviderOne::kTraits = {
-    .kind = AssetKind::CubeInviderOne, .points = 225, .shotSlots = 600, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 192, .explosionFrameHeight = 192, .explosionFrames = 16, .explosionFrameMs = 40,
+    .kind = &catalogue::kCubeInviderOne, .points = 225, .shotSlots = 600, .explosionFrameMs = 40,
     .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };

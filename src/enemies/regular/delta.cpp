@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Delta::kTraits = {
-    .kind = AssetKind::Delta, .points = 200, .shotSlots = 500, .spriteFrames = 4, .hitOffset = 2,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kDelta, .points = 200, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 

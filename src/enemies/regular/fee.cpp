@@ -5,8 +5,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Fee::kTraits = {
-    .kind = AssetKind::Fee, .points = 30, .shotSlots = 500, .spriteFrames = 4, .hitOffset = 2,
-    .explosionFrameWidth = 48, .explosionFrameHeight = 48, .explosionFrames = 14, .explosionFrameMs = 40,
+    .kind = &catalogue::kFee, .points = 30, .shotSlots = 500, .explosionFrameMs = 40,
     .playfield = playfield::kWide,
 };
 

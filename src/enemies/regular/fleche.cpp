@@ -3,8 +3,7 @@
 #include "core/utilities.h"
 
 const RegularTraits Fleche::kTraits = {
-    .kind = AssetKind::Fleche, .points = 3, .shotSlots = 1, .spriteFrames = 4,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kFleche, .points = 3, .shotSlots = 1, .explosionFrameMs = 20,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 

@@ -14,9 +14,7 @@ Sint16 Truncate16(double value) { return static_cast<Sint16>(static_cast<int>(va
 }  // namespace
 
 const RegularTraits Modular::kTraits = {
-    .kind = AssetKind::Modular, .points = 1, .shotSlots = 3, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kModular, .points = 1, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always,
 };
 

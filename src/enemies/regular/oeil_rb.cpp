@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits OeilRB::kTraits = {
-    .kind = AssetKind::OeilRB, .points = 75, .shotSlots = 500, .spriteFrames = 2, .hitCell = 1,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kOeilRB, .points = 75, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kFromLeft,
 };
 

@@ -1,8 +1,7 @@
 #include "enemies/regular/papillon.h"
 
 const RegularTraits Papillon::kTraits = {
-    .kind = AssetKind::Papillon, .points = 1, .shotSlots = 1, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kPapillon, .points = 1, .shotSlots = 1, .explosionFrameMs = 20,
 };
 
 Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,

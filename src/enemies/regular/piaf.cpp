@@ -3,9 +3,7 @@
 #include "core/utilities.h"
 
 const RegularTraits Piaf::kTraits = {
-    .kind = AssetKind::Piaf, .points = 1, .shotSlots = 3, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kPiaf, .points = 1, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 

@@ -1,9 +1,7 @@
 #include "enemies/regular/roue.h"
 
 const RegularTraits Roue::kTraits = {
-    .kind = AssetKind::Roue, .points = 4, .shotSlots = 1, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kRoue, .points = 4, .shotSlots = 1, .explosionFrameMs = 20, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 

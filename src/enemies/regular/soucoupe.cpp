@@ -5,9 +5,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Soucoupe::kTraits = {
-    .kind = AssetKind::Soucoupe, .points = 5, .shotSlots = 1, .spriteFrames = 4,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kSoucoupe, .points = 5, .shotSlots = 1, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 

@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Triangle::kTraits = {
-    .kind = AssetKind::Triangle, .points = 3, .shotSlots = 3, .spriteFrames = 2, .hitCell = 1,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kTriangle, .points = 3, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 

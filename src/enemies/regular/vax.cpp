@@ -4,8 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Vax::kTraits = {
-    .kind = AssetKind::Vax, .points = 7, .shotSlots = 50, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kVax, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
     .playfield = playfield::kFalling,
 };
 

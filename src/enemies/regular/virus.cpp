@@ -4,8 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Virus::kTraits = {
-    .kind = AssetKind::Virus, .points = 6, .shotSlots = 5, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kVirus, .points = 6, .shotSlots = 5, .explosionFrameMs = 20,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
