@@ -40,24 +40,24 @@ void Level3Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot <= kLastBlob) {
             const int y = RandomInt(200);
-            enemy = new Blob(screen, assets, MakeRect(playfield::kRight, y, 30, 35), 12, 14, clock, 1);
+            enemy = new Blob(screen, assets, playfield::kRight, y, clock, 1);
             clock += kBlobGap;
         } else if (slot == 120) {
-            enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, 270, -15, clock + 3000, 1);
             clock += 8000;
         } else if (slot == 530) {
-            enemy = new Crabe(screen, assets, MakeRect(1, 120, 158, 105), 50, 15, clock + 6000, 1);
+            enemy = new Crabe(screen, assets, 1, 120, clock + 6000, 1);
             clock += 12000;
         } else if (slot == 531) {
-            enemy = new Soucoupe(screen, assets, MakeRect(400, -15, 68, 65), 30, 20, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, 400, -15, clock + 3000, 1);
             clock += 8000;
         } else if (slot == 570) {
-            enemy = new Soucoupe(screen, assets, MakeRect(140, -15, 68, 65), 30, 20, clock, 1);
+            enemy = new Soucoupe(screen, assets, 140, -15, clock, 1);
             clock += 5000;
         } else {
             // Slots 121-529 and 532-569.
             const int x = playfield::kLeft + RandomInt(playfield::kWidth);
-            enemy = new Virus(screen, assets, MakeRect(x, -44, 43, 45), 20, 18, clock, 1);
+            enemy = new Virus(screen, assets, x, -44, clock, 1);
             clock += kVirusGap;
         }
     }

@@ -17,7 +17,7 @@ constexpr int32_t kArrowGap = 60;
 constexpr int32_t kAmoebaGap = 200;
 constexpr int32_t kFastAmoebaGap = 120;
 
-constexpr int kArrowSize = 29;
+constexpr int kArrowSize = catalogue::kFlecheSheet.cellHeight;
 constexpr int kTopY = 1 - kArrowSize;  // just above the window
 
 }  // namespace
@@ -67,16 +67,16 @@ void Level4Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot == kFirstSaucer || slot == kAmoebaSaucer) {
             // Active together with the enemy of the next slot.
-            enemy = new Soucoupe(screen, assets, MakeRect(280, -15, 68, 65), 30, 20, clock, 1);
+            enemy = new Soucoupe(screen, assets, 280, -15, clock, 1);
         } else if (slot < kLastArrowSaucer) {
             const ArrowEntry entry = DrawArrowEntry();
-            enemy = new Fleche(screen, assets, MakeRect(entry.x, entry.y, kArrowSize, kArrowSize), 10, 10, clock, 1);
+            enemy = new Fleche(screen, assets, entry.x, entry.y, clock, 1);
             clock += kArrowGap;
         } else if (slot == kLastArrowSaucer) {
-            enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 1000, 1);
+            enemy = new Soucoupe(screen, assets, 270, -15, clock + 1000, 1);
             clock += 4000;
         } else {
-            enemy = new Amybe(screen, assets, MakeRect(playfield::kLeft + RandomInt(308), -36, 56, 37), 12, 9, clock, 1);
+            enemy = new Amybe(screen, assets, playfield::kLeft + RandomInt(308), -36, clock, 1);
             clock += slot < kFastAmoebas ? kAmoebaGap : kFastAmoebaGap;
         }
     }

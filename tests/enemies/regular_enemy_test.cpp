@@ -16,7 +16,7 @@ public:
                                                    .explosionFrameHeight = 8, .explosionFrames = 2};
     static constexpr RegularTraits kTraits = {.kind = &kKind, .points = 10, .shotSlots = 1, .explosionFrameMs = 10};
     explicit Target(int hitPoints)
-        : RegularEnemy(testsupport::Screen(), nullptr, MakeRect(100, 100, 30, 30), 15, 15, 0, kTraits, hitPoints) {}
+        : RegularEnemy(testsupport::Screen(), nullptr, 100, 100, 0, kTraits, hitPoints) {}
     int kills = 0;
 
 protected:

@@ -7,10 +7,8 @@ const RegularTraits Blob::kTraits = {
     .kind = &catalogue::kBlob, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
 };
 
-Blob::Blob(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-           int spawnTime, int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 10),
-      flyTime(RandomInt(120) + 70) {}
+Blob::Blob(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10), flyTime(RandomInt(120) + 70) {}
 
 void Blob::Steer() {
     const SDL_Rect copy = box;

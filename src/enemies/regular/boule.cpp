@@ -9,11 +9,9 @@ const RegularTraits Boule::kTraits = {
     .playfield = playfield::kWindow,
 };
 
-Boule::Boule(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+Boule::Boule(SDL_Surface* screen, LevelAssets* assets, int x, int y,
              int spawnTime, int vy, int vx, bool variant, int hitPoints)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
-      vx(vx),
-      vy(vy) {
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints), vx(vx), vy(vy) {
     frame = variant ? 0 : 1;
 }
 

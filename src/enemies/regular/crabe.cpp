@@ -15,9 +15,8 @@ const PhaseRow Crabe::kRow = {
     .exitDx = 5,
 };
 
-Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 800, kRow) {}
+Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 800, kRow) {}
 
 void Crabe::Fire() {
     const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);

@@ -5,9 +5,8 @@ const RegularTraits Cube::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Cube::Cube(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int vy,
-           int spawnTime)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, kHitPoints), vy(vy) {}
+Cube::Cube(SDL_Surface* screen, LevelAssets* assets, int x, int y, int vy, int spawnTime)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, kHitPoints), vy(vy) {}
 
 void Cube::SetSweep(bool sweep, int direction, int minX, int maxX) {
     this->sweep = sweep;

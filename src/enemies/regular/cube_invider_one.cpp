@@ -16,9 +16,8 @@ const PhaseRow CubeInviderOne::kRow = {
     .exitDx = -4, .exitScale = StepScale::Speed,
 };
 
-CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
-                               int hitHalfHeight, int spawnTime, int)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 2350, kRow) {
+CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 2350, kRow) {
     speed = 4;
 }
 

@@ -9,10 +9,8 @@ const RegularTraits Fee::kTraits = {
     .playfield = playfield::kWide,
 };
 
-Fee::Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-         int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 30),
-      hspeed(box.x < playfield::kRight ? 3 : -3) {}
+Fee::Fee(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 30), hspeed(box.x < playfield::kRight ? 3 : -3) {}
 
 void Fee::Steer() {
     const SDL_Rect copy = box;

@@ -7,10 +7,8 @@ const RegularTraits Fleche::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-               int spawnTime, int hitPoints)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
-      pauseLength(RandomInt(10) + 30),
+Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints), pauseLength(RandomInt(10) + 30),
       hspeed(box.x > 320 ? -3 : 3) {}
 
 void Fleche::Steer() {

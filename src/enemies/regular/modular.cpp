@@ -18,11 +18,8 @@ const RegularTraits Modular::kTraits = {
     .steerWhile = SteerWhile::Always,
 };
 
-Modular::Modular(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                 int spawnTime)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 10),
-      entryLength(RandomInt(20) + 10),
-      centreX(box.x),
+Modular::Modular(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10), entryLength(RandomInt(20) + 10), centreX(box.x),
       centreY(box.y),
       angle(box.x < 320 ? 85 : 95),
       turn(box.x < 320 ? -1 : 1) {}

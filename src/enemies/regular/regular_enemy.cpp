@@ -1,5 +1,6 @@
 #include "enemies/regular/regular_enemy.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/level_assets.h"
@@ -15,9 +16,9 @@ const AssetSet& SetOf(LevelAssets* assets, const catalogue::EnemyKind* kind) {
 
 }  // namespace
 
-RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
-                           int hitHalfHeight, int spawnTime, const RegularTraits& traits, int hitPoints)
-    : Enemy(box, hitHalfWidth, hitHalfHeight, spawnTime, traits.points),
+RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, const RegularTraits& traits, int hitPoints)
+    : Enemy(catalogue::BoxAt(*traits.kind, x, y), traits.kind->hitHalfWidth, traits.kind->hitHalfHeight, spawnTime,
+            traits.points),
       traits(traits),
       screen(screen),
       hitPoints(hitPoints),

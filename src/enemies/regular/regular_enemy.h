@@ -88,7 +88,7 @@ public:
     enum State { kNormal = 0, kHit = 1, kExploding = 2 };
 
 protected:
-    RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+    RegularEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y,
                  int spawnTime, const RegularTraits& traits, int hitPoints);
 
     // Movement and the decision to fire, once a frame while traits.steerWhile allows.

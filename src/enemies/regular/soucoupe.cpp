@@ -9,11 +9,8 @@ const RegularTraits Soucoupe::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                   int spawnTime, int mode)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
-      mode(mode),
-      dir(box.x < playfield::kLeft ? 1 : -1) {}
+Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int mode)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 1), mode(mode), dir(box.x < playfield::kLeft ? 1 : -1) {}
 
 void Soucoupe::Steer() {
     const SDL_Rect copy = box;
