@@ -105,13 +105,13 @@ void LevelRunner::RunStartAnimation() {
     }
 }
 
-int32_t LevelRunner::Run(int32_t* scoreOut) {
+LevelResult LevelRunner::Run(int32_t* scoreOut) {
     score = scoreOut;
     cleanedUp = false;
     frames = 0;
 
     LoadPictures();
-    *state = 1;
+    *state = LevelState::Running;
     LoadSounds();
     CreateHelpers();
     BuildEnemies();
@@ -143,11 +143,11 @@ int32_t LevelRunner::Run(int32_t* scoreOut) {
     if (LevelWatcher* watcher = GetLevelWatcher()) watcher->LoopEnded(*this);
 
     if (platform::AudioOpen()) platform::FadeOutMusic(1000);
-    int32_t result = 0;
-    if (*state == 2) {
+    LevelResult result = LevelResult::Quit;
+    if (*state == LevelState::OutOfLives) {
         result = transition->ShowGameOver();
-    } else if (*state == 0) {
-        result = 1;
+    } else if (*state == LevelState::Won) {
+        result = LevelResult::Cleared;
         transition->ShowLevelClear(bonusSound, *hud, hero->GetLives(), hero->GetWeaponLevel(), score,
                                    profile.levelNumber);
     }

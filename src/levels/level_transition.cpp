@@ -33,20 +33,20 @@ void DrawWhole(SDL_Surface* picture, SDL_Surface* screen) {
 bool IsBonusFrame(int i) { return i == 300 || i == 350 || i == 400; }
 
 // Reads the queue until an event answers the game-over screen.
-bool ReadAnswer(int* result) {
+bool ReadAnswer(LevelResult* result) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_KEYDOWN) {
             if (event.key.keysym.sym == SDLK_RETURN) {
-                *result = 2;
+                *result = LevelResult::PlayAgain;
                 return true;
             }
             if (event.key.keysym.sym == SDLK_ESCAPE) {
-                *result = 0;
+                *result = LevelResult::Quit;
                 return true;
             }
         } else if (event.type == SDL_JOYBUTTONDOWN) {
-            *result = 2;
+            *result = LevelResult::PlayAgain;
             return true;
         }
     }
@@ -144,8 +144,8 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
     SDL_FreeSurface(snapshot);
 }
 
-int LevelTransition::ShowGameOver() {
-    int result = 0;
+LevelResult LevelTransition::ShowGameOver() {
+    LevelResult result = LevelResult::Quit;
     BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, 362, playfield::kWindowHeight));
     BlitAt(gameOverText, screen, MakeRect(154, 193, 328, 70));
     SDL_Surface* snapshot = CopySurface(screen);

@@ -85,7 +85,7 @@ void RunWatch::LoopEnded(LevelRunner& r) {
     layerOffsets.clear();
     for (int layer = 1; layer <= r.LayerCount(); ++layer) layerOffsets.push_back(r.Layer(layer)->Offset());
     // The game-over screen reads the answer on its first frame.
-    if (r.State() == 2) testsupport::PushKeyDown(gameOverAnswer);
+    if (r.State() == LevelState::OutOfLives) testsupport::PushKeyDown(gameOverAnswer);
 }
 
 }  // namespace levelstest
