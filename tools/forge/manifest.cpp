@@ -49,27 +49,24 @@ public:
         return a;
     }
     Asset& Effect(const cat::Sound& sound, const std::string& variant, double lo, double hi) {
-        Asset a;
-        a.path = sound.path;
-        a.format = Format::Wav;
-        a.family = Family::Effect;
-        a.variant = variant;
-        a.seed = HashName(variant);
-        a.minSeconds = lo;
-        a.maxSeconds = hi;
-        list.push_back(a);
-        return list.back();
+        return Audio(sound.path, Format::Wav, Family::Effect, variant, lo, hi);
     }
     Asset& Music(const cat::Music& music, const std::string& variant, double lo, double hi, bool loops) {
+        Asset& a = Audio(music.path, Format::Ogg, Family::Music, variant, lo, hi);
+        a.loops = loops;
+        return a;
+    }
+
+private:
+    Asset& Audio(const char* path, Format format, Family family, const std::string& variant, double lo, double hi) {
         Asset a;
-        a.path = music.path;
-        a.format = Format::Ogg;
-        a.family = Family::Music;
+        a.path = path;
+        a.format = format;
+        a.family = family;
         a.variant = variant;
         a.seed = HashName(variant);
         a.minSeconds = lo;
         a.maxSeconds = hi;
-        a.loops = loops;
         list.push_back(a);
         return list.back();
     }
