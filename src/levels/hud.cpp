@@ -95,13 +95,16 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
     platform::Blit(framePicture, nullptr, screen, &whole);
 
     // The banner starts 5 pixels left of the screen edge; the blit clips those columns.
-    BlitPart(levelBannerSheet, 138 * (levelNumber - 1), 0, 138, 33, screen, -5, 140);
+    const catalogue::Picture& banners = catalogue::kLevelBanners;
+    BlitPart(levelBannerSheet, banners.cellWidth * (levelNumber - 1), 0, banners.cellWidth, banners.cellHeight, screen,
+             -5, 140);
 
-    for (int i = 0; i < lives; ++i) BlitPart(lifeIcon, 0, 0, 18, 16, screen, 10 + 18 * i, 41);
+    const catalogue::Picture& life = catalogue::kLifeIcon;
+    for (int i = 0; i < lives; ++i) BlitPart(lifeIcon, 0, 0, life.cellWidth, life.cellHeight, screen, 10 + 18 * i, 41);
 
     // One icon per collected bonus: each bonus raised the weapon level by 2 from 1.
     int k = 0;
-    for (int j = 1; j < weaponLevel; j += 2, ++k) BlitPart(weaponIcon, 0, 0, 23, 25, screen, 5 + 42 * k, 103);
+    for (int j = 1; j < weaponLevel; j += 2, ++k) BlitPart(weaponIcon, 0, 0, catalogue::kWeaponIcon.cellWidth, catalogue::kWeaponIcon.cellHeight, screen, 5 + 42 * k, 103);
 
     BlitPart(bossBarSheet, 0, 0, 83, 19, screen, 530, 132);
     BlitPart(bossBarSheet, 171, 0, lowerWidth, 19, screen, 534, 132);
@@ -110,5 +113,7 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
     int32_t digits[5];
     ScoreDigits(score, digits);
     SDL_Surface* sheet = flashCounter > 0 ? flashDigitSheet : digitSheet;
-    for (int k = 0; k < 5; ++k) BlitPart(sheet, 22 * digits[k], 0, 22, 22, screen, 515 + 22 * k, 40);
+    const catalogue::Picture& cells = catalogue::kDigits;
+    for (int k = 0; k < 5; ++k)
+        BlitPart(sheet, cells.cellWidth * digits[k], 0, cells.cellWidth, cells.cellHeight, screen, 515 + 22 * k, 40);
 }

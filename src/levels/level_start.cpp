@@ -65,8 +65,11 @@ void LevelRunner::CreateHelpers() {
     transition = new LevelTransition(screen, framePeriod);
     hud = new Hud(screen);
     assets = LoadLevelAssets(profile);
-    hero = new Hero(screen, {.box = MakeRect(302, 420, 31, 40), .lives = 6, .shotSlots = 200, .explosionStepMs = 20,
-                             .explosionSteps = 16, .explosionCellWidth = 64, .explosionCellHeight = 64});
+    const catalogue::Picture& ship = catalogue::kHeroSheet;
+    const catalogue::Picture& blast = catalogue::kHeroExplosion;
+    hero = new Hero(screen, {.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
+                             .explosionStepMs = 20, .explosionSteps = blast.cols, .explosionCellWidth = blast.cellWidth,
+                             .explosionCellHeight = blast.cellHeight});
 }
 
 void LevelRunner::BuildEnemies() {

@@ -122,7 +122,7 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
     int unused = 0;
     if (!score) score = &unused;
     SDL_Surface* snapshot = CopySurface(screen);
-    const SDL_Rect bannerRect = MakeRect(154, 193, 328, 70);
+    const SDL_Rect bannerRect = MakeRect(154, 193, catalogue::kWinner.cellWidth, catalogue::kWinner.cellHeight);
     // The curtain starts closing right after the last frame of the banner.
     const int curtainStart = kEndLevelFrame - kCurtainSoundStep;
 
@@ -146,8 +146,9 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
 
 LevelResult LevelTransition::ShowGameOver() {
     LevelResult result = LevelResult::Quit;
-    BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, 362, playfield::kWindowHeight));
-    BlitAt(gameOverText, screen, MakeRect(154, 193, 328, 70));
+    BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, catalogue::kDimLayer.cellWidth, playfield::kWindowHeight));
+    BlitAt(gameOverText, screen,
+           MakeRect(154, 193, catalogue::kGameOverText.cellWidth, catalogue::kGameOverText.cellHeight));
     SDL_Surface* snapshot = CopySurface(screen);
     platform::Flip(screen);
 

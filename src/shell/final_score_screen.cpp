@@ -1,5 +1,7 @@
 #include "shell/final_score_screen.h"
 
+#include <iterator>
+
 #include "core/catalogue_loaders.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
@@ -9,10 +11,10 @@
 
 namespace {
 
-constexpr int kWaveCount = 5;
-constexpr int kLoadingCount = 5;
-constexpr int kDigitWidth = 33;
-constexpr int kDigitHeight = 34;
+constexpr int kWaveCount = static_cast<int>(std::size(catalogue::kWaves));
+constexpr int kLoadingCount = static_cast<int>(std::size(catalogue::kCurtain));
+constexpr int kDigitWidth = catalogue::kBigDigits.cellWidth;
+constexpr int kDigitHeight = catalogue::kBigDigits.cellHeight;
 constexpr int kFrameX = 152, kFrameY = 154;
 constexpr int kDigitsX = 242, kDigitsY = 206;
 

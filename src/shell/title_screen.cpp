@@ -1,5 +1,7 @@
 #include "shell/title_screen.h"
 
+#include <iterator>
+
 #include "core/catalogue_loaders.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
@@ -9,10 +11,10 @@
 
 namespace {
 
-constexpr int kCreditsCount = 5;
-constexpr int kResourcesCount = 4;
-constexpr int kControlsCount = 6;
-constexpr int kLoadingCount = 5;
+constexpr int kCreditsCount = static_cast<int>(std::size(catalogue::kCredits));
+constexpr int kResourcesCount = static_cast<int>(std::size(catalogue::kResources));
+constexpr int kControlsCount = static_cast<int>(std::size(catalogue::kControls));
+constexpr int kLoadingCount = static_cast<int>(std::size(catalogue::kCurtain));
 
 void FreeAll(SDL_Surface** frames, int count) {
     for (int i = 0; i < count; ++i) SDL_FreeSurface(frames[i]);

@@ -30,8 +30,8 @@ struct BossTraits {
 class Boss : public Enemy {
 public:
     static constexpr int kEndFrames = 35;
-    static constexpr int kExplosionCells = 16;
-    static constexpr int kExplosionCellSize = 192;
+    static constexpr int kExplosionCells = catalogue::kBigBlast.cols;
+    static constexpr int kExplosionCellSize = catalogue::kBigBlast.cellWidth;
     static constexpr int kExplosionPeriod = 60;
 
     ~Boss() override;
