@@ -98,7 +98,7 @@ void Level1Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new Moine(screen, MakeRect(284, 210, 70, 62), 30, 25, spawnTime, 4));
+    return BossEntry::Of(new Moine(screen, 284, 210, spawnTime, 4));
 }
 
 void Level1Script::LoadExtraPictures() {

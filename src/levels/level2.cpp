@@ -121,5 +121,5 @@ void Level2Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level2Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new CubeBoss(screen, MakeRect(-130, 60, 300, 270), 120, 50, spawnTime, 6));
+    return BossEntry::Of(new CubeBoss(screen, -130, 60, spawnTime, 6));
 }

@@ -64,5 +64,5 @@ void Level3Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level3Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new Death(screen, MakeRect(505, 120, 251, 205), 100, 80, spawnTime, 6));
+    return BossEntry::Of(new Death(screen, 505, 120, spawnTime, 6));
 }

@@ -19,6 +19,8 @@ constexpr int32_t kFastAmoebaGap = 120;
 
 constexpr int kArrowSize = catalogue::kFlecheSheet.cellHeight;
 constexpr int kTopY = 1 - kArrowSize;  // just above the window
+constexpr int kMonstroWidth = catalogue::kMonstroSheet.cellWidth;
+constexpr int kMonstroHeight = catalogue::kMonstroSheet.cellHeight;
 
 }  // namespace
 
@@ -84,5 +86,5 @@ void Level4Script::BuildTimetable(Timetable& table) {
 
 BossEntry Level4Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
     // Centred on x = 320, just above the window.
-    return BossEntry::Of(new Monstro(screen, MakeRect(320 - 261 / 2, 1 - 254, 261, 254), 120, 118, spawnTime, 8));
+    return BossEntry::Of(new Monstro(screen, 320 - kMonstroWidth / 2, 1 - kMonstroHeight, spawnTime, 8));
 }

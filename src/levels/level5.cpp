@@ -109,5 +109,5 @@ void Level5Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level5Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new RadioZonde(screen, MakeRect(503, 0, 314, 344), 80, 20, spawnTime, 6));
+    return BossEntry::Of(new RadioZonde(screen, 503, 0, spawnTime, 6));
 }

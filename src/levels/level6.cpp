@@ -27,11 +27,11 @@ Level6Script::Level6Script() {
 }
 
 Insecte* Level6Script::MakeInsecte(SDL_Surface* screen, int32_t spawnClock) {
-    return new Insecte(screen, MakeRect(225, -116, 190, 117), 87, 17, spawnClock + kInsecteDelayMs, 1);
+    return new Insecte(screen, 225, -116, spawnClock + kInsecteDelayMs, 1);
 }
 
 Xorg* Level6Script::MakeXorg(SDL_Surface* screen, int32_t spawnClock) {
-    return new Xorg(screen, MakeRect(205, -238, 225, 239), 70, 80, spawnClock, 4);
+    return new Xorg(screen, 205, -238, spawnClock, 4);
 }
 
 Enemy* Level6Script::MakeMidBoss(SDL_Surface* screen, int32_t spawnClock) { return MakeInsecte(screen, spawnClock); }

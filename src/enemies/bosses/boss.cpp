@@ -7,9 +7,10 @@
 #include "enemies/framework/sound_channels.h"
 #include "platform/screen.h"
 
-Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
+Boss::Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits,
            const BossTraits& traits)
-    : Enemy(box, hitHalfWidth, hitHalfHeight, spawnTime, traits.points),
+    : Enemy(MakeRect(x, y, traits.sheet->cellWidth, traits.sheet->cellHeight), traits.hitHalfWidth,
+            traits.hitHalfHeight, spawnTime, traits.points),
       traits(traits),
       screen(screen),
       energy(energyUnits * traits.energyPerUnit),

@@ -23,6 +23,8 @@ const BossTraits CubeBoss::kTraits = {
     .energyPerUnit = 3000,
     .shotSlots = 2000,
     .sheet = &catalogue::kCubeBossSheet,
+    .hitHalfWidth = 120,
+    .hitHalfHeight = 50,
     .rightEdge = playfield::kRight,
 };
 
@@ -32,9 +34,9 @@ const CubeBoss::Phase CubeBoss::kScript[3] = {
     {.length = 1250, .next = kBottomFans, .angle = 70, .act = &CubeBoss::ConeAndStray},
 };
 
-CubeBoss::CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+CubeBoss::CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime,
                    int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       flashSheet(Own(catalogue::Load(catalogue::kCubeBossFlashSheet))),
       shotInviderA(Own(catalogue::Load(catalogue::kInvaderShot.a))),
       shotInviderB(Own(catalogue::Load(catalogue::kInvaderShot.b))),

@@ -34,6 +34,8 @@ const BossTraits Death::kTraits = {
     .energyPerUnit = 3200,
     .shotSlots = 2000,
     .sheet = &catalogue::kDeathSheet,
+    .hitHalfWidth = 100,
+    .hitHalfHeight = 80,
     .rightEdge = 510,
 };
 
@@ -47,8 +49,8 @@ const Death::Phase Death::kScript[3] = {
      .with = {.attack = &kReachingPairAttack, .fireBefore = 1100, .angleStep = 7}},
 };
 
-Death::Death(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+Death::Death(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
       shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {
 }

@@ -56,6 +56,8 @@ const BossTraits Insecte::kTraits = {
     .energyPerUnit = 9000,
     .shotSlots = 2500,
     .sheet = &catalogue::kInsecteSheet,
+    .hitHalfWidth = 87,
+    .hitHalfHeight = 17,
     .rightEdge = 510,
     .boostedResult = true,
     .waitsForShots = true,
@@ -83,9 +85,9 @@ const Insecte::Zone Insecte::kZones[4] = {
     {121, 10, 56, 10},  // upper right
 };
 
-Insecte::Insecte(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+Insecte::Insecte(SDL_Surface* screen, int x, int y, int spawnTime,
                  int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       arrivalSound(Own(catalogue::Load(catalogue::kInsecteArrival))),
       shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
       shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),

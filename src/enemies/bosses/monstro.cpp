@@ -24,6 +24,8 @@ const BossTraits Monstro::kTraits = {
     .energyPerUnit = 3200,
     .shotSlots = 2000,
     .sheet = &catalogue::kMonstroSheet,
+    .hitHalfWidth = 120,
+    .hitHalfHeight = 118,
     .rightEdge = 510,
 };
 
@@ -42,9 +44,9 @@ const Monstro::Mouth Monstro::kMouths[8] = {
     {44, 185, 45}, {122, 185, 45}, {200, 185, 45},  // downward
 };
 
-Monstro::Monstro(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+Monstro::Monstro(SDL_Surface* screen, int x, int y, int spawnTime,
                  int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       chargeSound(Own(catalogue::Load(catalogue::kMonstroRoar))),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
       shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {}

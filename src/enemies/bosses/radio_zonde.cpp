@@ -25,6 +25,8 @@ const BossTraits RadioZonde::kTraits = {
     .energyPerUnit = 3100,
     .shotSlots = 2000,
     .sheet = &catalogue::kRadioZondeSheet,
+    .hitHalfWidth = 80,
+    .hitHalfHeight = 20,
     .rightEdge = 510,
 };
 
@@ -35,9 +37,9 @@ const RadioZonde::Phase RadioZonde::kScript[3] = {
     {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .act = &RadioZonde::RosettePhase},
 };
 
-RadioZonde::RadioZonde(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+RadioZonde::RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime,
                        int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
       shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),

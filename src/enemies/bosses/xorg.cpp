@@ -50,6 +50,8 @@ const BossTraits Xorg::kTraits = {
     .energyPerUnit = 6200,
     .shotSlots = 2000,
     .sheet = &catalogue::kXorgSheet,
+    .hitHalfWidth = 70,
+    .hitHalfHeight = 80,
     .rightEdge = playfield::kRight,
     .boostedResult = true,
 };
@@ -69,8 +71,8 @@ const Xorg::Phase Xorg::kScript[5] = {
      .with = {.attack = &kFastSwervingPairs, .fires = {}, .swingBound = 250}},  // on every tick
 };
 
-Xorg::Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
+Xorg::Xorg(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       damagedSheet(Own(catalogue::Load(catalogue::kXorgDamagedSheet))),
       arrivalSound(Own(catalogue::Load(catalogue::kXorgArrival))),
       changeSound(Own(catalogue::Load(catalogue::kXorgChange))),
