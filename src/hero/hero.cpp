@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "enemies/framework/sound_channels.h"
 #include "platform/loaders.h"
@@ -66,31 +67,17 @@ Hero::Hero(SDL_Surface* screen, const HeroSetup& setup)
       invulnerableCounter(0),
       grazeTimer(0),
       weaponLevel(1) {
-    sheet = platform::LoadPicture("./Images/Heros/Planche_MyHeros_1.png", 255, 0, 255);
-    boostedSheet = platform::LoadPicture("./Images/Heros/Planche_MyHeros_2.png", 255, 0, 255);
-    explosionSheet = platform::LoadPicture("./Images/Heros/Heros_Explosion.png", 0, 0, 0);
-    explosionSound = platform::LoadSound("Sound/Explosion1_UP.wav");
-    shotSound = platform::LoadSound("Sound/Shot4.wav");
-    bonusSound = platform::LoadSound("Sound/Bonus.wav");
+    sheet = catalogue::Load(catalogue::kHeroSheet);
+    boostedSheet = catalogue::Load(catalogue::kBoostedHeroSheet);
+    explosionSheet = catalogue::Load(catalogue::kHeroExplosion);
+    explosionSound = catalogue::Load(catalogue::kHeroDeathSound);
+    shotSound = catalogue::Load(catalogue::kHeroVolleySound);
+    bonusSound = catalogue::Load(catalogue::kPickupSound);
 
-    static const char* const kShotPaths[kShotPictureCount] = {
-        "./Images/Heros/MyHeros1_Tir_1.png", "./Images/Heros/MyHeros1_Tir_2.png",
-        "./Images/Heros/MyHeros1_Tir_3.png", "./Images/Heros/MyHeros1_Tir_4.png",
-        "./Images/Heros/MyHeros1_Tir_5.png", "./Images/Heros/Heros2_Tir_1.png",
-        "./Images/Heros/Heros2_Tir_2.png",   "./Images/Heros/Heros2_Tir_3.png",
-    };
-    static const char* const kBoostedShotPaths[kShotPictureCount] = {
-        "./Images/Heros/MyHeros1S_Tir_1.png", "./Images/Heros/MyHeros1S_Tir_2.png",
-        "./Images/Heros/MyHeros1S_Tir_3.png", "./Images/Heros/MyHeros1S_Tir_4.png",
-        "./Images/Heros/MyHeros1S_Tir_5.png", "./Images/Heros/Heros2S_Tir_1.png",
-        "./Images/Heros/Heros2S_Tir_2.png",   "./Images/Heros/Heros2S_Tir_3.png",
-    };
-    for (int i = 0; i < kShotPictureCount; ++i) {
-        shotPictures[i] = platform::LoadPicture(kShotPaths[i], 255, 0, 255);
-    }
-    for (int i = 0; i < kShotPictureCount; ++i) {
-        boostedShotPictures[i] = platform::LoadPicture(kBoostedShotPaths[i], 255, 0, 255);
-    }
+    static_assert(std::size(catalogue::kHeroShots) == kShotPictureCount);
+    static_assert(std::size(catalogue::kBoostedHeroShots) == kShotPictureCount);
+    for (int i = 0; i < kShotPictureCount; ++i) shotPictures[i] = catalogue::Load(catalogue::kHeroShots[i]);
+    for (int i = 0; i < kShotPictureCount; ++i) boostedShotPictures[i] = catalogue::Load(catalogue::kBoostedHeroShots[i]);
 }
 
 Hero::~Hero() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/catalogue_loaders.h"
 #include "platform/loaders.h"
 #include "core/utilities.h"
 #include "platform/screen.h"
@@ -32,13 +33,13 @@ int BarWidth(double ratio) {
 
 HudPictures HudPictures::Load() {
     HudPictures pictures;
-    pictures.framePicture = platform::LoadPicture("./Images/Panorama/Contour_Score1.png", 255, 255, 0);
-    pictures.lifeIcon = platform::LoadPicture("./Images/Heros/MyLife.png", 255, 0, 255);
-    pictures.bossBarSheet = platform::LoadPicture("./Images/Panorama/Barres_Boss_Extra.png", 255, 0, 255);
-    pictures.digitSheet = platform::LoadPicture("./Images/Panorama/PlancheScore.png");
-    pictures.flashDigitSheet = platform::LoadPicture("./Images/Panorama/PlancheScore_Jaune.png");
-    pictures.levelBannerSheet = platform::LoadPicture("./Images/Panorama/LevelS1.png");
-    pictures.weaponIcon = platform::LoadPicture("./Images/Tirs/Bonus0.png");
+    pictures.framePicture = catalogue::Load(catalogue::kHudFrame);
+    pictures.lifeIcon = catalogue::Load(catalogue::kLifeIcon);
+    pictures.bossBarSheet = catalogue::Load(catalogue::kBossBar);
+    pictures.digitSheet = catalogue::Load(catalogue::kDigits);
+    pictures.flashDigitSheet = catalogue::Load(catalogue::kYellowDigits);
+    pictures.levelBannerSheet = catalogue::Load(catalogue::kLevelBanners);
+    pictures.weaponIcon = catalogue::Load(catalogue::kWeaponIcon);
     return pictures;
 }
 
@@ -94,13 +95,16 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
     platform::Blit(framePicture, nullptr, screen, &whole);
 
     // The banner starts 5 pixels left of the screen edge; the blit clips those columns.
-    BlitPart(levelBannerSheet, 138 * (levelNumber - 1), 0, 138, 33, screen, -5, 140);
+    const catalogue::Picture& banners = catalogue::kLevelBanners;
+    BlitPart(levelBannerSheet, banners.cellWidth * (levelNumber - 1), 0, banners.cellWidth, banners.cellHeight, screen,
+             -5, 140);
 
-    for (int i = 0; i < lives; ++i) BlitPart(lifeIcon, 0, 0, 18, 16, screen, 10 + 18 * i, 41);
+    const catalogue::Picture& life = catalogue::kLifeIcon;
+    for (int i = 0; i < lives; ++i) BlitPart(lifeIcon, 0, 0, life.cellWidth, life.cellHeight, screen, 10 + 18 * i, 41);
 
     // One icon per collected bonus: each bonus raised the weapon level by 2 from 1.
     int k = 0;
-    for (int j = 1; j < weaponLevel; j += 2, ++k) BlitPart(weaponIcon, 0, 0, 23, 25, screen, 5 + 42 * k, 103);
+    for (int j = 1; j < weaponLevel; j += 2, ++k) BlitPart(weaponIcon, 0, 0, catalogue::kWeaponIcon.cellWidth, catalogue::kWeaponIcon.cellHeight, screen, 5 + 42 * k, 103);
 
     BlitPart(bossBarSheet, 0, 0, 83, 19, screen, 530, 132);
     BlitPart(bossBarSheet, 171, 0, lowerWidth, 19, screen, 534, 132);
@@ -109,5 +113,7 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
     int32_t digits[5];
     ScoreDigits(score, digits);
     SDL_Surface* sheet = flashCounter > 0 ? flashDigitSheet : digitSheet;
-    for (int k = 0; k < 5; ++k) BlitPart(sheet, 22 * digits[k], 0, 22, 22, screen, 515 + 22 * k, 40);
+    const catalogue::Picture& cells = catalogue::kDigits;
+    for (int k = 0; k < 5; ++k)
+        BlitPart(sheet, cells.cellWidth * digits[k], 0, cells.cellWidth, cells.cellHeight, screen, 515 + 22 * k, 40);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/bosses/moine.h"
@@ -32,16 +33,15 @@ constexpr int Level1Script::kBackdropSequence[8];
 
 Level1Script::Level1Script() {
     profile.levelNumber = 1;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelOne.png";
+    profile.capture = &catalogue::kCaptures[0];
     profile.captureX = playfield::kInnerLeft;
-    profile.layerPaths = {"./Images/Panorama/Ciel.png", "./Images/Panorama/Transition.png",
-                          "./Images/Panorama/Etoiles.png"};
+    profile.layers = {&catalogue::kCiel, &catalogue::kTransition, &catalogue::kEtoiles};
     // From kBossApproachMs on, DrawBackground takes over.
     profile.schedule = {
         {30000, 1, 4}, {36500, 1, 6}, {51000, 2, 6}, {67500, 3, 6}, {kScheduleForever, 3, 8},
     };
-    profile.levelMusicPath = "Sound/Vintage.ogg";
-    profile.bossMusicPath = "Sound/aka_bme.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[0];
+    profile.bossMusic = &catalogue::kMoineMusic;
     profile.assetBank = 1;
     profile.tableSize = kTableSize;
     profile.bossDelay = 12000;
@@ -58,14 +58,14 @@ void Level1Script::BuildTimetable(Timetable& table) {
     for (int32_t slot = 0; slot < table.size && slot < kTableSize; ++slot) {
         Enemy*& enemy = table.slots[slot];
         if (slot == kFirstSaucer) {
-            enemy = new Soucoupe(screen, assets, MakeRect(115, 10, 68, 65), 30, 20, clock, 0);
+            enemy = new Soucoupe(screen, assets, 115, 10, clock, 0);
         } else if (slot <= kLastBoule) {
             // Five balls side by side in two interleaved rows, from alternating sides.
             if (member == 0) baseY = RandomInt(200);
             const bool fromRight = wave % 2 == 0;
             const int x = fromRight ? playfield::kRight + 25 * member : playfield::kLeft - 1 - 25 * member;
             const int y = member % 2 == 0 ? baseY : baseY + 25;
-            enemy = new Boule(screen, assets, MakeRect(x, y, 30, 30), 15, 15, clock, member % 2 == 0 ? 1 : -1,
+            enemy = new Boule(screen, assets, x, y, clock, member % 2 == 0 ? 1 : -1,
                               fromRight ? -1 : 1, member == 0, 5);
             if (++member == kWaveSize) {
                 member = 0;
@@ -74,43 +74,39 @@ void Level1Script::BuildTimetable(Timetable& table) {
             }
             if (slot == kLastBoule) clock += 4000;
         } else if (slot <= kLastPiaf) {
-            enemy = new Piaf(screen, assets, MakeRect(playfield::kLeft + RandomInt(playfield::kWidth), 0, 32, 9), 8, 3,
+            enemy = new Piaf(screen, assets, playfield::kLeft + RandomInt(playfield::kWidth), 0,
                              clock + (slot - kLastBoule) * kPiafGap);
             if (slot == kLastPiaf) clock += (kLastPiaf - kLastBoule) * kPiafGap + 4000;
         } else if (slot == 240) {
-            enemy = new Delta(screen, assets, MakeRect(236, -93, 158, 94), 60, 15, clock, 4);
+            enemy = new Delta(screen, assets, 236, -93, clock, 4);
             clock += 15500;
         } else if (slot == 241) {
-            enemy = new Soucoupe(screen, assets, MakeRect(286, -15, 68, 65), 30, 20, clock, 1);
+            enemy = new Soucoupe(screen, assets, 286, -15, clock, 1);
             clock += 1500;
         } else if (slot == 242) {
-            enemy = new Yeux(screen, assets, MakeRect(29, 100, 110, 47), 30, 15, clock, 4);
+            enemy = new Yeux(screen, assets, 29, 100, clock, 4);
         } else if (slot == 243) {
-            enemy = new Yeux(screen, assets, MakeRect(501, 100, 110, 47), 30, 15, clock, 4);
+            enemy = new Yeux(screen, assets, 501, 100, clock, 4);
             clock += 12500;
         } else if (slot == 400) {
-            enemy = new Soucoupe(screen, assets, MakeRect(286, -15, 68, 65), 30, 20, clock, 1);
+            enemy = new Soucoupe(screen, assets, 286, -15, clock, 1);
         } else {
-            enemy = new Modular(screen, assets, MakeRect(playfield::kLeft + RandomInt(320), -32, 34, 33), 15, 15, clock);
+            enemy = new Modular(screen, assets, playfield::kLeft + RandomInt(320), -32, clock);
             clock += kModularGap;
         }
     }
 }
 
 BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new Moine(screen, MakeRect(284, 210, 70, 62), 30, 25, spawnTime, 4));
+    return BossEntry::Of(new Moine(screen, 284, 210, spawnTime, 4));
 }
 
 void Level1Script::LoadExtraPictures() {
-    panel = platform::LoadPicture("./Images/Panorama/AnimPanoMoine.png", 255, 0, 255);
-    static const char* const kBackdropPaths[5] = {
-        "./Images/Panorama/Extra31.png", "./Images/Panorama/Extra32.png", "./Images/Panorama/Extra33.png",
-        "./Images/Panorama/Extra34.png", "./Images/Panorama/Extra35.png",
-    };
-    for (int i = 0; i < 5; ++i) backdrops[i] = platform::LoadPicture(kBackdropPaths[i]);
+    panel = catalogue::Load(catalogue::kBossPanel);
+    for (int i = 0; i < 5; ++i) backdrops[i] = catalogue::Load(catalogue::kMoineBackdrops[i]);
 }
 
-void Level1Script::LoadExtraSounds() { panelSound = platform::LoadSound("Sound/mPUPPUPU.wav"); }
+void Level1Script::LoadExtraSounds() { panelSound = catalogue::Load(catalogue::kBossJingle); }
 
 void Level1Script::FreeExtras() {
     SDL_FreeSurface(panel);

@@ -16,7 +16,7 @@ constexpr int32_t kLastColumnCube = 79;
 constexpr int32_t kLastStackedTriangle = 139;
 constexpr int32_t kFirstWallSlot = 140;
 constexpr int32_t kLastWallSlot = 327;
-constexpr int kCubeSize = 30;
+constexpr int kCubeSize = catalogue::kCubeSheet.cellWidth;
 constexpr int kLeftLane = playfield::kInnerLeft;   // x of the left column and of the wall's first column
 constexpr int kRightLane = 472;  // x of the right column
 
@@ -49,8 +49,8 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
     if (place < kFullRowSlots) {
         const SDL_Rect box = MakeRect(kLeftLane + kCubeSize * place, RowY(kFirstWallRow + 5 * group), kCubeSize,
                                       kCubeSize);
-        if (place == kWheelColumn[group]) return new Roue(table.screen, table.assets, box, 15, 15, table.spawnClock, 1);
-        return new Cube(table.screen, table.assets, box, 15, 15, 1, table.spawnClock);
+        if (place == kWheelColumn[group]) return new Roue(table.screen, table.assets, box.x, box.y, table.spawnClock, 1);
+        return new Cube(table.screen, table.assets, box.x, box.y, 1, table.spawnClock);
     }
     const int between = place - kFullRowSlots;  // 0..3: rows 1..4 above the full row
     const char lane = kLanes[group][between];
@@ -58,7 +58,7 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
     const bool fromLeft = lane == 'L';
     const SDL_Rect box = MakeRect(fromLeft ? kLeftLane : kRightLane, RowY(kFirstWallRow + 5 * group + between + 1),
                                   kCubeSize, kCubeSize);
-    Cube* cube = new Cube(table.screen, table.assets, box, 15, 15, 1, table.spawnClock);
+    Cube* cube = new Cube(table.screen, table.assets, box.x, box.y, 1, table.spawnClock);
     cube->SetSweep(true, fromLeft ? 1 : -1, kLeftLane, kRightLane);
     return cube;
 }
@@ -67,15 +67,14 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
 
 Level2Script::Level2Script() {
     profile.levelNumber = 2;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelTwo.png";
+    profile.capture = &catalogue::kCaptures[1];
     profile.captureX = playfield::kInnerLeft;
-    profile.layerPaths = {"./Images/Panorama/Dales.png", "./Images/Panorama/Transition1.png",
-                          "./Images/Panorama/Dales1.png"};
+    profile.layers = {&catalogue::kDales, &catalogue::kTransition1, &catalogue::kDales1};
     profile.schedule = {
         {16000, 1, 4}, {60000, 1, 6}, {86000, 1, 8}, {111000, 2, 8}, {kScheduleForever, 3, 8},
     };
-    profile.levelMusicPath = "Sound/Slipstream.ogg";
-    profile.bossMusicPath = "Sound/Super_R-Type.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[1];
+    profile.bossMusic = &catalogue::kSecondBossMusic;
     profile.assetBank = 2;
     profile.tableSize = kTableSize;
     profile.bossDelay = 10000;
@@ -90,36 +89,37 @@ void Level2Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot <= kLastColumnCube) {
             // Stacked above the playfield, they come into view as they fall.
-            enemy = new Cube(screen, assets, ColumnBox(slot), 15, 15, 1, clock);
+            const SDL_Rect at = ColumnBox(slot);
+            enemy = new Cube(screen, assets, at.x, at.y, 1, clock);
         } else if (slot <= kLastStackedTriangle) {
             const int x = 258 + RandomInt(82);
-            enemy = new Triangle(screen, assets, MakeRect(x, -42 * (slot - 40), 42, 32), 15, 15, clock, 3);
+            enemy = new Triangle(screen, assets, x, -42 * (slot - 40), clock, 3);
             if (slot == kLastStackedTriangle) clock += 6000;
         } else if (slot <= kLastWallSlot) {
             enemy = WallEnemy(table, slot);
         } else if (slot == 328) {
-            enemy = new Soucoupe(screen, assets, MakeRect(286, -15, 68, 65), 30, 20, clock + 55500, 1);
+            enemy = new Soucoupe(screen, assets, 286, -15, clock + 55500, 1);
             clock += 58500;
         } else if (slot <= 331) {
             static const int kDevilX[3] = {163, 387, 275};
-            enemy = new CubeDevil(screen, assets, MakeRect(kDevilX[slot - 329], -89, 90, 90), 45, 45, clock, 1);
+            enemy = new CubeDevil(screen, assets, kDevilX[slot - 329], -89, clock, 1);
         } else if (slot == 332) {
-            enemy = new CubeInviderOne(screen, assets, MakeRect(501, 100, 240, 180), 120, 60, clock + 18000, 1);
+            enemy = new CubeInviderOne(screen, assets, 501, 100, clock + 18000, 1);
             clock += 18000;
         } else if (slot == 333) {
-            enemy = new Soucoupe(screen, assets, MakeRect(150, -15, 68, 65), 30, 20, clock + 26000, 1);
+            enemy = new Soucoupe(screen, assets, 150, -15, clock + 26000, 1);
             clock += 26000;
         } else if (slot == 334) {
-            enemy = new Soucoupe(screen, assets, MakeRect(420, -15, 68, 65), 30, 20, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, 420, -15, clock + 3000, 1);
             clock += 3000;
         } else {
             const int x = playfield::kLeft + RandomInt(320);
-            enemy = new Triangle(screen, assets, MakeRect(x, -33, 42, 32), 15, 15, clock, 6);
+            enemy = new Triangle(screen, assets, x, -33, clock, 6);
             clock += 150;
         }
     }
 }
 
 BossEntry Level2Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new CubeBoss(screen, MakeRect(-130, 60, 300, 270), 120, 50, spawnTime, 6));
+    return BossEntry::Of(new CubeBoss(screen, -130, 60, spawnTime, 6));
 }

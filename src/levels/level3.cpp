@@ -18,14 +18,14 @@ constexpr int32_t kVirusGap = 100;
 
 Level3Script::Level3Script() {
     profile.levelNumber = 3;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelThree.png";
+    profile.capture = &catalogue::kCaptures[2];
     profile.captureX = playfield::kLeft;
-    profile.layerPaths = {"./Images/Panorama/Enfer.png", "./Images/Panorama/Enfer1.png"};
+    profile.layers = {&catalogue::kEnfer, &catalogue::kEnfer1};
     profile.schedule = {
         {16000, 1, 4}, {90000, 1, 6}, {140000, 2, 6}, {kScheduleForever, 2, 8},
     };
-    profile.levelMusicPath = "Sound/Nightmarish.ogg";
-    profile.bossMusicPath = "Sound/Super_R-Type.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[2];
+    profile.bossMusic = &catalogue::kSecondBossMusic;
     profile.assetBank = 3;
     profile.tableSize = kTableSize;
     profile.bossDelay = 8000;
@@ -40,29 +40,29 @@ void Level3Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot <= kLastBlob) {
             const int y = RandomInt(200);
-            enemy = new Blob(screen, assets, MakeRect(playfield::kRight, y, 30, 35), 12, 14, clock, 1);
+            enemy = new Blob(screen, assets, playfield::kRight, y, clock, 1);
             clock += kBlobGap;
         } else if (slot == 120) {
-            enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, 270, -15, clock + 3000, 1);
             clock += 8000;
         } else if (slot == 530) {
-            enemy = new Crabe(screen, assets, MakeRect(1, 120, 158, 105), 50, 15, clock + 6000, 1);
+            enemy = new Crabe(screen, assets, 1, 120, clock + 6000, 1);
             clock += 12000;
         } else if (slot == 531) {
-            enemy = new Soucoupe(screen, assets, MakeRect(400, -15, 68, 65), 30, 20, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, 400, -15, clock + 3000, 1);
             clock += 8000;
         } else if (slot == 570) {
-            enemy = new Soucoupe(screen, assets, MakeRect(140, -15, 68, 65), 30, 20, clock, 1);
+            enemy = new Soucoupe(screen, assets, 140, -15, clock, 1);
             clock += 5000;
         } else {
             // Slots 121-529 and 532-569.
             const int x = playfield::kLeft + RandomInt(playfield::kWidth);
-            enemy = new Virus(screen, assets, MakeRect(x, -44, 43, 45), 20, 18, clock, 1);
+            enemy = new Virus(screen, assets, x, -44, clock, 1);
             clock += kVirusGap;
         }
     }
 }
 
 BossEntry Level3Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new Death(screen, MakeRect(505, 120, 251, 205), 100, 80, spawnTime, 6));
+    return BossEntry::Of(new Death(screen, 505, 120, spawnTime, 6));
 }

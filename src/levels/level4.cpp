@@ -17,19 +17,21 @@ constexpr int32_t kArrowGap = 60;
 constexpr int32_t kAmoebaGap = 200;
 constexpr int32_t kFastAmoebaGap = 120;
 
-constexpr int kArrowSize = 29;
+constexpr int kArrowSize = catalogue::kFlecheSheet.cellHeight;
 constexpr int kTopY = 1 - kArrowSize;  // just above the window
+constexpr int kMonstroWidth = catalogue::kMonstroSheet.cellWidth;
+constexpr int kMonstroHeight = catalogue::kMonstroSheet.cellHeight;
 
 }  // namespace
 
 Level4Script::Level4Script() {
     profile.levelNumber = 4;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelFoor.png";
+    profile.capture = &catalogue::kCaptures[3];
     profile.captureX = playfield::kInnerLeft;
-    profile.layerPaths = {"./Images/Panorama/Enterprise.png", "./Images/Panorama/Enterprise1.png"};
+    profile.layers = {&catalogue::kEnterprise, &catalogue::kEnterprise1};
     profile.schedule = {{20000, 1, 4}, {41000, 1, 5}, {140000, 2, 6}, {kScheduleForever, 2, 8}};
-    profile.levelMusicPath = "Sound/electric_mind.ogg";
-    profile.bossMusicPath = "Sound/MetroidS.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[3];
+    profile.bossMusic = &catalogue::kMonstroMusic;
     profile.assetBank = 4;
     profile.tableSize = kTableSize;
     profile.bossDelay = 12000;
@@ -67,16 +69,16 @@ void Level4Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot == kFirstSaucer || slot == kAmoebaSaucer) {
             // Active together with the enemy of the next slot.
-            enemy = new Soucoupe(screen, assets, MakeRect(280, -15, 68, 65), 30, 20, clock, 1);
+            enemy = new Soucoupe(screen, assets, 280, -15, clock, 1);
         } else if (slot < kLastArrowSaucer) {
             const ArrowEntry entry = DrawArrowEntry();
-            enemy = new Fleche(screen, assets, MakeRect(entry.x, entry.y, kArrowSize, kArrowSize), 10, 10, clock, 1);
+            enemy = new Fleche(screen, assets, entry.x, entry.y, clock, 1);
             clock += kArrowGap;
         } else if (slot == kLastArrowSaucer) {
-            enemy = new Soucoupe(screen, assets, MakeRect(270, -15, 68, 65), 30, 20, clock + 1000, 1);
+            enemy = new Soucoupe(screen, assets, 270, -15, clock + 1000, 1);
             clock += 4000;
         } else {
-            enemy = new Amybe(screen, assets, MakeRect(playfield::kLeft + RandomInt(308), -36, 56, 37), 12, 9, clock, 1);
+            enemy = new Amybe(screen, assets, playfield::kLeft + RandomInt(308), -36, clock, 1);
             clock += slot < kFastAmoebas ? kAmoebaGap : kFastAmoebaGap;
         }
     }
@@ -84,5 +86,5 @@ void Level4Script::BuildTimetable(Timetable& table) {
 
 BossEntry Level4Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
     // Centred on x = 320, just above the window.
-    return BossEntry::Of(new Monstro(screen, MakeRect(320 - 261 / 2, 1 - 254, 261, 254), 120, 118, spawnTime, 8));
+    return BossEntry::Of(new Monstro(screen, 320 - kMonstroWidth / 2, 1 - kMonstroHeight, spawnTime, 8));
 }

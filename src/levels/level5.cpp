@@ -21,7 +21,6 @@ constexpr int32_t kLastVaxStream = 899;
 constexpr int32_t kStreamEye = 900;
 constexpr int32_t kSwarmEye = 965;
 
-constexpr int kButterflySize = 14;
 constexpr int kFromLeftX = 130;  // just left of the playfield
 constexpr int kFromRightX = 492;
 
@@ -30,26 +29,23 @@ template <class RowY>
 Enemy* Butterfly(const Timetable& table, int32_t spawnTime, RowY rowY) {
     const int side = RandomInt(2);
     const int y = rowY();
-    return new Papillon(table.screen, table.assets,
-                        MakeRect(side == 1 ? kFromLeftX : kFromRightX, y, kButterflySize, kButterflySize), 5, 5,
-                        spawnTime, 1);
+    return new Papillon(table.screen, table.assets, side == 1 ? kFromLeftX : kFromRightX, y, spawnTime, 1);
 }
 
 Enemy* EyeShip(const Timetable& table, int x, int y, int32_t spawnTime) {
-    return new OeilRB(table.screen, table.assets, MakeRect(x, y, 110, 47), 30, 15, spawnTime, 1);
+    return new OeilRB(table.screen, table.assets, x, y, spawnTime, 1);
 }
 
 }  // namespace
 
 Level5Script::Level5Script() {
     profile.levelNumber = 5;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelFive.png";
+    profile.capture = &catalogue::kCaptures[4];
     profile.captureX = 140;
-    profile.layerPaths = {"./Images/Panorama/Psyche2.png", "./Images/Panorama/Transition2.png",
-                          "./Images/Panorama/Psyche3.png"};
+    profile.layers = {&catalogue::kPsyche2, &catalogue::kTransition2, &catalogue::kPsyche3};
     profile.schedule = {{15500, 1, 4}, {42600, 1, 6}, {69000, 2, 6}, {kScheduleForever, 3, 8}};
-    profile.levelMusicPath = "Sound/sepia.ogg";
-    profile.bossMusicPath = "Sound/RadioZonde.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[4];
+    profile.bossMusic = &catalogue::kRadioZondeMusic;
     profile.assetBank = 5;
     profile.tableSize = kTableSize;
     profile.bossDelay = 6000;
@@ -76,28 +72,28 @@ void Level5Script::BuildTimetable(Timetable& table) {
             clock += slot == kLastFirstSwarm ? 5030 : 30;
         } else if (slot < kSecondFairyLine) {
             // Waiting right of the playfield, 75 pixels apart.
-            enemy = new Fee(screen, assets, MakeRect(playfield::kRight + 75 * (slot - kFirstFairyLine), 40, 45, 74), 16, 12, clock, 1);
+            enemy = new Fee(screen, assets, playfield::kRight + 75 * (slot - kFirstFairyLine), 40, clock, 1);
             if (slot == kSecondFairyLine - 1) clock += 10000;
         } else if (slot < kFirstSaucer) {
             // Waiting left of it.
-            enemy = new Fee(screen, assets, MakeRect(93 - 75 * (slot - kSecondFairyLine), 90, 45, 74), 16, 12, clock, 1);
+            enemy = new Fee(screen, assets, 93 - 75 * (slot - kSecondFairyLine), 90, clock, 1);
             if (slot == kFirstSaucer - 1) clock += 15000;
         } else if (slot < kFirstEye) {
-            enemy = new Soucoupe(screen, assets, MakeRect(170 + 100 * (slot - kFirstSaucer), -15, 68, 65), 30, 20,
-                                 clock + 1000, 1);
+            enemy = new Soucoupe(screen, assets, 170 + 100 * (slot - kFirstSaucer), -15, clock + 1000, 1);
             clock += 3000;
         } else if (slot == kFirstEye) {
             enemy = EyeShip(table, 30, 200, clock + 1000);
             clock += 19000;
         } else if (slot <= kVaxBlockLast) {
             // All 288 share one spawn time and come into view as they descend.
-            enemy = new Vax(screen, assets, VaxBlockBox(slot), 17, 3, clock, 1);
+            const SDL_Rect at = VaxBlockBox(slot);
+            enemy = new Vax(screen, assets, at.x, at.y, clock, 1);
         } else if (slot < kEyePair + 2) {
             const int n = slot - kEyePair;
             enemy = EyeShip(table, 80 * n, 50 + 60 * n, clock + 8000);
             clock += slot == kEyePair ? 8000 : 19000;
         } else if (slot <= kLastVaxStream) {
-            enemy = new Vax(screen, assets, MakeRect(playfield::kLeft + RandomInt(playfield::kWidth), -33, 46, 34), 17, 3, clock, 1);
+            enemy = new Vax(screen, assets, playfield::kLeft + RandomInt(playfield::kWidth), -33, clock, 1);
             clock += 50;
         } else if (slot == kStreamEye) {
             enemy = EyeShip(table, 30, 50, clock + 3000);
@@ -113,5 +109,5 @@ void Level5Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level5Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new RadioZonde(screen, MakeRect(503, 0, 314, 344), 80, 20, spawnTime, 6));
+    return BossEntry::Of(new RadioZonde(screen, 503, 0, spawnTime, 6));
 }

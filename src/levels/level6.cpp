@@ -15,23 +15,23 @@
 
 Level6Script::Level6Script() {
     profile.levelNumber = 6;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureFinal.png";
+    profile.capture = &catalogue::kCaptures[5];
     profile.captureX = playfield::kLeft;
-    profile.layerPaths = {"./Images/Panorama/LastLevel.png", "./Images/Panorama/Extra1.png"};
+    profile.layers = {&catalogue::kLastLevel, &catalogue::kExtra1};
     // No schedule: the layer changes when the Insecte is finished (DrawBackground).
-    profile.levelMusicPath = "Sound/Einhander-Badlands.ogg";
-    profile.bossMusicPath = "Sound/rough_edge.ogg";
+    profile.levelMusic = &catalogue::kLevelMusic[5];
+    profile.bossMusic = &catalogue::kLastBossMusic;
     profile.assetBank = 0;
     profile.tableSize = 0;
     profile.bossDelay = 0;
 }
 
 Insecte* Level6Script::MakeInsecte(SDL_Surface* screen, int32_t spawnClock) {
-    return new Insecte(screen, MakeRect(225, -116, 190, 117), 87, 17, spawnClock + kInsecteDelayMs, 1);
+    return new Insecte(screen, 225, -116, spawnClock + kInsecteDelayMs, 1);
 }
 
 Xorg* Level6Script::MakeXorg(SDL_Surface* screen, int32_t spawnClock) {
-    return new Xorg(screen, MakeRect(205, -238, 225, 239), 70, 80, spawnClock, 4);
+    return new Xorg(screen, 205, -238, spawnClock, 4);
 }
 
 Enemy* Level6Script::MakeMidBoss(SDL_Surface* screen, int32_t spawnClock) { return MakeInsecte(screen, spawnClock); }

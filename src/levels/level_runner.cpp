@@ -23,7 +23,7 @@ void SetLevelWatcher(LevelWatcher* watcher) { levelWatcher = watcher; }
 
 LevelWatcher* GetLevelWatcher() { return levelWatcher; }
 
-LevelRunner::LevelRunner(SDL_Surface* screen, int32_t framePeriod, LevelScript& script, int32_t* state)
+LevelRunner::LevelRunner(SDL_Surface* screen, int32_t framePeriod, LevelScript& script, LevelState* state)
     : screen(screen), framePeriod(framePeriod), script(script), profile(script.Profile()), state(state) {}
 
 LevelRunner::~LevelRunner() { CleanUp(); }
@@ -43,7 +43,7 @@ void LevelRunner::PlayLoop() {
         scoreFlash = false;
         ++frames;
         if (DrainEvents()) {
-            *state = 1;
+            *state = LevelState::Running;
             return;
         }
         Uint8* inputFlags = joystick->Poll();
@@ -125,7 +125,7 @@ void LevelRunner::UpdatePass() {
         enemy = nullptr;
         if (role == EnemyRole::Boss) {
             boss = BossEntry();
-            *state = 0;
+            *state = LevelState::Won;
         } else if (role == EnemyRole::MidBoss) {
             script.MidBossFinished(*this);
         }
@@ -138,11 +138,11 @@ bool LevelRunner::EndOfFrame() {
     if (hero->GetLives() <= 0) {
         deadFrames += 1;
         if (deadFrames >= kDeadFramesToLose) {
-            *state = 2;
+            *state = LevelState::OutOfLives;
             return true;
         }
     }
-    if (*state == 0) {
+    if (*state == LevelState::Won) {
         hero->StopBanking();
         return true;
     }

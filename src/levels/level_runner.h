@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "enemies/framework/enemy.h"
+#include "levels/level_outcome.h"
 #include "levels/level_script.h"
 
 class FrameTimer;
@@ -31,7 +32,7 @@ public:
     // The frame loop has ended; State() tells how. The end screens follow.
     virtual void LoopEnded(LevelRunner& run) { (void)run; }
     // Everything is cleaned up; result is what Run returns.
-    virtual void RunEnded(LevelRunner& run, int32_t result) {
+    virtual void RunEnded(LevelRunner& run, LevelResult result) {
         (void)run;
         (void)result;
     }
@@ -41,14 +42,14 @@ LevelWatcher* GetLevelWatcher();
 
 class LevelRunner {
 public:
-    // state: the level's state field (1 running or left, 0 won, 2 out of lives), written here.
-    LevelRunner(SDL_Surface* screen, int32_t framePeriod, LevelScript& script, int32_t* state);
+    // state: the level's state field, written here.
+    LevelRunner(SDL_Surface* screen, int32_t framePeriod, LevelScript& script, LevelState* state);
     ~LevelRunner();
     LevelRunner(const LevelRunner&) = delete;
     LevelRunner& operator=(const LevelRunner&) = delete;
 
-    // Plays the level once: 0 = left with Escape, 1 = cleared, otherwise the game-over answer.
-    int32_t Run(int32_t* score);
+    // Plays the level once.
+    LevelResult Run(int32_t* score);
 
     // Read-outs for scripts, watchers and tests.
     SDL_Surface* Screen() const { return screen; }
@@ -66,7 +67,7 @@ public:
     bool BossMusicStarted() const { return bossMusicStarted; }
     bool BossExploding() const { return bossExploding; }
     bool ScoreFlash() const { return scoreFlash; }  // a kill scored double in this frame
-    int32_t State() const { return *state; }
+    LevelState State() const { return *state; }
     int32_t Frames() const { return frames; }  // frame loop iterations so far
     int32_t Score() const { return score ? *score : 0; }
     // The hero's values when the frame loop ended (the hero is gone after the clean-up).
@@ -121,7 +122,7 @@ private:
     int32_t framePeriod;
     LevelScript& script;
     const LevelProfile& profile;
-    int32_t* state;
+    LevelState* state;
     int32_t* score = nullptr;
 
     SDL_Surface* loadingPicture = nullptr;

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/playfield.h"
 
 class Enemy;
@@ -37,12 +38,12 @@ constexpr int32_t kScheduleForever = INT32_MAX;
 
 struct LevelProfile {
     int32_t levelNumber = 1;                // for the HUD and the level-clear summary
-    std::string capturePath;                // revealed during the start animation
+    const catalogue::Picture* capture = nullptr;  // revealed during the start animation
     int32_t captureX = playfield::kInnerLeft;
-    std::vector<std::string> layerPaths;    // background layers, in creation order
+    std::vector<const catalogue::Picture*> layers;  // background layers, in creation order
     std::vector<BackgroundRow> schedule;    // first row whose end lies beyond t is used
-    std::string levelMusicPath;             // played once; empty = none
-    std::string bossMusicPath;              // looped once the boss releases its hold; empty = none
+    const catalogue::Music* levelMusic = nullptr;  // played once; null = none
+    const catalogue::Music* bossMusic = nullptr;   // looped once the boss releases its hold; null = none
     int32_t assetBank = 0;                  // LevelAssets::Load number; 0 = the level has no bank
     int32_t tableSize = 0;                  // slots of the timetable; 0 = no table
     int32_t bossDelay = 0;                  // boss spawn time = spawn clock after the table + this

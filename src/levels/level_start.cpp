@@ -1,6 +1,7 @@
 // Loading a level, its start animation, and putting everything away again at the end.
 #include <algorithm>
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
@@ -20,9 +21,9 @@ namespace {
 
 constexpr int kStartFrames = 300;
 constexpr int kRevealStep = 4;
-constexpr int kStripFrameWidth = 255;
-constexpr int kStripFrameHeight = 90;
-constexpr int kStripFrames = 7;
+constexpr int kStripFrameWidth = catalogue::kGetReady.cellWidth;
+constexpr int kStripFrameHeight = catalogue::kGetReady.cellHeight;
+constexpr int kStripFrames = catalogue::kGetReady.cols;
 constexpr int kStripTicks = 5;
 constexpr Uint32 kLoadingPause = 3000;
 constexpr Uint32 kLoadingPauseTail = 1000;
@@ -30,9 +31,10 @@ constexpr Uint32 kLoadingPauseTail = 1000;
 }  // namespace
 
 void LevelRunner::LoadPictures() {
-    loadingPicture = platform::LoadPicture("./Images/Panorama/Loading_1a.png");
-    capturePicture = platform::LoadPicture(profile.capturePath.c_str());
-    loadingStrip = platform::LoadPicture("./Images/Panorama/NEW/LoadingS.png", 0, 0, 0);
+    // The closed curtain covers the whole screen here: no key.
+    loadingPicture = catalogue::LoadUnkeyed(catalogue::kCurtain[0]);
+    capturePicture = catalogue::Load(*profile.capture);
+    loadingStrip = catalogue::Load(catalogue::kGetReady);
     script.LoadExtraPictures();
     platform::Blit(loadingPicture, nullptr, screen, nullptr);
     platform::Flip(screen);
@@ -41,21 +43,21 @@ void LevelRunner::LoadPictures() {
 namespace {
 
 // An empty path means the level has no such track.
-Mix_Music* LoadTrack(const std::string& path) { return path.empty() ? nullptr : platform::LoadMusic(path.c_str()); }
+Mix_Music* LoadTrack(const catalogue::Music* music) { return music ? catalogue::Load(*music) : nullptr; }
 
 }  // namespace
 
 void LevelRunner::LoadSounds() {
-    levelMusic = LoadTrack(profile.levelMusicPath);
+    levelMusic = LoadTrack(profile.levelMusic);
     script.LoadExtraSounds();
-    bossMusic = LoadTrack(profile.bossMusicPath);
-    bonusSound = platform::LoadSound("Sound/BonusBilan.wav");
+    bossMusic = LoadTrack(profile.bossMusic);
+    bonusSound = catalogue::Load(catalogue::kBonusTickSound);
 }
 
 void LevelRunner::CreateHelpers() {
     joystick = new JoystickInput();
-    for (const std::string& path : profile.layerPaths) {
-        layers.push_back(new ScrollingBackground(screen, path.c_str(), MakeRect(0, 0, 640, 480)));
+    for (const catalogue::Picture* layer : profile.layers) {
+        layers.push_back(new ScrollingBackground(screen, catalogue::Load(*layer), MakeRect(0, 0, layer->Width(), layer->Height())));
         // The HUD frame, drawn over every frame of play, is opaque beside the playfield.
         layers.back()->SetColumns(playfield::kLeft, playfield::kRight);
     }
@@ -63,8 +65,11 @@ void LevelRunner::CreateHelpers() {
     transition = new LevelTransition(screen, framePeriod);
     hud = new Hud(screen);
     assets = LoadLevelAssets(profile);
-    hero = new Hero(screen, {.box = MakeRect(302, 420, 31, 40), .lives = 6, .shotSlots = 200, .explosionStepMs = 20,
-                             .explosionSteps = 16, .explosionCellWidth = 64, .explosionCellHeight = 64});
+    const catalogue::Picture& ship = catalogue::kHeroSheet;
+    const catalogue::Picture& blast = catalogue::kHeroExplosion;
+    hero = new Hero(screen, {.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
+                             .explosionStepMs = 20, .explosionSteps = blast.cols, .explosionCellWidth = blast.cellWidth,
+                             .explosionCellHeight = blast.cellHeight});
 }
 
 void LevelRunner::BuildEnemies() {
@@ -103,13 +108,13 @@ void LevelRunner::RunStartAnimation() {
     }
 }
 
-int32_t LevelRunner::Run(int32_t* scoreOut) {
+LevelResult LevelRunner::Run(int32_t* scoreOut) {
     score = scoreOut;
     cleanedUp = false;
     frames = 0;
 
     LoadPictures();
-    *state = 1;
+    *state = LevelState::Running;
     LoadSounds();
     CreateHelpers();
     BuildEnemies();
@@ -141,11 +146,11 @@ int32_t LevelRunner::Run(int32_t* scoreOut) {
     if (LevelWatcher* watcher = GetLevelWatcher()) watcher->LoopEnded(*this);
 
     if (platform::AudioOpen()) platform::FadeOutMusic(1000);
-    int32_t result = 0;
-    if (*state == 2) {
+    LevelResult result = LevelResult::Quit;
+    if (*state == LevelState::OutOfLives) {
         result = transition->ShowGameOver();
-    } else if (*state == 0) {
-        result = 1;
+    } else if (*state == LevelState::Won) {
+        result = LevelResult::Cleared;
         transition->ShowLevelClear(bonusSound, *hud, hero->GetLives(), hero->GetWeaponLevel(), score,
                                    profile.levelNumber);
     }

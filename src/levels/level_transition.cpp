@@ -1,5 +1,6 @@
 #include "levels/level_transition.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "levels/hud.h"
 #include "platform/loaders.h"
@@ -32,20 +33,20 @@ void DrawWhole(SDL_Surface* picture, SDL_Surface* screen) {
 bool IsBonusFrame(int i) { return i == 300 || i == 350 || i == 400; }
 
 // Reads the queue until an event answers the game-over screen.
-bool ReadAnswer(int* result) {
+bool ReadAnswer(LevelResult* result) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_KEYDOWN) {
             if (event.key.keysym.sym == SDLK_RETURN) {
-                *result = 2;
+                *result = LevelResult::PlayAgain;
                 return true;
             }
             if (event.key.keysym.sym == SDLK_ESCAPE) {
-                *result = 0;
+                *result = LevelResult::Quit;
                 return true;
             }
         } else if (event.type == SDL_JOYBUTTONDOWN) {
-            *result = 2;
+            *result = LevelResult::PlayAgain;
             return true;
         }
     }
@@ -56,24 +57,21 @@ bool ReadAnswer(int* result) {
 
 TransitionPictures TransitionPictures::Load() {
     TransitionPictures pictures;
-    pictures.closedCurtain = platform::LoadPicture("./Images/Panorama/Loading_1a.png");
-    pictures.curtainFrames[0] = platform::LoadPicture("./Images/Panorama/Loading_2a.png", 255, 255, 0);
-    pictures.curtainFrames[1] = platform::LoadPicture("./Images/Panorama/Loading_3a.png", 255, 255, 0);
-    pictures.curtainFrames[2] = platform::LoadPicture("./Images/Panorama/Loading_4a.png", 255, 255, 0);
-    pictures.curtainFrames[3] = platform::LoadPicture("./Images/Panorama/Loading_5a.png", 255, 255, 0);
+    pictures.closedCurtain = catalogue::LoadUnkeyed(catalogue::kCurtain[0]);
+    for (int i = 0; i < 4; ++i) pictures.curtainFrames[i] = catalogue::Load(catalogue::kCurtain[i + 1]);
     // The converted surface keeps the per-surface alpha, as if it had been set before.
-    pictures.overlay = platform::LoadPicture("./Images/Panorama/Calque.png");
+    pictures.overlay = catalogue::Load(catalogue::kDimLayer);
     if (pictures.overlay) SDL_SetAlpha(pictures.overlay, SDL_SRCALPHA, kOverlayAlpha);
-    pictures.gameOverText = platform::LoadPicture("./Images/Panorama/GameOverTexte.png", 0, 0, 255);
-    pictures.winnerBanner = platform::LoadPicture("./Images/Panorama/New/Winner.png", 0, 0, 0);
+    pictures.gameOverText = catalogue::Load(catalogue::kGameOverText);
+    pictures.winnerBanner = catalogue::Load(catalogue::kWinner);
     return pictures;
 }
 
 TransitionSounds TransitionSounds::Load() {
     TransitionSounds sounds;
-    sounds.endLevelSound = platform::LoadSound("Sound/EndLevel.wav");
-    sounds.koSound = platform::LoadSound("Sound/KO.wav");
-    sounds.winnerSound = platform::LoadSound("Sound/WINNER.wav");
+    sounds.endLevelSound = catalogue::Load(catalogue::kCurtainSound);
+    sounds.koSound = catalogue::Load(catalogue::kGameOverSound);
+    sounds.winnerSound = catalogue::Load(catalogue::kWinnerSound);
     return sounds;
 }
 
@@ -124,7 +122,7 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
     int unused = 0;
     if (!score) score = &unused;
     SDL_Surface* snapshot = CopySurface(screen);
-    const SDL_Rect bannerRect = MakeRect(154, 193, 328, 70);
+    const SDL_Rect bannerRect = MakeRect(154, 193, catalogue::kWinner.cellWidth, catalogue::kWinner.cellHeight);
     // The curtain starts closing right after the last frame of the banner.
     const int curtainStart = kEndLevelFrame - kCurtainSoundStep;
 
@@ -146,10 +144,11 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
     SDL_FreeSurface(snapshot);
 }
 
-int LevelTransition::ShowGameOver() {
-    int result = 0;
-    BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, 362, playfield::kWindowHeight));
-    BlitAt(gameOverText, screen, MakeRect(154, 193, 328, 70));
+LevelResult LevelTransition::ShowGameOver() {
+    LevelResult result = LevelResult::Quit;
+    BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, catalogue::kDimLayer.cellWidth, playfield::kWindowHeight));
+    BlitAt(gameOverText, screen,
+           MakeRect(154, 193, catalogue::kGameOverText.cellWidth, catalogue::kGameOverText.cellHeight));
     SDL_Surface* snapshot = CopySurface(screen);
     platform::Flip(screen);
 

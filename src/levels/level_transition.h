@@ -8,6 +8,7 @@
 #include <SDL/SDL_mixer.h>
 
 #include "core/utilities.h"
+#include "levels/level_outcome.h"
 
 class Hud;
 
@@ -46,10 +47,9 @@ public:
     // stays the caller's; weaponLevel is counted down locally. Reads no events.
     void ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives, int weaponLevel, int* score, int levelNumber);
 
-    // Waits for an answer: 2 for Return or any joystick button (play the level again), 0 for
-    // Escape. Other events, a closed window among them, are dropped; events after the answer
+    // Waits for an answer: PlayAgain for Return or any joystick button, Quit for Escape. Other events, a closed window among them, are dropped; events after the answer
     // stay queued.
-    int ShowGameOver();
+    LevelResult ShowGameOver();
 
 private:
     // Draws the curtain step for frame `step` of its closing: nothing up to step 4, then the

@@ -11,7 +11,7 @@ class ScriptedLevel : public Level {
 public:
     using Level::Level;
 
-    int32_t Run(int32_t* score) override {
+    LevelResult Run(int32_t* score) override {
         std::unique_ptr<LevelScript> script = MakeScript();
         LevelRunner runner(screen, framePeriod, *script, &state);
         return runner.Run(score);

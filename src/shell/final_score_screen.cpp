@@ -1,5 +1,8 @@
 #include "shell/final_score_screen.h"
 
+#include <iterator>
+
+#include "core/catalogue_loaders.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
 #include "shell/screen_events.h"
@@ -8,10 +11,10 @@
 
 namespace {
 
-constexpr int kWaveCount = 5;
-constexpr int kLoadingCount = 5;
-constexpr int kDigitWidth = 33;
-constexpr int kDigitHeight = 34;
+constexpr int kWaveCount = static_cast<int>(std::size(catalogue::kWaves));
+constexpr int kLoadingCount = static_cast<int>(std::size(catalogue::kCurtain));
+constexpr int kDigitWidth = catalogue::kBigDigits.cellWidth;
+constexpr int kDigitHeight = catalogue::kBigDigits.cellHeight;
 constexpr int kFrameX = 152, kFrameY = 154;
 constexpr int kDigitsX = 242, kDigitsY = 206;
 
@@ -24,18 +27,10 @@ FinalScoreScreen::FinalScoreScreen(SDL_Surface* screen, int32_t framePeriod)
       scoreFrame(nullptr),
       digitSheet(nullptr),
       loadingFrames(new SDL_Surface*[kLoadingCount]) {
-    waveFrames[0] = platform::LoadPicture("./Images/Panorama/Vague1.png");
-    waveFrames[1] = platform::LoadPicture("./Images/Panorama/Vague2.png");
-    waveFrames[2] = platform::LoadPicture("./Images/Panorama/Vague3.png");
-    waveFrames[3] = platform::LoadPicture("./Images/Panorama/Vague4.png");
-    waveFrames[4] = platform::LoadPicture("./Images/Panorama/Vague5.png");
-    scoreFrame = platform::LoadPicture("./Images/Panorama/Cadre_Score.png");
-    digitSheet = platform::LoadPicture("./Images/Panorama/PlancheScore_Big.png");
-    loadingFrames[0] = platform::LoadPicture("./Images/Panorama/Loading_1a.png", 255, 255, 0);
-    loadingFrames[1] = platform::LoadPicture("./Images/Panorama/Loading_2a.png", 255, 255, 0);
-    loadingFrames[2] = platform::LoadPicture("./Images/Panorama/Loading_3a.png", 255, 255, 0);
-    loadingFrames[3] = platform::LoadPicture("./Images/Panorama/Loading_4a.png", 255, 255, 0);
-    loadingFrames[4] = platform::LoadPicture("./Images/Panorama/Loading_5a.png", 255, 255, 0);
+    for (int i = 0; i < kWaveCount; ++i) waveFrames[i] = catalogue::Load(catalogue::kWaves[i]);
+    scoreFrame = catalogue::Load(catalogue::kScoreFrame);
+    digitSheet = catalogue::Load(catalogue::kBigDigits);
+    for (int i = 0; i < kLoadingCount; ++i) loadingFrames[i] = catalogue::Load(catalogue::kCurtain[i]);
 }
 
 FinalScoreScreen::~FinalScoreScreen() {

@@ -16,9 +16,9 @@ GameOutcome RunGameSequence(GameScreens& screens) {
     for (int number = 1; number <= kLevelCount; ++number) levels[number - 1] = screens.MakeLevel(number);
 
     int levelNumber = 1;
-    int32_t result = 1;
+    LevelResult result = LevelResult::Cleared;
     screens.SeedRandomNumbers();
-    while (result != 0) {
+    while (result != LevelResult::Quit) {
         if (levelNumber <= kLevelCount) {
             outcome.lastLevel = levelNumber;
             result = levels[levelNumber - 1]->Run(&score);
@@ -26,9 +26,9 @@ GameOutcome RunGameSequence(GameScreens& screens) {
             screens.RunFinalScore(score);
             outcome.finished = true;
             outcome.finalScore = score;
-            result = 0;
+            result = LevelResult::Quit;
         }
-        if (result == 1)
+        if (result == LevelResult::Cleared)
             ++levelNumber;
         else
             score = 0;

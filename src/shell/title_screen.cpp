@@ -1,5 +1,8 @@
 #include "shell/title_screen.h"
 
+#include <iterator>
+
+#include "core/catalogue_loaders.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
 #include "shell/screen_events.h"
@@ -8,10 +11,10 @@
 
 namespace {
 
-constexpr int kCreditsCount = 5;
-constexpr int kResourcesCount = 4;
-constexpr int kControlsCount = 6;
-constexpr int kLoadingCount = 5;
+constexpr int kCreditsCount = static_cast<int>(std::size(catalogue::kCredits));
+constexpr int kResourcesCount = static_cast<int>(std::size(catalogue::kResources));
+constexpr int kControlsCount = static_cast<int>(std::size(catalogue::kControls));
+constexpr int kLoadingCount = static_cast<int>(std::size(catalogue::kCurtain));
 
 void FreeAll(SDL_Surface** frames, int count) {
     for (int i = 0; i < count; ++i) SDL_FreeSurface(frames[i]);
@@ -27,26 +30,11 @@ TitleScreen::TitleScreen(SDL_Surface* screen, int32_t framePeriod)
       resourcesFrames(new SDL_Surface*[kResourcesCount]),
       controlsFrames(new SDL_Surface*[kControlsCount]),
       loadingFrames(new SDL_Surface*[kLoadingCount]) {
-    creditsFrames[0] = platform::LoadPicture("./Images/Panorama/Programmer1.png");
-    creditsFrames[1] = platform::LoadPicture("./Images/Panorama/Programmer2.png");
-    creditsFrames[2] = platform::LoadPicture("./Images/Panorama/Programmer3.png");
-    creditsFrames[3] = platform::LoadPicture("./Images/Panorama/Programmer4.png");
-    creditsFrames[4] = platform::LoadPicture("./Images/Panorama/Programmer5.png");
-    resourcesFrames[0] = platform::LoadPicture("./Images/Panorama/Resources_RA.png", 0, 128, 0);
-    resourcesFrames[1] = platform::LoadPicture("./Images/Panorama/Resources_RB.png", 0, 128, 0);
-    resourcesFrames[2] = platform::LoadPicture("./Images/Panorama/Resources_RC.png", 0, 128, 0);
-    resourcesFrames[3] = platform::LoadPicture("./Images/Panorama/Resources_R.png", 0, 128, 0);
-    controlsFrames[0] = platform::LoadPicture("./Images/Panorama/KeyboardA.png", 255, 0, 255);
-    controlsFrames[1] = platform::LoadPicture("./Images/Panorama/KeyboardB.png", 255, 0, 255);
-    controlsFrames[2] = platform::LoadPicture("./Images/Panorama/KeyboardC.png", 255, 0, 255);
-    controlsFrames[3] = platform::LoadPicture("./Images/Panorama/KeyboardD.png", 255, 0, 255);
-    controlsFrames[4] = platform::LoadPicture("./Images/Panorama/KeyboardE.png", 255, 0, 255);
-    controlsFrames[5] = platform::LoadPicture("./Images/Panorama/Keyboard.png");
-    loadingFrames[0] = platform::LoadPicture("./Images/Panorama/Loading_5a.png", 255, 255, 0);
-    loadingFrames[1] = platform::LoadPicture("./Images/Panorama/Loading_4a.png", 255, 255, 0);
-    loadingFrames[2] = platform::LoadPicture("./Images/Panorama/Loading_3a.png", 255, 255, 0);
-    loadingFrames[3] = platform::LoadPicture("./Images/Panorama/Loading_2a.png", 255, 255, 0);
-    loadingFrames[4] = platform::LoadPicture("./Images/Panorama/Loading_1a.png", 255, 255, 0);
+    for (int i = 0; i < kCreditsCount; ++i) creditsFrames[i] = catalogue::Load(catalogue::kCredits[i]);
+    for (int i = 0; i < kResourcesCount; ++i) resourcesFrames[i] = catalogue::Load(catalogue::kResources[i]);
+    for (int i = 0; i < kControlsCount; ++i) controlsFrames[i] = catalogue::Load(catalogue::kControls[i]);
+    // From open to closed.
+    for (int i = 0; i < kLoadingCount; ++i) loadingFrames[i] = catalogue::Load(catalogue::kCurtain[kLoadingCount - 1 - i]);
 }
 
 TitleScreen::~TitleScreen() {

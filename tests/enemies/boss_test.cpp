@@ -10,23 +10,21 @@ namespace {
 class StillBoss : public Boss {
 public:
     explicit StillBoss(const BossTraits& traits)
-        : Boss(testsupport::Screen(), MakeRect(200, 100, 40, 40), 10, 10, 0, 1, traits) {}
+        : Boss(testsupport::Screen(), 200, 100, 0, 1, traits) {}
 
 protected:
     void RunScript(int&, int&) override {}
 };
 
-const BossTraits kPlain = {.points = 1, .energyPerUnit = 7, .shotSlots = 1,
-                               .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
-                               .sheetKey = platform::ColorKey::Rgb(255, 0, 255), .sheetCells = 8, .rightEdge = 502};
-const BossTraits kTellsBoost = {.points = 1, .energyPerUnit = 7, .shotSlots = 1,
-                                    .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
-                                    .sheetKey = platform::ColorKey::Rgb(255, 0, 255), .sheetCells = 8,
-                                    .rightEdge = 502, .boostedResult = true};
+// A 70 x 62 box at (200, 100): its centre is (235, 131).
+const BossTraits kPlain = {.points = 1, .energyPerUnit = 7, .shotSlots = 1, .sheet = &catalogue::kMoineSheet,
+                           .hitHalfWidth = 10, .hitHalfHeight = 10, .rightEdge = 502};
+const BossTraits kTellsBoost = {.points = 1, .energyPerUnit = 7, .shotSlots = 1, .sheet = &catalogue::kMoineSheet,
+                                .hitHalfWidth = 10, .hitHalfHeight = 10, .rightEdge = 502, .boostedResult = true};
 
 EnemyShot* CentreShot(int damage, bool boosted) {
     const PathSegment still = {0, 0, 1};
-    auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(218, 118, 4, 4), still, still, still, still);
+    auto* shot = new EnemyShot(nullptr, nullptr, nullptr, MakeRect(233, 129, 4, 4), still, still, still, still);
     shot->SetDamage(damage);
     shot->SetBoosted(boosted);
     return shot;

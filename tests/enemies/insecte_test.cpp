@@ -30,7 +30,7 @@ EnemyShot* HeroShot(int cx, int cy, int damage) {
 }
 
 std::unique_ptr<Insecte> MakeInsecte(int y) {
-    return std::make_unique<Insecte>(testsupport::Screen(), MakeRect(kRestX, y, 190, 117), 87, 17, 0, 1);
+    return std::make_unique<Insecte>(testsupport::Screen(), kRestX, y, 0, 1);
 }
 
 // Runs frames with the shots removed after each, which keeps long scripts fast; each frame's

@@ -47,12 +47,11 @@ std::vector<EnemyShot*> Shots(RegularEnemy& enemy) {
 TEST_F(Level23EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
     const std::vector<enemyprobes::Construction> rows = {
-        {"Cube", [&] { return new Cube(screen, &level2, box, 15, 15, 1, 0); }, 999999, 0},
-        {"Triangle", [&] { return new Triangle(screen, &level2, box, 15, 15, 0, 3); }, 2, 0},
-        {"Roue", [&] { return new Roue(screen, &level2, box, 15, 15, 0, 1); }, 10, 0},
-        {"Blob", [&] { return new Blob(screen, &level3, box, 12, 14, 0, 1); }, 10, 0},
-        {"Virus", [&] { return new Virus(screen, &level3, box, 20, 18, 0, 3); }, 3, 0},
-    };
+        {"Cube", [&] { return new Cube(screen, &level2, box.x, box.y, 1, 0); }, 999999, 0},
+        {"Triangle", [&] { return new Triangle(screen, &level2, box.x, box.y, 0, 3); }, 2, 0},
+        {"Roue", [&] { return new Roue(screen, &level2, box.x, box.y, 0, 1); }, 10, 0},
+        {"Blob", [&] { return new Blob(screen, &level3, box.x, box.y, 0, 1); }, 10, 0},
+        {"Virus", [&] { return new Virus(screen, &level3, box.x, box.y, 0, 3); }, 3, 0}, };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
 
@@ -63,9 +62,9 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         const int flyTime = platform::Random() % 120 + 70;
         const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
         platform::SeedRandom(seed);
-        Triangle triangle(screen, &level2, MakeRect(290, -33, 42, 32), 15, 15, 0, 6);
-        Blob blob(screen, &level3, MakeRect(502, 50, 30, 35), 12, 14, 0, 1);
-        Virus virus(screen, &level3, MakeRect(300, -44, 43, 45), 20, 18, 0, 1);
+        Triangle triangle(screen, &level2, 290, -33, 0, 6);
+        Blob blob(screen, &level3, 502, 50, 0, 1);
+        Virus virus(screen, &level3, 300, -44, 0, 1);
         EXPECT_EQ(triangleDelay, triangle.GetSideDelay());
         EXPECT_EQ(flyTime, blob.GetFlyTime());
         EXPECT_EQ(vy, virus.GetVy());
@@ -73,8 +72,8 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         EXPECT_EQ(vx, virus.GetVx());
     }
     // Triangles right of x 290 do not veer.
-    EXPECT_EQ(2, Triangle(screen, &level2, MakeRect(290, 0, 42, 32), 15, 15, 0, 6).GetSideDx());
-    EXPECT_EQ(0, Triangle(screen, &level2, MakeRect(291, 0, 42, 32), 15, 15, 0, 6).GetSideDx());
+    EXPECT_EQ(2, Triangle(screen, &level2, 290, 0, 0, 6).GetSideDx());
+    EXPECT_EQ(0, Triangle(screen, &level2, 291, 0, 0, 6).GetSideDx());
 }
 
 TEST_F(Level23EnemyTest, ACubeAboveTheWindowIsNeitherHitNorDrawnAndComesIntoViewAsItFalls) {
@@ -83,7 +82,7 @@ TEST_F(Level23EnemyTest, ACubeAboveTheWindowIsNeitherHitNorDrawnAndComesIntoView
             if (testsupport::PixelAt(screen, x, 0) != 0) return true;
         return false;
     };
-    Cube cube(screen, &level2, MakeRect(200, -31, 30, 30), 15, 15, 1, 0);
+    Cube cube(screen, &level2, 200, -31, 1, 0);
     SDL_FillRect(screen, nullptr, 0);
     EXPECT_TRUE(Frame(cube));
     EXPECT_EQ(-30, cube.GetRect().y);  // y + h = 0: still above the window
@@ -102,7 +101,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
         int startX, direction, lowest, highest;
     } cases[] = {{139, 1, 139, 471}, {472, -1, 140, 472}};
     for (const Case& c : cases) {
-        Cube cube(screen, &level2, MakeRect(c.startX, -2000, 30, 30), 15, 15, 1, 0);
+        Cube cube(screen, &level2, c.startX, -2000, 1, 0);
         cube.SetSweep(true, c.direction, 139, 472);
         std::vector<int> xs(1, c.startX);
         for (int frame = 0; frame < 700; ++frame) {
@@ -123,7 +122,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
         }
         EXPECT_EQ(4, rests);  // 166 steps from edge to edge: turns at 167, 334, 501 and 668
     }
-    Cube still(screen, &level2, MakeRect(300, 100, 30, 30), 15, 15, 2, 0);
+    Cube still(screen, &level2, 300, 100, 2, 0);
     Frame(still);
     EXPECT_EQ(300, still.GetRect().x);
     EXPECT_EQ(102, still.GetRect().y);
@@ -131,8 +130,8 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
 
 TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDestroyed) {
     platform::SeedRandom(9);
-    Triangle fast(screen, &level2, MakeRect(200, 0, 42, 32), 15, 15, 0, 6);
-    Triangle slow(screen, &level2, MakeRect(200, 0, 42, 32), 15, 15, 0, 3);
+    Triangle fast(screen, &level2, 200, 0, 0, 6);
+    Triangle slow(screen, &level2, 200, 0, 0, 3);
     const int delay = fast.GetSideDelay();
     for (int frame = 0; frame <= delay; ++frame) {
         Frame(fast);
@@ -147,9 +146,9 @@ TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDes
     EXPECT_EQ(3 * (delay + 2), slow.GetRect().y);
 
     // Above the window (measured by the sprite's height) it cannot be hit.
-    Triangle above(screen, &level2, MakeRect(300, -40, 42, 60), 15, 15, 0, 3);
+    Triangle above(screen, &level2, 300, -40, 0, 3);
     EXPECT_EQ(Enemy::kNoHit, HitCentre(above, 5));
-    Triangle target(screen, &level2, MakeRect(300, 100, 42, 32), 15, 15, 0, 3);
+    Triangle target(screen, &level2, 300, 100, 0, 3);
     EXPECT_EQ(0, HitCentre(target, 1));
     EXPECT_EQ(0, target.LiveShots()) << "a flash, no shot";
     HitCentre(target, 1);
@@ -164,7 +163,7 @@ TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDes
 }
 
 TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWhenHit) {
-    Roue wheel(screen, &level2, MakeRect(289, 100, 30, 30), 15, 15, 0, 1);
+    Roue wheel(screen, &level2, 289, 100, 0, 1);
     std::vector<int> frames;
     for (int frame = 0; frame < 20; ++frame) {
         if (frame == 8) HitCentre(wheel, 1);  // the hit frame still turns the wheel
@@ -180,7 +179,7 @@ TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWh
 
 TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
     platform::SeedRandom(4);
-    Blob blob(screen, &level3, MakeRect(480, 100, 30, 35), 12, 14, 0, 1);
+    Blob blob(screen, &level3, 480, 100, 0, 1);
     const int flyTime = blob.GetFlyTime();
     std::vector<int> xs;
     std::vector<int> angles;
@@ -214,7 +213,7 @@ TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
 
 TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestroyed) {
     platform::SeedRandom(7);
-    Virus virus(screen, &level3, MakeRect(300, -44, 43, 45), 20, 18, 0, 2);
+    Virus virus(screen, &level3, 300, -44, 0, 2);
     const int delay = virus.GetSideDelay();
     for (int frame = 0; frame < delay; ++frame) Frame(virus);
     EXPECT_EQ(300, virus.GetRect().x);
@@ -223,7 +222,7 @@ TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestro
     EXPECT_EQ(300 + virus.GetVx(), virus.GetRect().x);
     EXPECT_EQ(0, virus.LiveShots()) << "it only fires on death";
 
-    Virus target(screen, &level3, MakeRect(300, 100, 43, 45), 20, 18, 0, 1);
+    Virus target(screen, &level3, 300, 100, 0, 1);
     HitCentre(target, 1);
     ASSERT_TRUE(target.IsDestroyed());
     const std::vector<EnemyShot*> fan = Shots(target);
@@ -241,15 +240,14 @@ TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestro
 
 TEST_F(Level23EnemyTest, EachLeavesAtItsOwnEdgesWithoutExplosion) {
     enemyprobes::ExpectEdges({
-        {"Cube far above the window", new Cube(screen, &level2, MakeRect(300, -3000, 30, 30), 15, 15, 1, 0), true},
-        {"Cube past the bottom", new Cube(screen, &level2, MakeRect(300, 481, 30, 30), 15, 15, 1, 0), false},
-        {"Triangle past the right", new Triangle(screen, &level2, MakeRect(503, 0, 42, 32), 15, 15, 0, 3), false},
-        {"Roue far above the window", new Roue(screen, &level2, MakeRect(300, -2000, 30, 30), 15, 15, 0, 1), true},
-        {"Blob at the playfield's right edge", new Blob(screen, &level3, MakeRect(502, 0, 30, 35), 12, 14, 0, 1), true},
-        {"Blob past the playfield's left", new Blob(screen, &level3, MakeRect(107, 0, 30, 35), 12, 14, 0, 1), false},
-        {"Virus just above the window", new Virus(screen, &level3, MakeRect(300, -44, 43, 45), 20, 18, 0, 1), true},
-        {"Virus above the window", new Virus(screen, &level3, MakeRect(300, -46, 43, 45), 20, 18, 0, 1), false},
-    });
+        {"Cube far above the window", new Cube(screen, &level2, 300, -3000, 1, 0), true},
+        {"Cube past the bottom", new Cube(screen, &level2, 300, 481, 1, 0), false},
+        {"Triangle past the right", new Triangle(screen, &level2, 503, 0, 0, 3), false},
+        {"Roue far above the window", new Roue(screen, &level2, 300, -2000, 0, 1), true},
+        {"Blob at the playfield's right edge", new Blob(screen, &level3, 502, 0, 0, 1), true},
+        {"Blob past the playfield's left", new Blob(screen, &level3, 107, 0, 0, 1), false},
+        {"Virus just above the window", new Virus(screen, &level3, 300, -44, 0, 1), true},
+        {"Virus above the window", new Virus(screen, &level3, 300, -46, 0, 1), false}, });
 }
 
 }  // namespace

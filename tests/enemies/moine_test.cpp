@@ -38,7 +38,7 @@ protected:
         return result;
     }
 
-    Moine boss{testsupport::Screen(), MakeRect(284, 210, 70, 62), 30, 25, 0, 4};
+    Moine boss{testsupport::Screen(), 284, 210, 0, 4};
     bool alive = true;
 };
 
@@ -191,7 +191,7 @@ TEST_F(MoineTest, TheOffScreenRuleRemovesABossSilently) {
         {MakeRect(300, -62, 70, 62), false}, {MakeRect(300, -63, 70, 62), true},
     };
     for (const Case& c : cases) {
-        Moine moine(testsupport::Screen(), c.box, 30, 25, 0, 4);
+        Moine moine(testsupport::Screen(), c.box.x, c.box.y, 0, 4);
         moine.Update();
         EXPECT_EQ(c.removed, moine.IsDestroyed()) << c.box.x << "," << c.box.y;
         if (c.removed) {

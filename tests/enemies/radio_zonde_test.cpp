@@ -24,7 +24,7 @@ protected:
     std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
     // RadioZonde as Level 5 builds it: right of the playfield.
-    RadioZonde boss{testsupport::Screen(), MakeRect(503, 0, 314, 344), 80, 20, 0, 6};
+    RadioZonde boss{testsupport::Screen(), 503, 0, 0, 6};
     bool alive = true;
 };
 

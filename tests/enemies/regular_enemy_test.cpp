@@ -10,12 +10,13 @@ namespace {
 
 class Target : public RegularEnemy {
 public:
-    static constexpr RegularTraits kTraits = {.kind = AssetKind::Boule, .points = 10, .shotSlots = 1,
-                                              .spriteFrames = 1, .explosionFrameWidth = 8,
-                                              .explosionFrameHeight = 8, .explosionFrames = 2,
-                                              .explosionFrameMs = 10};
+    static constexpr catalogue::Picture kSheet = {.path = "", .key = catalogue::kNoKey, .cellWidth = 30, .cellHeight = 30};
+    static constexpr catalogue::EnemyKind kKind = {.name = "Target", .sheet = &kSheet, .hitHalfWidth = 15,
+                                                   .hitHalfHeight = 15, .explosion = &kSheet, .explosionFrameWidth = 8,
+                                                   .explosionFrameHeight = 8, .explosionFrames = 2};
+    static constexpr RegularTraits kTraits = {.kind = &kKind, .points = 10, .shotSlots = 1, .explosionFrameMs = 10};
     explicit Target(int hitPoints)
-        : RegularEnemy(testsupport::Screen(), nullptr, MakeRect(100, 100, 30, 30), 15, 15, 0, kTraits, hitPoints) {}
+        : RegularEnemy(testsupport::Screen(), nullptr, 100, 100, 0, kTraits, hitPoints) {}
     int kills = 0;
 
 protected:

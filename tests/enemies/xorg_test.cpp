@@ -18,7 +18,7 @@ constexpr int kRestX = 205, kRestY = 27;
 constexpr int kHalf = 24800 / 2;
 
 std::unique_ptr<Xorg> MakeXorg(int y) {
-    return std::make_unique<Xorg>(testsupport::Screen(), MakeRect(kRestX, y, 225, 239), 70, 80, 0, 4);
+    return std::make_unique<Xorg>(testsupport::Screen(), kRestX, y, 0, 4);
 }
 
 // Frames with the shots cleared before each, so the array holds only the frame's own volley.

@@ -38,10 +38,9 @@ int FakeEnemy::CheckHit(EnemyShot**, int) {
 
 FakeScript::FakeScript() {
     profile.levelNumber = 1;
-    profile.capturePath = "./Images/Panorama/NEW/CaptureLevelOne.png";
+    profile.capture = &catalogue::kCaptures[0];
     profile.captureX = 139;
-    profile.layerPaths = {"./Images/Panorama/Ciel.png", "./Images/Panorama/Transition.png",
-                          "./Images/Panorama/Etoiles.png"};
+    profile.layers = {&catalogue::kCiel, &catalogue::kTransition, &catalogue::kEtoiles};
     profile.schedule = {{kScheduleForever, 1, 4}};
     profile.assetBank = 0;
     profile.tableSize = 0;
@@ -86,7 +85,7 @@ void RunWatch::LoopEnded(LevelRunner& r) {
     layerOffsets.clear();
     for (int layer = 1; layer <= r.LayerCount(); ++layer) layerOffsets.push_back(r.Layer(layer)->Offset());
     // The game-over screen reads the answer on its first frame.
-    if (r.State() == 2) testsupport::PushKeyDown(gameOverAnswer);
+    if (r.State() == LevelState::OutOfLives) testsupport::PushKeyDown(gameOverAnswer);
 }
 
 }  // namespace levelstest

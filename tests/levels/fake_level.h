@@ -104,6 +104,9 @@ public:
 };
 
 // Watches one run: keeps the runner, records each frame's score flash, answers a game over.
+// A state no runner writes: the runner's own writes show.
+constexpr LevelState kUnset = static_cast<LevelState>(-1);
+
 class RunWatch : public LevelWatcher {
 public:
     RunWatch();
@@ -115,7 +118,7 @@ public:
     LevelRunner* run = nullptr;
     Uint32 levelStart = 0;
     SDLKey gameOverAnswer = SDLK_RETURN;
-    int loopEndState = -1;
+    LevelState loopEndState = kUnset;
     std::vector<int> layerOffsets;  // of every layer when the loop ended
 };
 
@@ -128,9 +131,9 @@ protected:
     void SetUp() override { testsupport::DrainEvents(); }
 
     // The runner's frame count is kept in loopFrames.
-    int32_t Play(LevelScript& script, int32_t* score) {
+    LevelResult Play(LevelScript& script, int32_t* score) {
         LevelRunner runner(testsupport::Screen(), 13, script, &state);
-        const int32_t result = runner.Run(score);
+        const LevelResult result = runner.Run(score);
         loopFrames = runner.Frames();
         return result;
     }
@@ -139,7 +142,7 @@ protected:
         frames.At(kStartFrames + n, [] { testsupport::PushKeyDown(SDLK_ESCAPE); });
     }
 
-    int32_t state = -1;
+    LevelState state = kUnset;
     int32_t loopFrames = 0;
     RunWatch watch;
     testsupport::FrameScript frames;

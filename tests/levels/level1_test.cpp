@@ -107,9 +107,10 @@ TEST(Level1ApproachTest, ThePanelSlidesInOnceThenTheBackdropLoops) {
         if (seen.back().music && ++backdropFrames == 100) testsupport::PushKeyDown(SDLK_ESCAPE);
     });
     Level1Script level;
-    int32_t state = 1, score = 0;
+    LevelState state = LevelState::Running;
+    int32_t score = 0;
     LevelRunner runner(testsupport::Screen(), 13, level, &state);
-    ASSERT_EQ(0, runner.Run(&score));
+    ASSERT_EQ(LevelResult::Quit, runner.Run(&score));
 
     size_t first = 0;
     while (first < seen.size() && seen[first].time < Level1Script::kBossApproachMs) ++first;

@@ -105,8 +105,8 @@ TEST_F(Level6Test, TheInsecteFirstThenXorgFourSecondsAfterIt) {
         }
     });
     int32_t score = 0;
-    EXPECT_EQ(1, Play(script, &score));
-    EXPECT_EQ(0, state);
+    EXPECT_EQ(LevelResult::Cleared, Play(script, &score));
+    EXPECT_EQ(LevelState::Won, state);
     ASSERT_GT(insecteShotAt, 0);
     ASSERT_GT(xorgShotAt, 0);
 
@@ -172,8 +172,8 @@ TEST_F(Level6Test, EscapeDuringTheInsectePhaseEndsTheLevel) {
         }
     });
     int32_t score = 0;
-    EXPECT_EQ(0, Play(script, &score));
-    EXPECT_EQ(1, state);
+    EXPECT_EQ(LevelResult::Quit, Play(script, &score));
+    EXPECT_EQ(LevelState::Running, state);
     ASSERT_GT(escapedAt, 0);
     EXPECT_EQ(static_cast<size_t>(escapedAt), log.size()) << "the frame that reads Escape ends before its wait";
     EXPECT_TRUE(log.back().insecte);

@@ -36,9 +36,9 @@ TEST_F(LevelEndTest, RunningOutOfLivesBeatsAWinInTheSameFrame) {
     KillerBoss(lost, 2, &deadUpdates);
     int32_t score = 0;
     watch.gameOverAnswer = SDLK_RETURN;
-    EXPECT_EQ(2, Play(lost, &score));  // the game-over screen's answer
-    EXPECT_EQ(2, state);
-    EXPECT_EQ(2, watch.loopEndState);
+    EXPECT_EQ(LevelResult::PlayAgain, Play(lost, &score));  // the game-over screen's answer
+    EXPECT_EQ(LevelState::OutOfLives, state);
+    EXPECT_EQ(LevelState::OutOfLives, watch.loopEndState);
     EXPECT_EQ(1, lost.log.Deletions("boss"));
 }
 
@@ -47,14 +47,14 @@ TEST_F(LevelEndTest, ABossFinishingInTheFrameTheLastLifeGoesStillWins) {
     int deadUpdates = 0;
     KillerBoss(won, 1, &deadUpdates);
     int32_t score = 0;
-    EXPECT_EQ(1, Play(won, &score));
-    EXPECT_EQ(0, state);
+    EXPECT_EQ(LevelResult::Cleared, Play(won, &score));
+    EXPECT_EQ(LevelState::Won, state);
 }
 
 TEST_F(LevelEndTest, TheBossMusicStartsInTheFrameTheBossReleasesItsHold) {
     FakeScript script;
-    script.profile.levelMusicPath = "Sound/Vintage.ogg";
-    script.profile.bossMusicPath = "Sound/aka_bme.ogg";
+    script.profile.levelMusic = &catalogue::kLevelMusic[0];
+    script.profile.bossMusic = &catalogue::kMoineMusic;
     script.bossAt = 0;
     script.setUpBoss = [](FakeEnemy& boss) { boss.releaseHoldAtUpdate = 5; };
     std::vector<int> started;
@@ -110,7 +110,7 @@ TEST_F(LevelEndTest, AMidBossIsFoughtAloneAndHandsOverToTheBoss) {
         boss.finishWhen = [&boss] { return boss.Updates() == 3; };
     };
     int32_t score = 0;
-    EXPECT_EQ(1, Play(script, &score));
+    EXPECT_EQ(LevelResult::Cleared, Play(script, &score));
 
     // Mid-boss active from t = 104, killed in its third frame (t = 130), gone after one more
     // update (t = 143). The boss then waits its 40 ms: frames at +13, +26, +39, then +52.

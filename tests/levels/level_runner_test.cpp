@@ -24,8 +24,8 @@ TEST_F(LevelRunnerTest, EscapeCountsFromTheSecondDrainAndSkipsTheEndScreens) {
     PushKeyDown(SDLK_ESCAPE);                                     // during the loading pause
     frames.At(kStartFrames, [] { PushKeyDown(SDLK_ESCAPE); });  // during the start animation
     EscapeAfterLoopFrame(5);
-    EXPECT_EQ(0, Play(script, &score));
-    EXPECT_EQ(1, state);
+    EXPECT_EQ(LevelResult::Quit, Play(script, &score));
+    EXPECT_EQ(LevelState::Running, state);
     EXPECT_EQ(6, loopFrames);
     // No game-over or level-clear frames were paced after the loop.
     EXPECT_EQ(kStartFrames + 5, frames.Frames());
@@ -35,7 +35,7 @@ TEST_F(LevelRunnerTest, EscapeReadByTheSecondFrameEndsTheLevel) {
     FakeScript script;
     int32_t score = 0;
     EscapeAfterLoopFrame(1);
-    EXPECT_EQ(0, Play(script, &score));
+    EXPECT_EQ(LevelResult::Quit, Play(script, &score));
     EXPECT_EQ(2, loopFrames);
 }
 
@@ -125,8 +125,8 @@ TEST_F(LevelRunnerTest, KillsScoreOnceOrTwiceForABoostedShotButTheBossNeverDoubl
         if (watch.run && watch.run->ScoreFlash()) flashFrames.push_back(frame - kStartFrames);
     });
 
-    EXPECT_EQ(1, Play(script, &score));
-    EXPECT_EQ(0, state);
+    EXPECT_EQ(LevelResult::Cleared, Play(script, &score));
+    EXPECT_EQ(LevelState::Won, state);
     EXPECT_EQ(1000 + 2 * 100 + 100 + 300, score);  // weapon level 1: the summary adds nothing
     EXPECT_EQ(std::vector<int>{3}, flashFrames);
 }

@@ -77,14 +77,14 @@ protected:
     }
 
     // Runs the game-over screen; push(frame) may queue events after each wait.
-    int RunGameOver(std::function<void(int)> push = nullptr) {
+    LevelResult RunGameOver(std::function<void(int)> push = nullptr) {
         FrameWatch watch;
         watch.afterFrame = push;
         watch.onFrame = [&](int frame) {
             if (frame == 0) caption = PixelAt(Screen(), kCaptionX, kCaptionY);
             curtain.assign(1, CurtainAtSpot());
         };
-        int result = transition->ShowGameOver();
+        LevelResult result = transition->ShowGameOver();
         Record(watch);
         return result;
     }
@@ -149,7 +149,7 @@ TEST_F(TransitionTest, SummaryWithoutBonusShowsBannerThenCurtainAndIgnoresKeys) 
 TEST_F(TransitionTest, ReturnQueuedBeforeTheGameOverScreenEndsItAtOnce) {
     PushKeyDown(SDLK_RETURN);
     PushKeyDown(SDLK_a);
-    EXPECT_EQ(RunGameOver(), 2);
+    EXPECT_EQ(RunGameOver(), LevelResult::PlayAgain);
     EXPECT_EQ(caption, kGameOverColour);
     EXPECT_EQ(frames, 1 + 81);  // one wait frame reads the answer, then the curtain
     EXPECT_TRUE(koFrames.empty());
@@ -162,15 +162,15 @@ TEST_F(TransitionTest, ReturnQueuedBeforeTheGameOverScreenEndsItAtOnce) {
 
 TEST_F(TransitionTest, GameOverAnswers) {
     PushKeyDown(SDLK_ESCAPE);
-    EXPECT_EQ(RunGameOver(), 0);
+    EXPECT_EQ(RunGameOver(), LevelResult::Quit);
     SDL_Event button = {};
     button.type = button.jbutton.type = SDL_JOYBUTTONDOWN;
     button.jbutton.button = 3;
     SDL_PushEvent(&button);
-    EXPECT_EQ(RunGameOver(), 2);
+    EXPECT_EQ(RunGameOver(), LevelResult::PlayAgain);
 
     // Other keys, a click, a key release and a closed window answer nothing.
-    int result = RunGameOver([](int frame) {
+    LevelResult result = RunGameOver([](int frame) {
         if (frame == 50) {
             PushKeyDown(SDLK_SPACE);
             PushKeyDown(SDLK_KP_ENTER);
@@ -180,7 +180,7 @@ TEST_F(TransitionTest, GameOverAnswers) {
         }
         if (frame == 60) PushKeyDown(SDLK_ESCAPE);
     });
-    EXPECT_EQ(result, 0);
+    EXPECT_EQ(result, LevelResult::Quit);
     EXPECT_EQ(frames, 61 + 81);
 }
 
@@ -188,7 +188,7 @@ TEST_F(TransitionTest, KoSoundComesAfter35FramesUnlessAnsweredBefore) {
     EXPECT_EQ(RunGameOver([](int frame) {
                   if (frame == 40) PushKeyDown(SDLK_RETURN);
               }),
-              2);
+              LevelResult::PlayAgain);
     EXPECT_EQ(koFrames, (Frames{35}));
     EXPECT_EQ(endLevelFrames, (Frames{41 + 4}));
     RunGameOver([](int frame) {
@@ -205,7 +205,7 @@ TEST(TransitionLoading, MissingPicturesAndSoundsNeverCrash) {
     transition.ShowLevelClear(nullptr, hud, 2, 5, &score, 1);
     EXPECT_EQ(score, 310);
     PushKeyDown(SDLK_RETURN);
-    EXPECT_EQ(transition.ShowGameOver(), 2);
+    EXPECT_EQ(transition.ShowGameOver(), LevelResult::PlayAgain);
 }
 
 }  // namespace

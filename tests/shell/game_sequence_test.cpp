@@ -16,16 +16,16 @@ struct Journal {
 
 class FakeLevel : public Level {
 public:
-    FakeLevel(int number, Journal& journal, std::vector<int32_t> results, int32_t points)
+    FakeLevel(int number, Journal& journal, std::vector<LevelResult> results, int32_t points)
         : Level(nullptr, 13), number(number), journal(journal), results(std::move(results)), points(points) {
         journal.calls.push_back("make " + std::to_string(number));
     }
     ~FakeLevel() override { journal.calls.push_back("destroy " + std::to_string(number)); }
-    int32_t Run(int32_t* score) override {
+    LevelResult Run(int32_t* score) override {
         journal.calls.push_back("run " + std::to_string(number));
         journal.scoresAtStart.push_back(*score);
         *score += points;
-        int32_t result = runs < results.size() ? results[runs] : 1;
+        LevelResult result = runs < results.size() ? results[runs] : LevelResult::Cleared;
         ++runs;
         return result;
     }
@@ -33,7 +33,7 @@ public:
 private:
     int number;
     Journal& journal;
-    std::vector<int32_t> results;
+    std::vector<LevelResult> results;
     int32_t points;
     size_t runs = 0;
 };
@@ -42,8 +42,8 @@ class FakeScreens : public GameScreens {
 public:
     int32_t titleResult = 1;
     int32_t replayLevel = 0;     // this level first answers with the game-over choice
-    int32_t replayAnswer = 2;
-    int32_t quitLevel = 0;       // this level answers 0
+    LevelResult replayAnswer = LevelResult::PlayAgain;
+    int32_t quitLevel = 0;       // this level answers Quit
     Journal journal;
     std::vector<int32_t> finalScores;
 
@@ -52,9 +52,9 @@ public:
         return titleResult;
     }
     std::unique_ptr<Level> MakeLevel(int number) override {
-        std::vector<int32_t> results;
-        if (number == replayLevel) results = {replayAnswer, 1};
-        if (number == quitLevel) results = {0};
+        std::vector<LevelResult> results;
+        if (number == replayLevel) results = {replayAnswer, LevelResult::Cleared};
+        if (number == quitLevel) results = {LevelResult::Quit};
         return std::make_unique<FakeLevel>(number, journal, results, 100 * number);
     }
     void RunFinalScore(int32_t score) override {
@@ -101,7 +101,7 @@ TEST(GameSequence, GameOverReplayResetsTheScoreAndPlaysTheSameLevel) {
 TEST(GameSequence, AnyOtherGameOverAnswerAlsoReplays) {
     FakeScreens screens;
     screens.replayLevel = 2;
-    screens.replayAnswer = 7;
+    screens.replayAnswer = static_cast<LevelResult>(7);
     RunGameSequence(screens);
     EXPECT_EQ(screens.journal.scoresAtStart, std::vector<int32_t>({0, 100, 0, 200, 500, 900, 1400}));
 }

@@ -2,8 +2,10 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <stdexcept>
 
 #include "art.h"
+#include "core/catalogue.h"
 #include "families.h"
 
 namespace forge {
@@ -287,36 +289,23 @@ void Vax(Canvas& c, double w, double h, int f) {
     c.Circle(w / 2, 15, 3, f == 0 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(255, 200, 200));
 }
 
-struct Kind {
-    DrawCell draw;
-    int normalFrames;             // cells drawn as themselves
-    std::vector<int> flashOf;     // for each later cell, the cell it flashes (-1: none)
-};
-
-const std::map<std::string, Kind>& Kinds() {
-    static const std::map<std::string, Kind> kinds = {
-        {"Boule", {Boule, 2, {0}}},
-        {"Piaf", {Piaf, 2, {}}},
-        {"Delta", {Delta, 2, {0, 1}}},
-        {"Yeux", {Yeux, 2, {0}}},
-        {"Modular", {Modular, 2, {0}}},
-        {"Soucoupe", {Soucoupe, 4, {}}},
-        {"Cube", {Cube, 2, {}}},
-        {"CubeDevil", {CubeDevil, 2, {0}}},
-        {"CubeInviderOne", {CubeInviderOne, 2, {0}}},
-        {"Triangle", {Triangle, 1, {0}}},
-        {"Roue", {Roue, 2, {0}}},
-        {"Blob", {Blob, 2, {0, 1}}},
-        {"Virus", {Virus, 2, {}}},
-        {"Crabe", {Crabe, 3, {0, 1, 2}}},
-        {"Fleche", {Fleche, 4, {}}},
-        {"Amybe", {Amybe, 2, {}}},
-        {"Papillon", {Papillon, 2, {}}},
-        {"Fee", {Fee, 2, {0, 1}}},
-        {"OeilRB", {OeilRB, 1, {0}}},
-        {"Vax", {Vax, 2, {0}}},
+const std::map<std::string, DrawCell>& Drawings() {
+    static const std::map<std::string, DrawCell> drawings = {
+        {"Boule", Boule},       {"Piaf", Piaf},       {"Delta", Delta},
+        {"Yeux", Yeux},         {"Modular", Modular}, {"Soucoupe", Soucoupe},
+        {"Cube", Cube},         {"CubeDevil", CubeDevil}, {"CubeInviderOne", CubeInviderOne},
+        {"Triangle", Triangle}, {"Roue", Roue},       {"Blob", Blob},
+        {"Virus", Virus},       {"Crabe", Crabe},     {"Fleche", Fleche},
+        {"Amybe", Amybe},       {"Papillon", Papillon}, {"Fee", Fee},
+        {"OeilRB", OeilRB},     {"Vax", Vax},
     };
-    return kinds;
+    return drawings;
+}
+
+const catalogue::EnemyKind& KindNamed(const std::string& name) {
+    for (const catalogue::EnemyKind* kind : catalogue::kEnemyKinds)
+        if (name == kind->name) return *kind;
+    throw std::out_of_range("no enemy kind " + name);
 }
 
 }  // namespace
@@ -337,9 +326,20 @@ Picture DrawSheet(const Asset& a, const std::function<void(Canvas&, double, doub
     return a.keyed ? c.Flatten(a.key) : c.Opaque();
 }
 
+// The game's hit flash says which cells are flashes: from a fixed hit cell on (the flash of the
+// first cell), or the hitOffset cells after the normal ones (each the flash of its normal twin).
 Picture DrawEnemy(const Asset& a) {
-    const Kind& k = Kinds().at(a.variant);
-    return DrawSheet(a, k.draw, k.normalFrames, k.flashOf);
+    const catalogue::EnemyKind& kind = KindNamed(a.variant);
+    int normal = kind.SheetCells();
+    std::vector<int> flashOf;
+    if (kind.hitCell != catalogue::kNoCell) {
+        normal = kind.hitCell;
+        flashOf = {0};
+    } else if (kind.hitOffset > 0) {
+        normal = kind.hitOffset;
+        for (int i = 0; i < kind.hitOffset; ++i) flashOf.push_back(i);
+    }
+    return DrawSheet(a, Drawings().at(a.variant), normal, flashOf);
 }
 
 }  // namespace forge

@@ -31,7 +31,7 @@ protected:
 // out, and Xorg due 4 s into play (its spawn time is the start of the spawn clock).
 class XorgAloneScript : public BossOnlyScript {
 public:
-    XorgAloneScript() : BossOnlyScript(AfterInsecte()) { profile.levelMusicPath.clear(); }
+    XorgAloneScript() : BossOnlyScript(AfterInsecte()) { profile.levelMusic = nullptr; }
 
 private:
     static std::unique_ptr<LevelScript> AfterInsecte() {

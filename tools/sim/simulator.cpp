@@ -186,7 +186,7 @@ void Simulator::PlayBoss() {
         report.error = "the level of " + options.boss + " has no script yet";
         return;
     }
-    int32_t state = 1;
+    LevelState state = LevelState::Running;
     int32_t score = 0;
     untilMidBoss = IsMidBoss(options.boss);
     midBossFinished = false;
@@ -257,8 +257,8 @@ void Simulator::Soak() {
     std::unique_ptr<Level> level = MakeGameLevel(1, screen, kFramePeriod);
     for (int replay = 1; replay <= asked.soakReplays; ++replay) {
         int32_t score = 0;
-        const int32_t result = level->Run(&score);
-        std::printf("soak replay=%d result=%d rss_kb=%ld\n", replay, result, ResidentKb());
+        const LevelResult result = level->Run(&score);
+        std::printf("soak replay=%d result=%d rss_kb=%ld\n", replay, static_cast<int>(result), ResidentKb());
         std::fflush(stdout);
     }
     gameOverAnswer = SDLK_ESCAPE;
@@ -425,15 +425,15 @@ void Simulator::LoopEnded(LevelRunner& run) {
     running = nullptr;
     blitLog.Stop();
     measuring = false;
-    if (run.State() == 2) awaitingGameOver = true;
+    if (run.State() == LevelState::OutOfLives) awaitingGameOver = true;
 }
 
-void Simulator::RunEnded(LevelRunner& run, int32_t result) {
+void Simulator::RunEnded(LevelRunner& run, LevelResult result) {
     awaitingGameOver = false;
     LevelReport level;
     level.level = currentLevel;
     // The part of the level it plays was won.
-    level.result = midBossFinished ? 1 : result;
+    level.result = static_cast<int32_t>(midBossFinished ? LevelResult::Cleared : result);
     level.frames = run.Frames();
     level.score = run.Score();
     level.lives = run.FinalLives();

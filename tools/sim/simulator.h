@@ -108,7 +108,7 @@ public:
     void MusicFreed(const Mix_Music* music) override { trace.Freed(music); }
     void LoopStarted(LevelRunner& run) override;
     void LoopEnded(LevelRunner& run) override;
-    void RunEnded(LevelRunner& run, int32_t result) override;
+    void RunEnded(LevelRunner& run, LevelResult result) override;
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -1,23 +1,25 @@
 #include "enemies/bosses/boss.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/sound_channels.h"
 #include "platform/screen.h"
 
-Boss::Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
+Boss::Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits,
            const BossTraits& traits)
-    : Enemy(box, hitHalfWidth, hitHalfHeight, spawnTime, traits.points),
+    : Enemy(MakeRect(x, y, traits.sheet->cellWidth, traits.sheet->cellHeight), traits.hitHalfWidth,
+            traits.hitHalfHeight, spawnTime, traits.points),
       traits(traits),
       screen(screen),
       energy(energyUnits * traits.energyPerUnit),
       maxEnergy(energyUnits * traits.energyPerUnit),
       shots(traits.shotSlots),
-      sheet(platform::LoadPicture(traits.sheetPath, traits.sheetKey)),
-      explosionSheet(platform::LoadPicture("./Images/Explosions/Explosion_192.png", 0, 1, 1)),
-      explosionSound(platform::LoadSound("Sound/Explosion_Boss.wav")),
-      fireSound(platform::LoadSound("Sound/Shot1.wav")) {}
+      sheet(catalogue::Load(*traits.sheet)),
+      explosionSheet(catalogue::Load(catalogue::kBigBlast)),
+      explosionSound(catalogue::Load(catalogue::kSmallBlastSound)),
+      fireSound(catalogue::Load(catalogue::kEnemyShotSound)) {}
 
 Boss::~Boss() {
     // Shots first: they draw with the pictures freed after them.
@@ -44,7 +46,7 @@ bool Boss::Update() {
     Advance();
     bool alive = true;
     if (state == kNormal) {
-        DrawCell(Sheet(), traits.sheetCells, frame);
+        DrawCell(Sheet(), traits.sheet->cols, frame);
     } else if (state == kHit) {
         DrawHit();
         state = kNormal;
@@ -110,7 +112,7 @@ void Boss::DrawCell(SDL_Surface* picture, int cells, int c) {
     platform::Blit(picture, &source, screen, &at);
 }
 
-void Boss::DrawHit() { DrawCell(Sheet(), traits.sheetCells, HitCell()); }
+void Boss::DrawHit() { DrawCell(Sheet(), traits.sheet->cols, HitCell()); }
 
 void Boss::PlayFireSound() { PlaySound(kChannelEnemyFire, fireSound); }
 

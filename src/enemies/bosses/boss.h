@@ -11,6 +11,7 @@
 #include <climits>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/utilities.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/shot_pool.h"
@@ -20,9 +21,9 @@ struct BossTraits {
     int points;
     int energyPerUnit;
     int shotSlots;
-    const char* sheetPath;
-    platform::ColorKey sheetKey;
-    int sheetCells;
+    const catalogue::Picture* sheet;  // its cells side by side; its box is one cell
+    int hitHalfWidth;                 // of its hit rectangle, around the box's centre
+    int hitHalfHeight;
     int rightEdge;               // the off-screen rule's right edge: playfield::kRight or 510
     bool boostedResult = false;  // CheckHit answers 99999 for a boosted shot instead of its index
     bool waitsForShots = false;  // goes only once its last shot has gone too
@@ -31,8 +32,8 @@ struct BossTraits {
 class Boss : public Enemy {
 public:
     static constexpr int kEndFrames = 35;
-    static constexpr int kExplosionCells = 16;
-    static constexpr int kExplosionCellSize = 192;
+    static constexpr int kExplosionCells = catalogue::kBigBlast.cols;
+    static constexpr int kExplosionCellSize = catalogue::kBigBlast.cellWidth;
     static constexpr int kExplosionPeriod = 60;
 
     ~Boss() override;
@@ -82,7 +83,7 @@ public:
     };
 
 protected:
-    Boss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits,
+    Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits,
          const BossTraits& traits);
 
     // Runs the script and moves the boss; nothing once its energy is gone.

@@ -1,5 +1,6 @@
 #include "enemies/bosses/cube_boss.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
@@ -21,9 +22,9 @@ const BossTraits CubeBoss::kTraits = {
     .points = 500,
     .energyPerUnit = 3000,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/CubeBoss/CubeBossS.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
-    .sheetCells = 6,
+    .sheet = &catalogue::kCubeBossSheet,
+    .hitHalfWidth = 120,
+    .hitHalfHeight = 50,
     .rightEdge = playfield::kRight,
 };
 
@@ -33,14 +34,14 @@ const CubeBoss::Phase CubeBoss::kScript[3] = {
     {.length = 1250, .next = kBottomFans, .angle = 70, .act = &CubeBoss::ConeAndStray},
 };
 
-CubeBoss::CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+CubeBoss::CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime,
                    int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      flashSheet(Own(platform::LoadPicture("./Images/Ennemis/CubeBoss/CubeBossS_Flash.png", 255, 255, 0))),
-      shotInviderA(Own(platform::LoadPicture("./Images/Tirs/TirInvider1S.png", 255, 0, 255))),
-      shotInviderB(Own(platform::LoadPicture("./Images/Tirs/TirInvider2S.png", 255, 0, 255))),
-      shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      flashSheet(Own(catalogue::Load(catalogue::kCubeBossFlashSheet))),
+      shotInviderA(Own(catalogue::Load(catalogue::kInvaderShot.a))),
+      shotInviderB(Own(catalogue::Load(catalogue::kInvaderShot.b))),
+      shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
+      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {
     frame = kRestCell;
 }
 

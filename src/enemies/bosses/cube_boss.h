@@ -13,11 +13,11 @@ public:
     enum PhaseName { kEntryPhase, kBottomFans, kSweepingFans, kConeAndStray };
     static const Phase kScript[3];  // in this order, then the bottom fans again
 
-    CubeBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
+    CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
 
 protected:
     // The hit flash is the same cell of a sheet of its own.
-    void DrawHit() override { DrawCell(flashSheet, kTraits.sheetCells, frame); }
+    void DrawHit() override { DrawCell(flashSheet, kTraits.sheet->cols, frame); }
 
 private:
     void BottomFans();

@@ -1,5 +1,6 @@
 #include "enemies/bosses/death.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -32,9 +33,9 @@ const BossTraits Death::kTraits = {
     .points = 750,
     .energyPerUnit = 3200,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/Death/DeathS1.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
-    .sheetCells = 6,
+    .sheet = &catalogue::kDeathSheet,
+    .hitHalfWidth = 100,
+    .hitHalfHeight = 80,
     .rightEdge = 510,
 };
 
@@ -48,10 +49,10 @@ const Death::Phase Death::kScript[3] = {
      .with = {.attack = &kReachingPairAttack, .fireBefore = 1100, .angleStep = 7}},
 };
 
-Death::Death(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {
+Death::Death(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
+      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {
 }
 
 // Slides 310 pixels left cycling its three entry poses, then waits until the tick of phase 1.

@@ -1,5 +1,6 @@
 #include "enemies/bosses/insecte.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "enemies/framework/volley.h"
@@ -54,9 +55,9 @@ const BossTraits Insecte::kTraits = {
     .points = 500,
     .energyPerUnit = 9000,
     .shotSlots = 2500,
-    .sheetPath = "./Images/Ennemis/Insecte/InsecteS1.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
-    .sheetCells = 6,
+    .sheet = &catalogue::kInsecteSheet,
+    .hitHalfWidth = 87,
+    .hitHalfHeight = 17,
     .rightEdge = 510,
     .boostedResult = true,
     .waitsForShots = true,
@@ -84,16 +85,16 @@ const Insecte::Zone Insecte::kZones[4] = {
     {121, 10, 56, 10},  // upper right
 };
 
-Insecte::Insecte(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+Insecte::Insecte(SDL_Surface* screen, int x, int y, int spawnTime,
                  int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      arrivalSound(Own(platform::LoadSound("Sound/Insecte.wav"))),
-      shotPlainRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Rouge_Ennemi.bmp", 0, 0, 0))),
-      shotPlainRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Rouge_Ennemi.bmp", 0, 0, 0))),
-      bonusA(Own(platform::LoadPicture("./Images/Tirs/Bonus1.png", 255, 0, 255))),
-      bonusB(Own(platform::LoadPicture("./Images/Tirs/Bonus2.png", 255, 0, 255))),
-      shotBlueA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Bleu_Ennemi.bmp", 0, 0, 0))),
-      shotBlueB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Bleu_Ennemi.bmp", 0, 0, 0))) {}
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      arrivalSound(Own(catalogue::Load(catalogue::kInsecteArrival))),
+      shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
+      shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),
+      bonusA(Own(catalogue::Load(catalogue::kBonus.a))),
+      bonusB(Own(catalogue::Load(catalogue::kBonus.b))),
+      shotBlueA(Own(catalogue::Load(catalogue::kBlueOrb.a))),
+      shotBlueB(Own(catalogue::Load(catalogue::kBlueOrb.b))) {}
 
 // Flying phases show cells 0 and 1, the bonus phases 2 and 4 cells 2 and 3.
 void Insecte::Animate() {

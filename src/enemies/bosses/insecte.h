@@ -26,7 +26,7 @@ public:
     };
     static const Zone kZones[4];
 
-    Insecte(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
+    Insecte(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
 
     // The level reports the hero's weapon level every frame; the script reads it only when it
     // switches phases.

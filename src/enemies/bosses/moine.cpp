@@ -1,5 +1,6 @@
 #include "enemies/bosses/moine.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
@@ -16,9 +17,9 @@ const BossTraits Moine::kTraits = {
     .points = 350,
     .energyPerUnit = 3000,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/Moine/MoineS.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
-    .sheetCells = 8,
+    .sheet = &catalogue::kMoineSheet,
+    .hitHalfWidth = 30,
+    .hitHalfHeight = 25,
     .rightEdge = playfield::kRight,
 };
 
@@ -37,10 +38,10 @@ const Moine::Phase Moine::kScript[3] = {
 const int Moine::kRingX[12] = {175, 248, 301, 318, 297, 247, 168, 95, 44, 26, 47, 102};
 const int Moine::kRingY[12] = {91, 112, 167, 240, 318, 363, 381, 361, 306, 233, 181, 109};
 
-Moine::Moine(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      shotYellowA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Jaune_Ennemi.bmp", 255, 0, 255))),
-      shotYellowB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Jaune_Ennemi.bmp", 255, 0, 255))) {}
+Moine::Moine(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      shotYellowA(Own(catalogue::Load(catalogue::kYellowOrb.a))),
+      shotYellowB(Own(catalogue::Load(catalogue::kYellowOrb.b))) {}
 
 void Moine::Entered(int from) {
     if (from == kEntryPhase) angle = 180;  // only the first stream of the fight

@@ -1,5 +1,6 @@
 #include "enemies/bosses/monstro.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "enemies/framework/volley.h"
@@ -22,9 +23,9 @@ const BossTraits Monstro::kTraits = {
     .points = 800,
     .energyPerUnit = 3200,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/Monstro/MonstroS.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 0, 255),
-    .sheetCells = 4,
+    .sheet = &catalogue::kMonstroSheet,
+    .hitHalfWidth = 120,
+    .hitHalfHeight = 118,
     .rightEdge = 510,
 };
 
@@ -43,12 +44,12 @@ const Monstro::Mouth Monstro::kMouths[8] = {
     {44, 185, 45}, {122, 185, 45}, {200, 185, 45},  // downward
 };
 
-Monstro::Monstro(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+Monstro::Monstro(SDL_Surface* screen, int x, int y, int spawnTime,
                  int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      chargeSound(Own(platform::LoadSound("Sound/Metroid1.wav"))),
-      shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {}
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      chargeSound(Own(catalogue::Load(catalogue::kMonstroRoar))),
+      shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
+      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {}
 
 void Monstro::Animate() {
     if (phaseTick % 10 == 0) frame = (frame + 1) % 2;

@@ -24,7 +24,7 @@ public:
     };
     static const Mouth kMouths[8];
 
-    Monstro(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
+    Monstro(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
 
     bool SwaysRight() const { return swayRight; }
 

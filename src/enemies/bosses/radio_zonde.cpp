@@ -1,5 +1,6 @@
 #include "enemies/bosses/radio_zonde.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/utilities.h"
 #include "enemies/framework/volley.h"
 
@@ -23,9 +24,9 @@ const BossTraits RadioZonde::kTraits = {
     .points = 1000,
     .energyPerUnit = 3100,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/RadioZonde/RadioZondeS.png",
-    .sheetKey = platform::ColorKey::Rgb(255, 255, 0),
-    .sheetCells = 4,
+    .sheet = &catalogue::kRadioZondeSheet,
+    .hitHalfWidth = 80,
+    .hitHalfHeight = 20,
     .rightEdge = 510,
 };
 
@@ -36,15 +37,15 @@ const RadioZonde::Phase RadioZonde::kScript[3] = {
     {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .act = &RadioZonde::RosettePhase},
 };
 
-RadioZonde::RadioZonde(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+RadioZonde::RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime,
                        int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      shotPlainRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Rouge_Ennemi.bmp", 0, 0, 0))),
-      shotPlainRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Rouge_Ennemi.bmp", 0, 0, 0))),
-      shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotAmberA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Jaune_Ennemi.bmp", 51, 43, 36))),
-      shotAmberB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Jaune_Ennemi.bmp", 51, 43, 36))) {}
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
+      shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),
+      shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
+      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))),
+      shotAmberA(Own(catalogue::Load(catalogue::kAmberOrb.a))),
+      shotAmberB(Own(catalogue::Load(catalogue::kAmberOrb.b))) {}
 
 // Every round of rosettes starts again from the first scatter delay.
 void RadioZonde::Entered(int from) {

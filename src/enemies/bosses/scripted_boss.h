@@ -31,9 +31,9 @@ public:
     };
 
 protected:
-    ScriptedBoss(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
+    ScriptedBoss(SDL_Surface* screen, int x, int y, int spawnTime,
                  int energyUnits, const BossTraits& traits)
-        : Boss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, traits) {
+        : Boss(screen, x, y, spawnTime, energyUnits, traits) {
         phaseLength = Self::kEntry.length;
     }
 

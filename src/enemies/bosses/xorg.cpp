@@ -1,5 +1,6 @@
 #include "enemies/bosses/xorg.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/playfield.h"
 #include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
@@ -48,9 +49,9 @@ const BossTraits Xorg::kTraits = {
     .points = 1250,
     .energyPerUnit = 6200,
     .shotSlots = 2000,
-    .sheetPath = "./Images/Ennemis/Xorg/XorgS.png",
-    .sheetKey = platform::ColorKey::Rgb(0, 255, 0),
-    .sheetCells = 3,
+    .sheet = &catalogue::kXorgSheet,
+    .hitHalfWidth = 70,
+    .hitHalfHeight = 80,
     .rightEdge = playfield::kRight,
     .boostedResult = true,
 };
@@ -70,15 +71,15 @@ const Xorg::Phase Xorg::kScript[5] = {
      .with = {.attack = &kFastSwervingPairs, .fires = {}, .swingBound = 250}},  // on every tick
 };
 
-Xorg::Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, box, hitHalfWidth, hitHalfHeight, spawnTime, energyUnits, kTraits),
-      damagedSheet(Own(platform::LoadPicture("./Images/Ennemis/Xorg/XorgS1.png", 0, 255, 0))),
-      arrivalSound(Own(platform::LoadSound("Sound/Xorg_Arrive.wav"))),
-      changeSound(Own(platform::LoadSound("Sound/Change.wav"))),
-      shotIceA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Ennemi.bmp", 0, 0, 0))),
-      shotIceB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Ennemi.bmp", 0, 0, 0))),
-      shotRedA(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1_Glace_Rouge_Ennemi.bmp", 29, 14, 22))),
-      shotRedB(Own(platform::LoadBmpPicture("./Images/Tirs/Tir1a_Glace_Rouge_Ennemi.bmp", 29, 14, 22))) {}
+Xorg::Xorg(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
+    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+      damagedSheet(Own(catalogue::Load(catalogue::kXorgDamagedSheet))),
+      arrivalSound(Own(catalogue::Load(catalogue::kXorgArrival))),
+      changeSound(Own(catalogue::Load(catalogue::kXorgChange))),
+      shotIceA(Own(catalogue::Load(catalogue::kIceOrb.a))),
+      shotIceB(Own(catalogue::Load(catalogue::kIceOrb.b))),
+      shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
+      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {}
 
 void Xorg::EntryFrame() {
     if (phaseTick == 0) PlaySound(kChannelBossEffects, arrivalSound);

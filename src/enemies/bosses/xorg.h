@@ -31,7 +31,7 @@ public:
     enum PhaseName { kEntryPhase, kCrosses, kRain, kSwervingCrosses, kFastRain, kFastPairs };
     static const Phase kScript[5];
 
-    Xorg(SDL_Surface* screen, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime, int energyUnits);
+    Xorg(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
 
     bool Damaged() const { return energy <= maxEnergy / 2; }
     int GetDriftBandLeft() const { return driftBandLeft; }

@@ -4,30 +4,6 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
-// The kinds of regular enemy that have a set in some level's bank.
-enum class AssetKind {
-    Boule,
-    Piaf,
-    Delta,
-    Yeux,
-    Modular,
-    Cube,
-    CubeDevil,
-    CubeInviderOne,
-    Triangle,
-    Roue,
-    Blob,
-    Virus,
-    Crabe,
-    Fleche,
-    Amybe,
-    Papillon,
-    Fee,
-    OeilRB,
-    Vax,
-    Soucoupe,
-};
-
 // Borrowed pointers: the bank owns them, enemies and their shots only draw and play them.
 // Members may repeat pointers of other sets of the same bank.
 struct AssetSet {

@@ -2,12 +2,13 @@
 //
 // A level creates one bank, calls Load before it builds its enemy table, hands the bank to
 // every regular enemy constructor, and calls Free (or deletes the bank) once its frame loop has
-// ended. Each enemy reads its own set with Get(AssetKind::...); Soucoupe's set is the last one
-// of every bank.
+// ended. Each enemy reads its own set with Get(catalogue::kBoule); what each bank holds is the
+// catalogue's (catalogue::BankOf).
 #pragma once
 
 #include <vector>
 
+#include "core/catalogue.h"
 #include "enemies/framework/asset_set.h"
 #include "platform/loaders.h"
 
@@ -43,23 +44,25 @@ public:
 
     // 0 when nothing is loaded.
     int LevelNumber() const { return levelNumber; }
-    bool Has(AssetKind kind) const;
+    bool Has(const catalogue::EnemyKind& kind) const;
     // The set of kind in this bank. A kind the level does not have gets a set of null pointers
     // (a programming error, reported once on standard error).
-    const AssetSet& Get(AssetKind kind) const;
+    const AssetSet& Get(const catalogue::EnemyKind& kind) const;
 
     // The sets in bank order.
     int SetCount() const { return static_cast<int>(sets.size()); }
-    AssetKind KindAt(int index) const { return sets[index].kind; }
+    const catalogue::EnemyKind& KindAt(int index) const { return *sets[index].kind; }
     const AssetSet& SetAt(int index) const { return sets[index].set; }
 
 private:
     struct Entry {
-        AssetKind kind;
+        const catalogue::EnemyKind* kind;
         AssetSet set;
     };
 
-    Entry& EntryFor(AssetKind kind);
+    const Entry* Find(const catalogue::EnemyKind& kind) const;
+    SDL_Surface* Load(const catalogue::Picture* picture);
+    Mix_Chunk* Load(const catalogue::Sound* sound);
 
     AssetLoader* loader;
     int levelNumber = 0;

@@ -4,14 +4,11 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Amybe::kTraits = {
-    .kind = AssetKind::Amybe, .points = 8, .shotSlots = 200, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kAmybe, .points = 8, .shotSlots = 200, .explosionFrameMs = 20,
 };
 
-Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int strength)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 8),
-      flyTime(RandomInt(40) + 75) {}
+Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 8), flyTime(RandomInt(40) + 75) {}
 
 void Amybe::Steer() {
     const SDL_Rect copy = box;

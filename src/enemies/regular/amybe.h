@@ -8,8 +8,7 @@ class Amybe : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Amybe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-          int spawnTime, int strength);
+    Amybe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
 
     int GetFlyTime() const { return flyTime; }
 

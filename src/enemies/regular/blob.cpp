@@ -4,14 +4,11 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Blob::kTraits = {
-    .kind = AssetKind::Blob, .points = 7, .shotSlots = 50, .spriteFrames = 4, .hitOffset = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kBlob, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
 };
 
-Blob::Blob(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-           int spawnTime, int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 10),
-      flyTime(RandomInt(120) + 70) {}
+Blob::Blob(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10), flyTime(RandomInt(120) + 70) {}
 
 void Blob::Steer() {
     const SDL_Rect copy = box;

@@ -5,16 +5,13 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Boule::kTraits = {
-    .kind = AssetKind::Boule, .points = 5, .shotSlots = 3, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kBoule, .points = 5, .shotSlots = 3, .explosionFrameMs = 20,
     .playfield = playfield::kWindow,
 };
 
-Boule::Boule(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+Boule::Boule(SDL_Surface* screen, LevelAssets* assets, int x, int y,
              int spawnTime, int vy, int vx, bool variant, int hitPoints)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
-      vx(vx),
-      vy(vy) {
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints), vx(vx), vy(vy) {
     frame = variant ? 0 : 1;
 }
 

@@ -8,7 +8,7 @@ public:
     static const RegularTraits kTraits;
 
     // vy comes before vx. variant picks the lighter sprite frame of a wave's leader.
-    Boule(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+    Boule(SDL_Surface* screen, LevelAssets* assets, int x, int y,
           int spawnTime, int vy, int vx, bool variant, int hitPoints);
 
     int GetVx() const { return vx; }

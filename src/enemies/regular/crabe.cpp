@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Crabe::kTraits = {
-    .kind = AssetKind::Crabe, .points = 84, .shotSlots = 1000, .spriteFrames = 6, .hitOffset = 3,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kCrabe, .points = 84, .shotSlots = 1000, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .shotsFirst = true, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
@@ -17,9 +15,8 @@ const PhaseRow Crabe::kRow = {
     .exitDx = 5,
 };
 
-Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 800, kRow) {}
+Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 800, kRow) {}
 
 void Crabe::Fire() {
     const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);

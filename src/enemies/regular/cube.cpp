@@ -1,15 +1,12 @@
 #include "enemies/regular/cube.h"
 
 const RegularTraits Cube::kTraits = {
-    .kind = AssetKind::Cube, .points = 1, .shotSlots = 1, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kCube, .points = 1, .shotSlots = 1, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Cube::Cube(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int vy,
-           int spawnTime)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, kHitPoints), vy(vy) {}
+Cube::Cube(SDL_Surface* screen, LevelAssets* assets, int x, int y, int vy, int spawnTime)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, kHitPoints), vy(vy) {}
 
 void Cube::SetSweep(bool sweep, int direction, int minX, int maxX) {
     this->sweep = sweep;

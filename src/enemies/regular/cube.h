@@ -12,8 +12,7 @@ public:
     static constexpr int kHitPoints = 999999;
 
     // vy comes before the spawn time.
-    Cube(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int vy,
-         int spawnTime);
+    Cube(SDL_Surface* screen, LevelAssets* assets, int x, int y, int vy, int spawnTime);
 
     // Sideways steps of 2 pixels between minX + 1 and maxX - 1, starting in direction; it rests
     // one frame at each turn.

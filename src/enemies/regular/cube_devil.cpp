@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeDevil::kTraits = {
-    .kind = AssetKind::CubeDevil, .points = 60, .shotSlots = 500, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 192, .explosionFrameHeight = 192, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kCubeDevil, .points = 60, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
@@ -16,9 +14,8 @@ const PhaseRow CubeDevil::kRow = {
     .exitDy = -4, .exitScale = StepScale::Speed,
 };
 
-CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                     int spawnTime, int)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 350, kRow) {
+CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 350, kRow) {
     speed = 1;
 }
 

@@ -10,8 +10,7 @@ public:
     static const PhaseRow kRow;
 
     // The last argument is not used.
-    CubeDevil(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-              int spawnTime, int unused);
+    CubeDevil(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
 
 protected:
     void Fire() override;

@@ -4,8 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeInviderOne::kTraits = {
-    .kind = AssetKind::CubeInviderOne, .points = 225, .shotSlots = 600, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 192, .explosionFrameHeight = 192, .explosionFrames = 16, .explosionFrameMs = 40,
+    .kind = &catalogue::kCubeInviderOne, .points = 225, .shotSlots = 600, .explosionFrameMs = 40,
     .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
@@ -17,9 +16,8 @@ const PhaseRow CubeInviderOne::kRow = {
     .exitDx = -4, .exitScale = StepScale::Speed,
 };
 
-CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
-                               int hitHalfHeight, int spawnTime, int)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 2350, kRow) {
+CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 2350, kRow) {
     speed = 4;
 }
 

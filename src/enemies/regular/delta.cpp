@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Delta::kTraits = {
-    .kind = AssetKind::Delta, .points = 200, .shotSlots = 500, .spriteFrames = 4, .hitOffset = 2,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kDelta, .points = 200, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
@@ -16,9 +14,8 @@ const PhaseRow Delta::kRow = {
     .exitDy = 5,
 };
 
-Delta::Delta(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 350, kRow) {}
+Delta::Delta(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 350, kRow) {}
 
 // Two fans of five shots 60 degrees apart, one from each wing.
 void Delta::Fire() {

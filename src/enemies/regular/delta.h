@@ -9,8 +9,7 @@ public:
     static const RegularTraits kTraits;
     static const PhaseRow kRow;
 
-    Delta(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-          int strength);
+    Delta(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
 
 protected:
     void Fire() override;

@@ -5,15 +5,12 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Fee::kTraits = {
-    .kind = AssetKind::Fee, .points = 30, .shotSlots = 500, .spriteFrames = 4, .hitOffset = 2,
-    .explosionFrameWidth = 48, .explosionFrameHeight = 48, .explosionFrames = 14, .explosionFrameMs = 40,
+    .kind = &catalogue::kFee, .points = 30, .shotSlots = 500, .explosionFrameMs = 40,
     .playfield = playfield::kWide,
 };
 
-Fee::Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-         int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 30),
-      hspeed(box.x < playfield::kRight ? 3 : -3) {}
+Fee::Fee(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 30), hspeed(box.x < playfield::kRight ? 3 : -3) {}
 
 void Fee::Steer() {
     const SDL_Rect copy = box;

@@ -12,8 +12,7 @@ public:
     static constexpr int kFirePeriod = 8;
 
     // unused is a level-script argument the class ignores.
-    Fee(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-        int unused);
+    Fee(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
 
     int GetHspeed() const { return hspeed; }
     int GetTick() const { return tick; }

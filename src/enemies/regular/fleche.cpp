@@ -3,15 +3,12 @@
 #include "core/utilities.h"
 
 const RegularTraits Fleche::kTraits = {
-    .kind = AssetKind::Fleche, .points = 3, .shotSlots = 1, .spriteFrames = 4,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kFleche, .points = 3, .shotSlots = 1, .explosionFrameMs = 20,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-               int spawnTime, int hitPoints)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints),
-      pauseLength(RandomInt(10) + 30),
+Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints), pauseLength(RandomInt(10) + 30),
       hspeed(box.x > 320 ? -3 : 3) {}
 
 void Fleche::Steer() {

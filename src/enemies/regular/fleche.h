@@ -8,8 +8,7 @@ class Fleche : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Fleche(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-           int spawnTime, int hitPoints);
+    Fleche(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints);
 
     int GetPauseLength() const { return pauseLength; }
     int GetHspeed() const { return hspeed; }

@@ -14,17 +14,12 @@ Sint16 Truncate16(double value) { return static_cast<Sint16>(static_cast<int>(va
 }  // namespace
 
 const RegularTraits Modular::kTraits = {
-    .kind = AssetKind::Modular, .points = 1, .shotSlots = 3, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kModular, .points = 1, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always,
 };
 
-Modular::Modular(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                 int spawnTime)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 10),
-      entryLength(RandomInt(20) + 10),
-      centreX(box.x),
+Modular::Modular(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10), entryLength(RandomInt(20) + 10), centreX(box.x),
       centreY(box.y),
       angle(box.x < 320 ? 85 : 95),
       turn(box.x < 320 ? -1 : 1) {}

@@ -8,8 +8,7 @@ class Modular : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Modular(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-            int spawnTime);
+    Modular(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime);
 
     int GetEntryLength() const { return entryLength; }
 

@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits OeilRB::kTraits = {
-    .kind = AssetKind::OeilRB, .points = 75, .shotSlots = 500, .spriteFrames = 2, .hitCell = 1,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kOeilRB, .points = 75, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kFromLeft,
 };
 
@@ -16,9 +14,8 @@ const PhaseRow OeilRB::kRow = {
     .exitDx = 5, .exitScale = StepScale::Dir,
 };
 
-OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-               int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 1300, kRow) {
+OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 1300, kRow) {
     // The levels place it left of the playfield only. One placed anywhere else flies right too:
     // its playfield test watches the right edge, so it still leaves and is deleted.
     dir = 1;

@@ -11,8 +11,7 @@ public:
     static constexpr int kSweepLow = 91;   // the sweep turns back below this angle
     static constexpr int kSweepHigh = 269;  // and above this one
 
-    OeilRB(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-           int spawnTime, int strength);
+    OeilRB(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
 
     int GetDir() const { return dir; }
     int GetAngleDir() const { return angleDir; }

@@ -1,14 +1,11 @@
 #include "enemies/regular/papillon.h"
 
 const RegularTraits Papillon::kTraits = {
-    .kind = AssetKind::Papillon, .points = 1, .shotSlots = 1, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kPapillon, .points = 1, .shotSlots = 1, .explosionFrameMs = 20,
 };
 
-Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                   int spawnTime, int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
-      hspeed(box.x > 480 ? -2 : 2) {}
+Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 1), hspeed(box.x > 480 ? -2 : 2) {}
 
 void Papillon::Steer() {
     const SDL_Rect copy = box;

@@ -9,8 +9,7 @@ public:
     static const RegularTraits kTraits;
 
     // unused is a level-script argument the class ignores.
-    Papillon(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int unused);
+    Papillon(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
 
     int GetHspeed() const { return hspeed; }
 

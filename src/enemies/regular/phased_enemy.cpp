@@ -1,11 +1,8 @@
 #include "enemies/regular/phased_enemy.h"
 
-PhasedEnemy::PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
-                         int hitHalfHeight, int spawnTime, const RegularTraits& traits, int hitPoints,
+PhasedEnemy::PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, const RegularTraits& traits, int hitPoints,
                          const PhaseRow& row)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, traits, hitPoints),
-      row(row),
-      phaseLength(row.entryLength) {}
+    : RegularEnemy(screen, assets, x, y, spawnTime, traits, hitPoints), row(row), phaseLength(row.entryLength) {}
 
 int PhasedEnemy::Scale(StepScale scale) const {
     switch (scale) {

@@ -34,7 +34,7 @@ public:
     int GetFireAngle() const { return fireAngle; }
 
 protected:
-    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y,
                 int spawnTime, const RegularTraits& traits, int hitPoints, const PhaseRow& row);
 
     void Steer() override;

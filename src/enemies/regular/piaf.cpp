@@ -3,15 +3,12 @@
 #include "core/utilities.h"
 
 const RegularTraits Piaf::kTraits = {
-    .kind = AssetKind::Piaf, .points = 1, .shotSlots = 3, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kPiaf, .points = 1, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Piaf::Piaf(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
-      vx(box.x < 310 ? RandomInt(3) : -RandomInt(3)) {}
+Piaf::Piaf(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 1), vx(box.x < 310 ? RandomInt(3) : -RandomInt(3)) {}
 
 void Piaf::Steer() {
     const SDL_Rect copy = box;

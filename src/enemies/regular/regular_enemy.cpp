@@ -1,5 +1,6 @@
 #include "enemies/regular/regular_enemy.h"
 
+#include "core/catalogue_loaders.h"
 #include "core/utilities.h"
 #include "enemies/framework/explosion.h"
 #include "enemies/framework/level_assets.h"
@@ -8,16 +9,16 @@
 
 namespace {
 
-const AssetSet& SetOf(LevelAssets* assets, AssetKind kind) {
+const AssetSet& SetOf(LevelAssets* assets, const catalogue::EnemyKind* kind) {
     static const AssetSet none;
-    return assets ? assets->Get(kind) : none;
+    return assets ? assets->Get(*kind) : none;
 }
 
 }  // namespace
 
-RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth,
-                           int hitHalfHeight, int spawnTime, const RegularTraits& traits, int hitPoints)
-    : Enemy(box, hitHalfWidth, hitHalfHeight, spawnTime, traits.points),
+RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, const RegularTraits& traits, int hitPoints)
+    : Enemy(catalogue::BoxAt(*traits.kind, x, y), traits.kind->hitHalfWidth, traits.kind->hitHalfHeight, spawnTime,
+            traits.points),
       traits(traits),
       screen(screen),
       hitPoints(hitPoints),
@@ -26,11 +27,11 @@ RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect bo
       explosionSheet(SetOf(assets, traits.kind).explosionSheet),
       explosionFrameMs(traits.explosionFrameMs),
       explosionFrame(traits.firstExplosionFrame),
-      explosionFrames(traits.explosionFrames),
+      explosionFrames(traits.kind->explosionFrames),
       explosionSound(SetOf(assets, traits.kind).explosionSound),
       fireSound(SetOf(assets, traits.kind).fireSound),
-      explosionFrameWidth(traits.explosionFrameWidth),
-      explosionFrameHeight(traits.explosionFrameHeight),
+      explosionFrameWidth(traits.kind->explosionFrameWidth),
+      explosionFrameHeight(traits.kind->explosionFrameHeight),
       shotA(SetOf(assets, traits.kind).shotA),
       shotB(SetOf(assets, traits.kind).shotB),
       shotC(SetOf(assets, traits.kind).shotC),
@@ -55,7 +56,7 @@ bool RegularEnemy::Update() {
 bool RegularEnemy::Draw(bool anyShot) {
     if (state == kNormal || state == kHit) {
         if (state == kHit) {
-            DrawCell(traits.hitCell >= 0 ? traits.hitCell : NormalCell() + traits.hitOffset);
+            DrawCell(traits.kind->hitCell != catalogue::kNoCell ? traits.kind->hitCell : NormalCell() + traits.kind->hitOffset);
             state = kNormal;
         } else {
             DrawCell(NormalCell());
@@ -75,8 +76,8 @@ bool RegularEnemy::Draw(bool anyShot) {
 
 void RegularEnemy::DrawCell(int cell) {
     if (!sprite) return;
-    const int cellWidth = sprite->w / traits.spriteFrames;
-    SDL_Rect source = MakeRect(cell * sprite->w / traits.spriteFrames, 0, cellWidth, sprite->h);
+    const int cellWidth = sprite->w / traits.kind->SheetCells();
+    SDL_Rect source = MakeRect(cell * sprite->w / traits.kind->SheetCells(), 0, cellWidth, sprite->h);
     SDL_Rect at = box;
     platform::Blit(sprite, &source, screen, &at);
 }

@@ -9,6 +9,7 @@
 
 #include <climits>
 
+#include "core/catalogue.h"
 #include "core/playfield.h"
 #include "enemies/framework/asset_set.h"
 #include "enemies/framework/enemy.h"
@@ -54,15 +55,9 @@ enum class SteerWhile {
 // Set by name; a class leaves out the members where it takes the default. Those without one must
 // be given (gcc's -Wextra names a missing one).
 struct RegularTraits {
-    AssetKind kind;  // its set of the level bank
+    const catalogue::EnemyKind* kind;  // its sheet, explosion, hit flash and set of the level bank
     int points;
     int shotSlots;
-    int spriteFrames;  // cells of the sprite sheet, side by side
-    int hitCell = -1;  // the cell of the hit flash, or -1: the normal cell plus hitOffset
-    int hitOffset = 0;
-    int explosionFrameWidth;
-    int explosionFrameHeight;
-    int explosionFrames;
     int explosionFrameMs;
     int firstExplosionFrame = 0;  // 0: the first exploding frame draws nothing
     SteerWhile steerWhile = SteerWhile::NotDestroyed;
@@ -93,7 +88,7 @@ public:
     enum State { kNormal = 0, kHit = 1, kExploding = 2 };
 
 protected:
-    RegularEnemy(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
+    RegularEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y,
                  int spawnTime, const RegularTraits& traits, int hitPoints);
 
     // Movement and the decision to fire, once a frame while traits.steerWhile allows.

@@ -1,15 +1,12 @@
 #include "enemies/regular/roue.h"
 
 const RegularTraits Roue::kTraits = {
-    .kind = AssetKind::Roue, .points = 4, .shotSlots = 1, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kRoue, .points = 4, .shotSlots = 1, .explosionFrameMs = 20, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Roue::Roue(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-           int spawnTime, int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 10) {}
+Roue::Roue(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10) {}
 
 void Roue::Steer() {
     const SDL_Rect copy = box;

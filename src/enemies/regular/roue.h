@@ -9,8 +9,7 @@ public:
     static const RegularTraits kTraits;
 
     // The last argument is not used.
-    Roue(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-         int unused);
+    Roue(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
 
 protected:
     void Steer() override;

@@ -5,17 +5,12 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Soucoupe::kTraits = {
-    .kind = AssetKind::Soucoupe, .points = 5, .shotSlots = 1, .spriteFrames = 4,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kSoucoupe, .points = 5, .shotSlots = 1, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                   int spawnTime, int mode)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 1),
-      mode(mode),
-      dir(box.x < playfield::kLeft ? 1 : -1) {}
+Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int mode)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 1), mode(mode), dir(box.x < playfield::kLeft ? 1 : -1) {}
 
 void Soucoupe::Steer() {
     const SDL_Rect copy = box;

@@ -8,8 +8,7 @@ class Soucoupe : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Soucoupe(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int mode);
+    Soucoupe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int mode);
 
     bool CarriesBonus() const { return carriesBonus; }
 

@@ -4,17 +4,12 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Triangle::kTraits = {
-    .kind = AssetKind::Triangle, .points = 3, .shotSlots = 3, .spriteFrames = 2, .hitCell = 1,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 30, .explosionFrames = 12, .explosionFrameMs = 50,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kTriangle, .points = 3, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-                   int spawnTime, int vy)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 2),
-      vy(vy),
-      sideDelay(RandomInt(40) + 10),
+Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int vy)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 2), vy(vy), sideDelay(RandomInt(40) + 10),
       sideDx(box.x > 290 ? 0 : 2) {}
 
 // Measured with the sprite's height, not the box's.

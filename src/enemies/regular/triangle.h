@@ -10,8 +10,7 @@ public:
     static const RegularTraits kTraits;
     static constexpr int kVeeringSpeed = 6;  // only triangles this fast veer
 
-    Triangle(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int vy);
+    Triangle(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int vy);
 
     int GetSideDelay() const { return sideDelay; }
     int GetSideDx() const { return sideDx; }

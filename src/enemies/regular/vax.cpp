@@ -4,14 +4,12 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Vax::kTraits = {
-    .kind = AssetKind::Vax, .points = 7, .shotSlots = 50, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kVax, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
     .playfield = playfield::kFalling,
 };
 
-Vax::Vax(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-         int)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, 15) {}
+Vax::Vax(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 15) {}
 
 void Vax::Steer() {
     const SDL_Rect copy = box;

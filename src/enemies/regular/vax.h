@@ -9,8 +9,7 @@ public:
     static constexpr int kFireLine = 200;  // it drops until its top reaches this
 
     // unused is a level-script argument the class ignores.
-    Vax(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-        int unused);
+    Vax(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
 
     bool HasFired() const { return fired; }
 

@@ -4,14 +4,12 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Virus::kTraits = {
-    .kind = AssetKind::Virus, .points = 6, .shotSlots = 5, .spriteFrames = 2,
-    .explosionFrameWidth = 32, .explosionFrameHeight = 32, .explosionFrames = 12, .explosionFrameMs = 20,
+    .kind = &catalogue::kVirus, .points = 6, .shotSlots = 5, .explosionFrameMs = 20,
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Virus::Virus(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-             int spawnTime, int hitPoints)
-    : RegularEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, hitPoints) {
+Virus::Virus(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints)
+    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints) {
     // Drawn in this order: speed, delay, drift.
     vy = RandomInt(4) + 2;
     sideDelay = RandomInt(40) + 75;

@@ -8,8 +8,7 @@ class Virus : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Virus(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-          int hitPoints);
+    Virus(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints);
 
     int GetVx() const { return vx; }
     int GetVy() const { return vy; }

@@ -4,9 +4,7 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Yeux::kTraits = {
-    .kind = AssetKind::Yeux, .points = 100, .shotSlots = 500, .spriteFrames = 3, .hitCell = 2,
-    .explosionFrameWidth = 160, .explosionFrameHeight = 120, .explosionFrames = 16, .explosionFrameMs = 40,
-    .firstExplosionFrame = 1,
+    .kind = &catalogue::kYeux, .points = 100, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
 };
 
@@ -16,9 +14,8 @@ const PhaseRow Yeux::kRow = {
     .exitDx = -4, .exitScale = StepScale::Dir,
 };
 
-Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight,
-           int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, box, hitHalfWidth, hitHalfHeight, spawnTime, kTraits, strength * 100, kRow) {
+Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
+    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 100, kRow) {
     const bool fromRight = box.x > 137;
     dir = fromRight ? -1 : 1;
     frame = fromRight ? 1 : 0;

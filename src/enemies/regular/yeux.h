@@ -9,8 +9,7 @@ public:
     static const RegularTraits kTraits;
     static const PhaseRow kRow;
 
-    Yeux(SDL_Surface* screen, LevelAssets* assets, SDL_Rect box, int hitHalfWidth, int hitHalfHeight, int spawnTime,
-         int strength);
+    Yeux(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
 
     int GetDir() const { return dir; }
 
