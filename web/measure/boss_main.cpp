@@ -59,7 +59,7 @@ int main(int, char**) {
     Invulnerable invulnerable(platform::GetObserver());
     platform::SetObserver(&invulnerable);
     SetLevelWatcher(&invulnerable);
-    int32_t state = 1;
+    LevelState state = LevelState::Running;
     int32_t score = 0;
     LevelRunner runner(screen, kFramePeriod, *script, &state);
     runner.Run(&score);
