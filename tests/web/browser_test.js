@@ -6,167 +6,138 @@
 // Usage: node browser_test.js WEB_DIR FORGE_DIR ARTIFACT_DIR. Exit 77 (skipped) only when Chromium
 // cannot start.
 'use strict';
-const fs = require('fs');
 const path = require('path');
-const { installReaders, installDigest, until, openPage } = require('./harness');
+const { installReaders, installDigest, until, sleep, check, browserTest } = require('./harness');
 
-const [webDir, forgeDir, artifacts] = process.argv.slice(2);
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-const failures = [];
-const check = (ok, what, detail = '') => {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ` (${detail})` : ''}`);
-  if (!ok) failures.push(what);
-  return ok;
-};
+browserTest('chromium-profile', async ({ server, browser, page, errors, artifacts }) => {
+  await page.goto(server.url);
+  check(await until(page, () => window.skyrift.state === 'ready', 60000), 'the page loads the game and asks for a key');
+  check(await page.evaluate(() => window.skyrift.audioContexts.length === 0), 'no sound before a gesture');
+  await installReaders(page);
 
-async function main() {
-  if (!fs.existsSync(path.join(webDir, 'skyrift.wasm'))) {
-    console.log(`FAIL no web build in ${webDir}: run scripts/build-web`);
-    return 1;
-  }
-  fs.mkdirSync(artifacts, { recursive: true });
-  const opened = await openPage(webDir, forgeDir, path.join(artifacts, 'chromium-profile'));
-  if (!opened) return 77;
-  const { server, browser, page, errors } = opened;
-  try {
-    await page.goto(server.url);
-    check(await until(page, () => window.skyrift.state === 'ready', 60000), 'the page loads the game and asks for a key');
-    check(await page.evaluate(() => window.skyrift.audioContexts.length === 0), 'no sound before a gesture');
-    await installReaders(page);
+  // Escape starts the page; the game never sees it.
+  await page.keyboard.press('Escape');
+  const credits = [1, 2, 3, 4, 5].map((n) => `Panorama/Programmer${n}.png`);
+  const title = await until(page, async (names) => (await testMatchAny(names)) > 0.99, 20000, credits);
+  check(title, 'the title appears on the canvas', 'a credits picture, pixel for pixel');
+  await sleep(1500);
+  check(await page.evaluate(() => window.skyrift.state === 'playing'), 'the Escape that started the page did not end the game');
+  await page.screenshot({ path: path.join(artifacts, 'title.png') });
+  const audio = await until(page, () => window.skyrift.audioContexts.some((c) => c.state === 'running'), 5000);
+  check(audio, 'the audio context runs after the first key');
 
-    // Escape starts the page; the game never sees it.
-    await page.keyboard.press('Escape');
-    const credits = [1, 2, 3, 4, 5].map((n) => `Panorama/Programmer${n}.png`);
-    const title = await until(page, async (names) => (await testMatchAny(names)) > 0.99, 20000, credits);
-    check(title, 'the title appears on the canvas', 'a credits picture, pixel for pixel');
-    await sleep(1500);
-    check(await page.evaluate(() => window.skyrift.state === 'playing'), 'the Escape that started the page did not end the game');
-    await page.screenshot({ path: path.join(artifacts, 'title.png') });
-    const audio = await until(page, () => window.skyrift.audioContexts.some((c) => c.state === 'running'), 5000);
-    check(audio, 'the audio context runs after the first key');
+  // Enter ends each of the three title stages; each stage ends on a picture of its own.
+  await page.keyboard.press('Enter');
+  check(await until(page, async () => (await testMatch('Panorama/Resources_R.png', [0, 128, 0])) > 0.99, 10000),
+        'Enter: the second title stage');
+  await page.keyboard.press('Enter');
+  check(await until(page, async () => (await testMatch('Panorama/Keyboard.png')) > 0.99, 10000),
+        'Enter: the controls');
+  await page.keyboard.press('Enter');
+  check(await until(page, async () => (await testScore()) === 0, 20000), 'Enter: Level 1 with its HUD, score 0');
 
-    // Enter ends each of the three title stages; each stage ends on a picture of its own.
-    await page.keyboard.press('Enter');
-    check(await until(page, async () => (await testMatch('Panorama/Resources_R.png', [0, 128, 0])) > 0.99, 10000),
-          'Enter: the second title stage');
-    await page.keyboard.press('Enter');
-    check(await until(page, async () => (await testMatch('Panorama/Keyboard.png')) > 0.99, 10000),
-          'Enter: the controls');
-    await page.keyboard.press('Enter');
-    check(await until(page, async () => (await testScore()) === 0, 20000), 'Enter: Level 1 with its HUD, score 0');
-
-    const start = await until(page, () => testShip(), 30000);
-    if (check(start, 'the ship is on the playfield', JSON.stringify(start))) {
-      await page.keyboard.down('g');
-      await page.keyboard.down('ArrowLeft');
-      await sleep(800);
-      await page.keyboard.up('ArrowLeft');
-      const left = await until(page, () => testShip(), 5000);
-      check(left && left.x < start.x - 40, 'G and Left move the ship left', JSON.stringify(left));
-      await page.keyboard.down('ArrowUp');
-      await sleep(600);
-      await page.keyboard.up('ArrowUp');
-      const up = await until(page, () => testShip(), 5000);
-      check(up && left && up.y < left.y - 40, 'Up moves it up', JSON.stringify(up));
-      // Sweep the playfield firing until something is hit.
-      let score = 0;
-      for (let sweep = 0; sweep < 20 && !(score > 0); ++sweep) {
-        const key = sweep % 2 ? 'ArrowLeft' : 'ArrowRight';
-        await page.keyboard.down(key);
-        await sleep(700);
-        await page.keyboard.up(key);
-        score = await page.evaluate(() => testScore());
-      }
-      await page.keyboard.up('g');
-      check(score > 0, 'firing scores: the HUD score rises', `score ${score}`);
-      await page.screenshot({ path: path.join(artifacts, 'level1.png') });
+  const start = await until(page, () => testShip(), 30000);
+  if (check(start, 'the ship is on the playfield', JSON.stringify(start))) {
+    await page.keyboard.down('g');
+    await page.keyboard.down('ArrowLeft');
+    await sleep(800);
+    await page.keyboard.up('ArrowLeft');
+    const left = await until(page, () => testShip(), 5000);
+    check(left && left.x < start.x - 40, 'G and Left move the ship left', JSON.stringify(left));
+    await page.keyboard.down('ArrowUp');
+    await sleep(600);
+    await page.keyboard.up('ArrowUp');
+    const up = await until(page, () => testShip(), 5000);
+    check(up && left && up.y < left.y - 40, 'Up moves it up', JSON.stringify(up));
+    // Sweep the playfield firing until something is hit.
+    let score = 0;
+    for (let sweep = 0; sweep < 20 && !(score > 0); ++sweep) {
+      const key = sweep % 2 ? 'ArrowLeft' : 'ArrowRight';
+      await page.keyboard.down(key);
+      await sleep(700);
+      await page.keyboard.up(key);
+      score = await page.evaluate(() => testScore());
     }
-
-    // Hidden: the clock, the frames and the sound stand still, and go on when it shows again.
-    const standing = async (what, hide, show) => {
-      const before = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed]);
-      const hiding = Date.now();
-      await hide();
-      await sleep(3000 - (Date.now() - hiding));
-      const during = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed,
-                                                window.skyrift.audioContexts.map((c) => c.state).join()]);
-      await show();
-      await sleep(1000);
-      const after = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed,
-                                               window.skyrift.audioContexts.map((c) => c.state).join()]);
-      const detail = `clock +${(during[0] - before[0]).toFixed(0)} ms, frames +${during[1] - before[1]} in 3 s; ` +
-                     `then +${after[1] - during[1]} frames, sound ${after[2]}`;
-      check(during[0] - before[0] < 300 && during[1] - before[1] <= 3 && after[1] - during[1] > 30 && after[2] === 'running',
-            `${what}: the game stands still and goes on after`, detail);
-      return during[2];
-    };
-    const other = await browser.newPage();
-    await page.bringToFront();
-    const soundHidden = await standing('a hidden tab', () => other.bringToFront(), () => page.bringToFront());
-    check(soundHidden === 'suspended', 'a hidden tab: the sound is suspended', soundHidden);
-    await other.close();
-    // The page's thread held up for 3 s while the game sleeps, as a browser freezing a tab holds
-    // it: the game goes on from where it was.
-    await standing('a tab held up', () => page.evaluate(() => {
-      const end = performance.now() + 3000;
-      while (performance.now() < end);
-    }), () => {});
-
-    await page.keyboard.press('Escape');
-    const over = await until(page, () => window.skyrift.state === 'ended', 10000);
-    const offered = await page.evaluate(() => {
-      const button = document.getElementById('again');
-      return !document.getElementById('overlay').hidden && !button.hidden && button.offsetWidth > 0 && button.textContent;
-    });
-    check(over && offered, 'Escape ends the game and the page offers to play again', offered || '');
-
-    // Enter starts the next game; the game never sees it (it would leave the first title stage).
-    await page.keyboard.press('Enter');
-    check(await until(page, async (names) => (await testMatchAny(names)) > 0.99, 30000, credits),
-          'Play again: the title once more');
-    await sleep(1500);
-    check(await page.evaluate((names) => testMatchAny(names), credits) > 0.99,
-          'the Enter that started it did not skip the first title stage');
-    // Finished games let go of their memory (SDL's listeners would hold it).
-    await page.keyboard.press('Escape');
-    await until(page, () => window.skyrift.state === 'ended', 10000);
-    const cdp = await page.target().createCDPSession();
-    let alive = null;
-    for (let attempt = 0; attempt < 10 && alive !== 0; ++attempt) {
-      await cdp.send('HeapProfiler.collectGarbage');
-      await sleep(300);
-      alive = await page.evaluate(() => window.skyrift.gamesInMemory);
-    }
-    check(alive === 0, 'both finished games are freed', `${alive} still in memory`);
-    check(errors.length === 0, 'no error reached the console', errors.slice(0, 5).join(' | '));
-    console.log(`bytes sent by the server: ${server.gameBytes}`);
-
-    // Offline: the service worker has kept everything from this one visit. The forged pictures
-    // are not at hand offline: the title is known by their digests.
-    const creditDigests = await page.evaluate((names) => Promise.all(names.map((name) => testPictureDigest(name))), credits);
-    const kept = await page.evaluate(async () => {
-      const names = await caches.keys();
-      const cache = names.length && (await caches.open(names[0]));
-      return Boolean(navigator.serviceWorker.controller) && Boolean(cache) && Boolean(await cache.match('skyrift.data'));
-    });
-    check(kept, 'the page and the game are kept for offline play');
-    const sent = server.gameBytes;
-    await page.setOfflineMode(true);
-    await page.reload();
-    check(await until(page, () => window.skyrift.state === 'ready', 60000), 'offline: the page loads the game');
-    await installDigest(page);
-    await page.keyboard.press('Enter');
-    check(await until(page, (digests) => digests.includes(screenDigest()), 20000, creditDigests), 'offline: the title');
-    check(server.gameBytes === sent, 'offline: nothing was asked of the server', `${server.gameBytes - sent} bytes`);
-    await page.setOfflineMode(false);
-  } finally {
-    await browser.close();
-    server.close();
+    await page.keyboard.up('g');
+    check(score > 0, 'firing scores: the HUD score rises', `score ${score}`);
+    await page.screenshot({ path: path.join(artifacts, 'level1.png') });
   }
-  return failures.length ? 1 : 0;
-}
 
-main().then((code) => process.exit(code), (error) => {
-  console.log(`FAIL ${error.stack || error}`);
-  process.exit(1);
+  // Hidden: the clock, the frames and the sound stand still, and go on when it shows again.
+  const standing = async (what, hide, show) => {
+    const before = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed]);
+    const hiding = Date.now();
+    await hide();
+    await sleep(3000 - (Date.now() - hiding));
+    const during = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed,
+                                              window.skyrift.audioContexts.map((c) => c.state).join()]);
+    await show();
+    await sleep(1000);
+    const after = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed,
+                                             window.skyrift.audioContexts.map((c) => c.state).join()]);
+    const detail = `clock +${(during[0] - before[0]).toFixed(0)} ms, frames +${during[1] - before[1]} in 3 s; ` +
+                   `then +${after[1] - during[1]} frames, sound ${after[2]}`;
+    check(during[0] - before[0] < 300 && during[1] - before[1] <= 3 && after[1] - during[1] > 30 && after[2] === 'running',
+          `${what}: the game stands still and goes on after`, detail);
+    return during[2];
+  };
+  const other = await browser.newPage();
+  await page.bringToFront();
+  const soundHidden = await standing('a hidden tab', () => other.bringToFront(), () => page.bringToFront());
+  check(soundHidden === 'suspended', 'a hidden tab: the sound is suspended', soundHidden);
+  await other.close();
+  // The page's thread held up for 3 s while the game sleeps, as a browser freezing a tab holds
+  // it: the game goes on from where it was.
+  await standing('a tab held up', () => page.evaluate(() => {
+    const end = performance.now() + 3000;
+    while (performance.now() < end);
+  }), () => {});
+
+  await page.keyboard.press('Escape');
+  const over = await until(page, () => window.skyrift.state === 'ended', 10000);
+  const offered = await page.evaluate(() => {
+    const button = document.getElementById('again');
+    return !document.getElementById('overlay').hidden && !button.hidden && button.offsetWidth > 0 && button.textContent;
+  });
+  check(over && offered, 'Escape ends the game and the page offers to play again', offered || '');
+
+  // Enter starts the next game; the game never sees it (it would leave the first title stage).
+  await page.keyboard.press('Enter');
+  check(await until(page, async (names) => (await testMatchAny(names)) > 0.99, 30000, credits),
+        'Play again: the title once more');
+  await sleep(1500);
+  check(await page.evaluate((names) => testMatchAny(names), credits) > 0.99,
+        'the Enter that started it did not skip the first title stage');
+  // Finished games let go of their memory (SDL's listeners would hold it).
+  await page.keyboard.press('Escape');
+  await until(page, () => window.skyrift.state === 'ended', 10000);
+  const cdp = await page.target().createCDPSession();
+  let alive = null;
+  for (let attempt = 0; attempt < 10 && alive !== 0; ++attempt) {
+    await cdp.send('HeapProfiler.collectGarbage');
+    await sleep(300);
+    alive = await page.evaluate(() => window.skyrift.gamesInMemory);
+  }
+  check(alive === 0, 'both finished games are freed', `${alive} still in memory`);
+  check(errors.length === 0, 'no error reached the console', errors.slice(0, 5).join(' | '));
+  console.log(`bytes sent by the server: ${server.gameBytes}`);
+
+  // Offline: the service worker has kept everything from this one visit. The forged pictures
+  // are not at hand offline: the title is known by their digests.
+  const creditDigests = await page.evaluate((names) => Promise.all(names.map((name) => testPictureDigest(name))), credits);
+  const kept = await page.evaluate(async () => {
+    const names = await caches.keys();
+    const cache = names.length && (await caches.open(names[0]));
+    return Boolean(navigator.serviceWorker.controller) && Boolean(cache) && Boolean(await cache.match('skyrift.data'));
+  });
+  check(kept, 'the page and the game are kept for offline play');
+  const sent = server.gameBytes;
+  await page.setOfflineMode(true);
+  await page.reload();
+  check(await until(page, () => window.skyrift.state === 'ready', 60000), 'offline: the page loads the game');
+  await installDigest(page);
+  await page.keyboard.press('Enter');
+  check(await until(page, (digests) => digests.includes(screenDigest()), 20000, creditDigests), 'offline: the title');
+  check(server.gameBytes === sent, 'offline: nothing was asked of the server', `${server.gameBytes - sent} bytes`);
+  await page.setOfflineMode(false);
 });

@@ -246,4 +246,41 @@ async function openPage(webDir, forgeDir, profileDir) {
   return { server, browser, page, errors };
 }
 
-module.exports = { serve, launch, installReaders, installDigest, until, openPage };
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// A check prints its line and counts a failure; the test's exit code follows.
+const failures = [];
+function check(ok, what, detail = '') {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ` (${detail})` : ''}`);
+  if (!ok) failures.push(what);
+  return ok;
+}
+
+// One browser test, run as `node TEST WEB_DIR FORGE_DIR ARTIFACT_DIR`: body gets the opened page
+// (openPage, with the Chromium profile in ARTIFACT_DIR/profile) and the artifacts folder.
+// Exits 0 when every check passed, 77 (skipped) only when Chromium cannot start.
+function browserTest(profile, body) {
+  const [webDir, forgeDir, artifacts] = process.argv.slice(2);
+  const run = async () => {
+    if (!fs.existsSync(path.join(webDir, 'skyrift.wasm'))) {
+      console.log(`FAIL no build of the game in ${webDir}: run scripts/build-web`);
+      return 1;
+    }
+    fs.mkdirSync(artifacts, { recursive: true });
+    const opened = await openPage(webDir, forgeDir, path.join(artifacts, profile));
+    if (!opened) return 77;
+    try {
+      await body({ ...opened, artifacts });
+    } finally {
+      await opened.browser.close();
+      opened.server.close();
+    }
+    return failures.length ? 1 : 0;
+  };
+  run().then((code) => process.exit(code), (error) => {
+    console.log(`FAIL ${error.stack || error}`);
+    process.exit(1);
+  });
+}
+
+module.exports = { serve, launch, installReaders, installDigest, until, openPage, sleep, check, browserTest };

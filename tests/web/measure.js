@@ -12,11 +12,10 @@
 'use strict';
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, installReaders, until } = require('./harness');
+const { serve, launch, installReaders, until, sleep } = require('./harness');
 
 const [what, webDir, forgeDir, out, secondsArg] = process.argv.slice(2);
 const seconds = Number(secondsArg || (what === 'memory' ? 10 : 40));
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const mb = (bytes) => (bytes / 1048576).toFixed(1);
 
 const summary = (values) => {

@@ -5,17 +5,8 @@
 // Usage: node screens_test.js TEST_WEB_DIR FORGE_DIR ARTIFACT_DIR. Exit 77 (skipped) only when
 // Chromium cannot start.
 'use strict';
-const fs = require('fs');
 const path = require('path');
-const { installReaders, until, openPage } = require('./harness');
-
-const [webDir, forgeDir, artifacts] = process.argv.slice(2);
-const failures = [];
-const check = (ok, what, detail = '') => {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${detail ? ` (${detail})` : ''}`);
-  if (!ok) failures.push(what);
-  return ok;
-};
+const { installReaders, until, sleep, check, browserTest } = require('./harness');
 
 // Starts a game in the mode asked (start: what starts it on the page) and answers the title's
 // stages with Enter until Level 1 shows; Enter does nothing in a level.
@@ -24,58 +15,39 @@ async function enterLevel1(page, mode, start) {
   await start();
   const end = Date.now() + 40000;
   while (Date.now() < end) {
-    await new Promise((resolve) => setTimeout(resolve, 700));
+    await sleep(700);
     if ((await page.evaluate(() => testLevel())) === 1) return true;
     await page.keyboard.press('Enter');
   }
   return false;
 }
 
-async function main() {
-  if (!fs.existsSync(path.join(webDir, 'skyrift.wasm'))) {
-    console.log(`FAIL no test build in ${webDir}: run scripts/build-web`);
-    return 1;
-  }
-  fs.mkdirSync(artifacts, { recursive: true });
-  const opened = await openPage(webDir, forgeDir, path.join(artifacts, 'chromium-profile-screens'));
-  if (!opened) return 77;
-  const { server, browser, page, errors } = opened;
-  try {
-    await page.goto(server.url);
-    check(await until(page, () => window.skyrift.state === 'ready', 60000), 'the page loads the game');
-    await installReaders(page);
+browserTest('chromium-profile-screens', async ({ server, page, errors, artifacts }) => {
+  await page.goto(server.url);
+  check(await until(page, () => window.skyrift.state === 'ready', 60000), 'the page loads the game');
+  await installReaders(page);
 
-    // An idle ship loses its six lives.
-    check(await enterLevel1(page, 'die', () => page.keyboard.press('Space')), 'Level 1 starts');
-    check(await until(page, () => testGameOver(), 60000), 'losing the last life brings the game-over screen');
-    await page.screenshot({ path: path.join(artifacts, 'game-over.png') });
-    await page.keyboard.press('Enter');
-    const again = await until(page, async () => !(await testGameOver()) && (await testLevel()) === 1 && (await testShip()), 30000);
-    check(again, 'Enter at the game over: Level 1 again, the ship on the playfield');
-    await page.screenshot({ path: path.join(artifacts, 'game-over-enter.png') });
-    check(await until(page, () => testGameOver(), 60000), 'the level played again ends in a game over too');
-    await page.keyboard.press('Escape');
-    const ended = await until(page, () => window.skyrift.state === 'ended', 10000);
-    const offered = await page.evaluate(() => !document.getElementById('again').hidden);
-    check(ended && offered, 'Escape at the game over ends the game; the page offers another');
+  // An idle ship loses its six lives.
+  check(await enterLevel1(page, 'die', () => page.keyboard.press('Space')), 'Level 1 starts');
+  check(await until(page, () => testGameOver(), 60000), 'losing the last life brings the game-over screen');
+  await page.screenshot({ path: path.join(artifacts, 'game-over.png') });
+  await page.keyboard.press('Enter');
+  const again = await until(page, async () => !(await testGameOver()) && (await testLevel()) === 1 && (await testShip()), 30000);
+  check(again, 'Enter at the game over: Level 1 again, the ship on the playfield');
+  await page.screenshot({ path: path.join(artifacts, 'game-over-enter.png') });
+  check(await until(page, () => testGameOver(), 60000), 'the level played again ends in a game over too');
+  await page.keyboard.press('Escape');
+  const ended = await until(page, () => window.skyrift.state === 'ended', 10000);
+  const offered = await page.evaluate(() => !document.getElementById('again').hidden);
+  check(ended && offered, 'Escape at the game over ends the game; the page offers another');
 
-    // The autopilot clears Level 1; Level 2 follows with the score carried.
-    check(await enterLevel1(page, 'clear', () => page.click('#again')), 'the next game: Level 1');
-    const banner = await until(page, async () => (await testMatch('Panorama/New/Winner.png', [0, 0, 0], 154, 193)) > 0.99, 180000);
-    check(banner, 'clearing Level 1 brings its summary');
-    await page.screenshot({ path: path.join(artifacts, 'level-clear.png') });
-    const next = await until(page, async () => (await testLevel()) === 2 && (await testScore()), 60000);
-    check(next > 0, 'Level 2 follows, the score carried', `score ${next}`);
-    await page.screenshot({ path: path.join(artifacts, 'level2.png') });
-    check(errors.length === 0, 'no error reached the console', errors.slice(0, 5).join(' | '));
-  } finally {
-    await browser.close();
-    server.close();
-  }
-  return failures.length ? 1 : 0;
-}
-
-main().then((code) => process.exit(code), (error) => {
-  console.log(`FAIL ${error.stack || error}`);
-  process.exit(1);
+  // The autopilot clears Level 1; Level 2 follows with the score carried.
+  check(await enterLevel1(page, 'clear', () => page.click('#again')), 'the next game: Level 1');
+  const banner = await until(page, async () => (await testMatch('Panorama/New/Winner.png', [0, 0, 0], 154, 193)) > 0.99, 180000);
+  check(banner, 'clearing Level 1 brings its summary');
+  await page.screenshot({ path: path.join(artifacts, 'level-clear.png') });
+  const next = await until(page, async () => (await testLevel()) === 2 && (await testScore()), 60000);
+  check(next > 0, 'Level 2 follows, the score carried', `score ${next}`);
+  await page.screenshot({ path: path.join(artifacts, 'level2.png') });
+  check(errors.length === 0, 'no error reached the console', errors.slice(0, 5).join(' | '));
 });
