@@ -5,17 +5,8 @@ set(SKYRIFT_WEB_DEPS "" CACHE PATH "Folder of the libraries built for the browse
 if(NOT EXISTS "${SKYRIFT_WEB_DEPS}/lib/libSDL.a")
   message(FATAL_ERROR "SKYRIFT_WEB_DEPS (${SKYRIFT_WEB_DEPS}) has no libSDL.a: run scripts/deps-web")
 endif()
-set(ENV{PKG_CONFIG_LIBDIR} ${SKYRIFT_WEB_DEPS}/lib/pkgconfig)
-set(ENV{PKG_CONFIG_PATH} "")
-list(APPEND CMAKE_FIND_ROOT_PATH ${SKYRIFT_WEB_DEPS})
-find_package(PkgConfig REQUIRED)
-# Asked again at every configure: a new deps folder must replace the paths found in the last.
-get_cmake_property(cached CACHE_VARIABLES)
-foreach(variable IN LISTS cached)
-  if(variable MATCHES "^(__pkg_config_checked_|pkgcfg_lib_)(SDL|PNG)")
-    unset(${variable} CACHE)
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/deps-pkgconfig.cmake)
+skyrift_use_deps(${SKYRIFT_WEB_DEPS})
 pkg_check_modules(SDL REQUIRED IMPORTED_TARGET sdl SDL_mixer vorbisfile vorbis ogg)
 # The game includes <SDL/SDL.h>, the .pc files name the SDL folder itself; ours come before the
 # SDL headers emcc always adds, and none of emscripten's own SDL is linked.
