@@ -1,12 +1,13 @@
 /* SDL's audio driver for Web Audio, without a thread: SDL has none in the browser, so, as with
  * SDL's interrupt-driven drivers, OpenAudio returns 1 and the sound card's side calls the mixing
- * callback. That side is a ScriptProcessorNode, which asks for one buffer of the spec's size at a
- * time: SDL's callback (SDL_mixer's mixer, with its channels and fades) fills it, as SDL's audio
- * thread would. The node runs on the page's main thread, between the program's sleeps.
+ * callback. That side is a ScriptProcessorNode, which asks for one buffer of the size SDL asked
+ * for at a time: SDL's callback (SDL_mixer's mixer, with its channels and fades) fills it, as
+ * SDL's audio thread would. The node runs on the page's main thread, between the program's sleeps.
  *
  * The AudioContext is Module.audioContext when the page made one (browsers let a page start
  * sound only in answer to a gesture, so the page makes it there), else one made here at the
- * spec's rate. It is suspended while the page is hidden: the sound stands still with SDL's clock.
+ * rate SDL asked for. It is suspended while the page is hidden: the sound stands still with
+ * SDL's clock.
  */
 #include "SDL_config.h"
 
@@ -101,7 +102,7 @@ static void WEBAUDIO_CloseAudio(_THIS)
 }
 
 /* Signed 16-bit samples, one or two channels, at the context's rate: SDL_mixer mixes for what it
- * is given. The node's buffer is the power of two nearest the spec's samples. */
+ * is given. The node's buffer is the power of two nearest the samples SDL asked for. */
 static int WEBAUDIO_OpenAudio(_THIS, SDL_AudioSpec *spec)
 {
 	int frames = 256, rate;
