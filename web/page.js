@@ -43,7 +43,8 @@
     if (!AudioContextClass) return null;
     try {
       const context = new AudioContextClass({ sampleRate: 44100 });
-      context.resume();
+      // The audio driver's suspends and resumes wait for this one (SDL_webaudio.c).
+      context.skyriftResumed = context.resume();
       page.audioContexts.push(context);
       return context;
     } catch (error) {

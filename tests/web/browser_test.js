@@ -1,8 +1,8 @@
 // The web build in headless Chromium, played as a player would: the title drawn on the canvas,
 // the key that starts the page kept out of the game, Enter through its stages into Level 1, G and
 // an arrow key moving the ship and scoring, sound running after the first key, the clock and the
-// sound standing still while the tab is hidden or frozen, Escape ending the game and the page
-// offering another, and the page playing again with the network off.
+// sound standing still while the tab is hidden or frozen, Escape ending the game even with its
+// sound stopped by the browser, the page offering another, and the page playing again offline.
 // Usage: node browser_test.js WEB_DIR FORGE_DIR ARTIFACT_DIR [hidden]; the hidden tab and the held
 // thread only with "hidden". Exit 77 (skipped) only when Chromium cannot start.
 'use strict';
@@ -66,21 +66,27 @@ browserTest('chromium-profile', async ({ server, browser, page, errors, artifact
   }
 
   if (withHiddenTab) {
-    // Hidden: the clock, the frames and the sound stand still, and go on when it shows again.
+    // Hidden: the clock, the frames and the sound stand still, and go on when it shows again. A
+    // context can say "running" with its time stopped: the sound plays on only where time moves.
+    await page.evaluate(() => {
+      window.testStanding = () => [window.skyrift.clock(), window.skyrift.framesPlayed,
+                                   window.skyrift.audioContexts.map((c) => c.state).join(),
+                                   Math.min(...window.skyrift.audioContexts.map((c) => c.currentTime))];
+    });
     const standing = async (what, hide, show) => {
-      const before = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed]);
+      const before = await page.evaluate(() => testStanding());
       const hiding = Date.now();
       await hide();
       await sleep(3000 - (Date.now() - hiding));
-      const during = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed,
-                                                window.skyrift.audioContexts.map((c) => c.state).join()]);
+      const during = await page.evaluate(() => testStanding());
       await show();
       await sleep(1000);
-      const after = await page.evaluate(() => [window.skyrift.clock(), window.skyrift.framesPlayed,
-                                               window.skyrift.audioContexts.map((c) => c.state).join()]);
+      const after = await page.evaluate(() => testStanding());
+      const played = after[3] - during[3];
       const detail = `clock +${(during[0] - before[0]).toFixed(0)} ms, frames +${during[1] - before[1]} in 3 s; ` +
-                     `then +${after[1] - during[1]} frames, sound ${after[2]}`;
-      check(during[0] - before[0] < 300 && during[1] - before[1] <= 3 && after[1] - during[1] > 30 && after[2] === 'running',
+                     `then +${after[1] - during[1]} frames, sound ${after[2]} +${played.toFixed(2)} s`;
+      check(during[0] - before[0] < 300 && during[1] - before[1] <= 3 && after[1] - during[1] > 30 && after[2] === 'running' &&
+            played > 0.3,
             `${what}: the game stands still and goes on after`, detail);
       return during[2];
     };
@@ -106,13 +112,17 @@ browserTest('chromium-profile', async ({ server, browser, page, errors, artifact
     }), () => {});
   }
 
+  // The browser stops the sound on its own (a lost device, a phone call): the music's fade at the
+  // end of the level must not hold the game, which waits for it to fall silent.
+  await page.evaluate(() => Promise.all(window.skyrift.audioContexts.map((c) => c.suspend())));
+  await sleep(1000);
   await page.keyboard.press('Escape');
   const over = await until(page, () => window.skyrift.state === 'ended', 10000);
   const offered = await page.evaluate(() => {
     const button = document.getElementById('again');
     return !document.getElementById('overlay').hidden && !button.hidden && button.offsetWidth > 0 && button.textContent;
   });
-  check(over && offered, 'Escape ends the game and the page offers to play again', offered || '');
+  check(over && offered, 'Escape ends the game, its sound stopped, and the page offers to play again', offered || '');
 
   // Enter starts the next game; the game never sees it (it would leave the first title stage).
   await page.keyboard.press('Enter');

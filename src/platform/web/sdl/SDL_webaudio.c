@@ -7,13 +7,14 @@
  * The AudioContext is Module.audioContext when the page made one (browsers let a page start
  * sound only in answer to a gesture, so the page makes it there), else one made here at the
  * rate SDL asked for. It is suspended while the page is hidden: the sound stands still with
- * SDL's clock.
+ * SDL's clock. Where the context stops on its own, the mixer goes on in silence (see the watchdog).
  */
 #include "SDL_config.h"
 
 #include <emscripten.h>
 
 #include "SDL_audio.h"
+#include "SDL_timer.h"
 #include "../SDL_audio_c.h"
 #include "../SDL_sysaudio.h"
 
@@ -44,25 +45,51 @@ EM_JS(int, webaudio_open, (int freq, int channels, int frames), {
 	} catch (error) {
 		return 0;
 	}
+	// SDL_mixer waits for a fading track to fall silent before it frees it, so a mixer that no
+	// longer runs would hold the game at the end of every level. When the context stops without
+	// being asked to (a lost device, a phone call, a browser's fault) while the page is shown,
+	// the mixer runs here instead, in silence, at the pace of SDL's clock.
+	const clock = Module.skyriftClock;
+	const bufferMs = (1000 * frames) / context.sampleRate;
+	const kStalledMs = 4 * bufferMs + 250;
+	let nodeCalled = performance.now();
+	let mixedUntil = clock ? clock.now() : 0;
+	const watchdog = setInterval(() => {
+		if (!clock || document.hidden || performance.now() - nodeCalled < kStalledMs) return;
+		const kMostBuffers = 16;
+		for (let n = 0; n < kMostBuffers && clock.now() - mixedUntil >= bufferMs; ++n) {
+			Module._skyrift_webaudio_mix(frames);
+			mixedUntil += bufferMs;
+		}
+		if (clock.now() - mixedUntil >= bufferMs) mixedUntil = clock.now();
+	}, 50);
+	// One suspend or resume at a time, each after the last has settled: a suspend asked while a
+	// resume is pending leaves Chromium's context saying "running" with its clock stopped for good.
+	let settling = Promise.resolve(context.skyriftResumed);
+	const settle = () => {
+		if (!document.hidden) nodeCalled = performance.now();  // the node's first call is on its way
+		settling = settling.then(() => {
+			if (context.state === 'closed') return;
+			return document.hidden ? context.suspend() : context.resume();
+		}).catch(() => {});
+	};
 	const node = context.createScriptProcessor(frames, 0, channels);
 	node.onaudioprocess = (event) => {
 		const output = event.outputBuffer;
+		nodeCalled = performance.now();
+		if (clock) mixedUntil = clock.now();
 		// A context asked to suspend may still run a while: hidden, the mixer stands still.
 		if (document.hidden) {
 			for (let c = 0; c < channels; ++c) output.getChannelData(c).fill(0);
-			if (context.state === 'running') context.suspend();
+			if (context.state === 'running') settle();
 			return;
 		}
 		const from = Module._skyrift_webaudio_mix(output.length) >> 2;
 		for (let c = 0; c < channels; ++c) output.getChannelData(c).set(HEAPF32.subarray(from + c * output.length, from + (c + 1) * output.length));
 	};
 	node.connect(context.destination);
-	const visibility = () => {
-		if (context.state === 'closed') return;
-		if (document.hidden) context.suspend(); else context.resume();
-	};
-	document.addEventListener('visibilitychange', visibility);
-	Module.webAudio = { node, visibility };
+	document.addEventListener('visibilitychange', settle);
+	Module.webAudio = { node, settle, watchdog };
 	return context.sampleRate;
 });
 
@@ -71,7 +98,8 @@ EM_JS(void, webaudio_close, (void), {
 	if (!audio) return;
 	audio.node.onaudioprocess = null;
 	audio.node.disconnect();
-	document.removeEventListener('visibilitychange', audio.visibility);
+	document.removeEventListener('visibilitychange', audio.settle);
+	clearInterval(audio.watchdog);
 	Module.webAudio = null;
 });
 
@@ -110,6 +138,7 @@ static int WEBAUDIO_OpenAudio(_THIS, SDL_AudioSpec *spec)
 	if (spec->channels > 2) spec->channels = 2;
 	spec->format = AUDIO_S16SYS;
 	spec->samples = (Uint16)frames;
+	SDL_GetTicks();  /* starts SDL's clock, which paces the watchdog */
 	rate = webaudio_open(spec->freq, spec->channels, frames);
 	if (!rate) {
 		SDL_SetError("Web Audio is not available");
