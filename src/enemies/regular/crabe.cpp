@@ -15,8 +15,8 @@ const PhaseRow Crabe::kRow = {
     .exitDx = 5,
 };
 
-Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 800, kRow) {}
+Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 800, kRow) {}
 
 void Crabe::Fire() {
     const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);

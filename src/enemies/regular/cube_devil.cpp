@@ -14,8 +14,8 @@ const PhaseRow CubeDevil::kRow = {
     .exitDy = -4, .exitScale = StepScale::Speed,
 };
 
-CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 350, kRow) {
+CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : PhasedEnemy(screen, assets, at, kTraits, 350, kRow) {
     speed = 1;
 }
 

@@ -16,8 +16,8 @@ const PhaseRow CubeInviderOne::kRow = {
     .exitDx = -4, .exitScale = StepScale::Speed,
 };
 
-CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 2350, kRow) {
+CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : PhasedEnemy(screen, assets, at, kTraits, 2350, kRow) {
     speed = 4;
 }
 

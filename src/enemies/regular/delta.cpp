@@ -14,8 +14,8 @@ const PhaseRow Delta::kRow = {
     .exitDy = 5,
 };
 
-Delta::Delta(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 350, kRow) {}
+Delta::Delta(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 350, kRow) {}
 
 // Two fans of five shots 60 degrees apart, one from each wing.
 void Delta::Fire() {

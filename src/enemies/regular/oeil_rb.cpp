@@ -14,8 +14,8 @@ const PhaseRow OeilRB::kRow = {
     .exitDx = 5, .exitScale = StepScale::Dir,
 };
 
-OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 1300, kRow) {
+OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 1300, kRow) {
     // The levels place it left of the playfield only. One placed anywhere else flies right too:
     // its playfield test watches the right edge, so it still leaves and is deleted.
     dir = 1;

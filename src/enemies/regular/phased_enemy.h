@@ -34,8 +34,8 @@ public:
     int GetFireAngle() const { return fireAngle; }
 
 protected:
-    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y,
-                int spawnTime, const RegularTraits& traits, int hitPoints, const PhaseRow& row);
+    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const RegularTraits& traits, int hitPoints,
+                const PhaseRow& row);
 
     void Steer() override;
     virtual void Fire() = 0;

@@ -14,8 +14,8 @@ const PhaseRow Yeux::kRow = {
     .exitDx = -4, .exitScale = StepScale::Dir,
 };
 
-Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 100, kRow) {
+Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 100, kRow) {
     const bool fromRight = box.x > 137;
     dir = fromRight ? -1 : 1;
     frame = fromRight ? 1 : 0;
