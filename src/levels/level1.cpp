@@ -108,21 +108,16 @@ BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
 }
 
 void Level1Script::LoadExtraPictures() {
-    panel = catalogue::Load(catalogue::kBossPanel);
-    for (int i = 0; i < 5; ++i) backdrops[i] = catalogue::Load(catalogue::kMoineBackdrops[i]);
+    panel.reset(catalogue::Load(catalogue::kBossPanel));
+    for (int i = 0; i < 5; ++i) backdrops[i].reset(catalogue::Load(catalogue::kMoineBackdrops[i]));
 }
 
-void Level1Script::LoadExtraSounds() { panelSound = catalogue::Load(catalogue::kBossJingle); }
+void Level1Script::LoadExtraSounds() { panelSound.reset(catalogue::Load(catalogue::kBossJingle)); }
 
 void Level1Script::FreeExtras() {
-    SDL_FreeSurface(panel);
-    panel = nullptr;
-    for (SDL_Surface*& backdrop : backdrops) {
-        SDL_FreeSurface(backdrop);
-        backdrop = nullptr;
-    }
-    platform::FreeSound(panelSound);
-    panelSound = nullptr;
+    panel.reset();
+    for (platform::OwnedSurface& backdrop : backdrops) backdrop.reset();
+    panelSound.reset();
 }
 
 // The boss approach: the panel slides in over the stars until the boss music starts, then the
@@ -131,12 +126,12 @@ bool Level1Script::DrawBackground(LevelRunner& run) {
     if (run.PlayTime() < kBossApproachMs) return false;
     if (!run.BossMusicStarted()) {
         if (ScrollingBackground* stars = run.Layer(3)) stars->Scroll(8);
-        if (panel) BlitAt(panel, run.Screen(), MakeRect(panelX, 0, 0, 0));
-        if (panelX == kPanelStartX) PlaySound(kChannelBossEffects, panelSound);
+        if (panel) BlitAt(panel.get(), run.Screen(), MakeRect(panelX, 0, 0, 0));
+        if (panelX == kPanelStartX) PlaySound(kChannelBossEffects, panelSound.get());
         if (panelX > kPanelRestX) panelX = std::max(kPanelRestX, panelX - kPanelStep);
         return true;
     }
-    SDL_Surface* backdrop = backdrops[kBackdropSequence[backdropFrame]];
+    SDL_Surface* backdrop = backdrops[kBackdropSequence[backdropFrame]].get();
     if (backdrop) BlitAt(backdrop, run.Screen(), MakeRect(playfield::kLeft, 0, 0, 0));
     backdropTick += 1;
     if (backdropTick >= kBackdropFrameTicks) {

@@ -11,6 +11,7 @@
 #include "core/playfield.h"
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
+#include "platform/loaders.h"
 
 class Level1Script : public LevelScript {
 public:
@@ -39,9 +40,9 @@ public:
 
 private:
     LevelProfile profile;
-    SDL_Surface* panel = nullptr;
-    SDL_Surface* backdrops[5] = {};
-    Mix_Chunk* panelSound = nullptr;
+    platform::OwnedSurface panel;
+    platform::OwnedSurface backdrops[5];
+    platform::OwnedSound panelSound;
     int32_t panelX = kPanelStartX;
     int backdropTick = 0;
     int backdropFrame = 0;

@@ -3,7 +3,9 @@
 #include "levels/level_runner.h"
 
 #include "hero/hero.h"
+#include "enemies/framework/level_assets.h"
 #include "levels/hud.h"
+#include "levels/level_transition.h"
 #include "levels/scrolling_background.h"
 #include "platform/platform.h"
 #include "core/input.h"
@@ -30,7 +32,7 @@ LevelRunner::~LevelRunner() { CleanUp(); }
 
 ScrollingBackground* LevelRunner::Layer(int number) const {
     if (number < 1 || number > static_cast<int>(layers.size())) return nullptr;
-    return layers[number - 1];
+    return layers[number - 1].get();
 }
 
 int LevelRunner::BossEnergy() { return boss.enemy && boss.energy ? boss.energy(boss.enemy) : 0; }
@@ -62,7 +64,7 @@ void LevelRunner::PlayLoop() {
                   profile.levelNumber);
         platform::Flip(screen);
         if (boss.enemy && !boss.enemy->IsMusicHeld() && !bossMusicStarted) {
-            if (bossMusic) platform::PlayMusic(bossMusic, -1);
+            if (bossMusic) platform::PlayMusic(bossMusic.get(), -1);
             bossMusicStarted = true;
         }
         timer->Wait(platform::Ticks());

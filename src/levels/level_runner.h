@@ -6,11 +6,13 @@
 #include <SDL/SDL_mixer.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "enemies/framework/enemy.h"
 #include "levels/level_outcome.h"
 #include "levels/level_script.h"
+#include "platform/loaders.h"
 
 class FrameTimer;
 class Hero;
@@ -44,7 +46,7 @@ class LevelRunner {
 public:
     // state: the level's state field, written here.
     LevelRunner(SDL_Surface* screen, int32_t framePeriod, LevelScript& script, LevelState* state);
-    ~LevelRunner();
+    ~LevelRunner();  // where the owned types are complete
     LevelRunner(const LevelRunner&) = delete;
     LevelRunner& operator=(const LevelRunner&) = delete;
 
@@ -54,10 +56,10 @@ public:
     // Read-outs for scripts, watchers and tests.
     SDL_Surface* Screen() const { return screen; }
     LevelScript& Script() const { return script; }
-    Hero* GetHero() const { return hero; }
+    Hero* GetHero() const { return hero.get(); }
     Enemy* GetBoss() const { return boss.enemy; }
     Enemy* GetMidBoss() const { return midBoss; }
-    Enemy* const* Slots() const { return enemySlots; }
+    Enemy* const* Slots() const { return enemySlots.get(); }
     int32_t TableSize() const { return tableSize; }
     ScrollingBackground* Layer(int number) const;  // 1-based, null beyond the level's layers
     int LayerCount() const { return static_cast<int>(layers.size()); }
@@ -107,7 +109,6 @@ private:
     void BuildEnemies();
     void RunStartAnimation();
     void CleanUp();
-    void FreeMedia();
 
     // The frame loop and its passes.
     void PlayLoop();
@@ -125,23 +126,25 @@ private:
     LevelState* state;
     int32_t* score = nullptr;
 
-    SDL_Surface* loadingPicture = nullptr;
-    SDL_Surface* capturePicture = nullptr;
-    SDL_Surface* loadingStrip = nullptr;
-    Mix_Music* levelMusic = nullptr;
-    Mix_Music* bossMusic = nullptr;
-    Mix_Chunk* bonusSound = nullptr;
+    // What one run owns; the clean-up frees it in its own order, the one the traces record.
+    platform::OwnedSurface loadingPicture;
+    platform::OwnedSurface capturePicture;
+    platform::OwnedSurface loadingStrip;
+    platform::OwnedMusic levelMusic;
+    platform::OwnedMusic bossMusic;
+    platform::OwnedSound bonusSound;
 
-    JoystickInput* joystick = nullptr;
-    std::vector<ScrollingBackground*> layers;
-    FrameTimer* timer = nullptr;
-    LevelTransition* transition = nullptr;
-    Hud* hud = nullptr;
-    LevelAssets* assets = nullptr;
-    Hero* hero = nullptr;
+    std::unique_ptr<JoystickInput> joystick;
+    std::vector<std::unique_ptr<ScrollingBackground>> layers;
+    std::unique_ptr<FrameTimer> timer;
+    std::unique_ptr<LevelTransition> transition;
+    std::unique_ptr<Hud> hud;
+    std::unique_ptr<LevelAssets> assets;
+    std::unique_ptr<Hero> hero;
 
+    // The enemies stay raw: the passes delete one through its slot (ForEachActive).
     int32_t tableSize = 0;
-    Enemy** enemySlots = nullptr;
+    std::unique_ptr<Enemy*[]> enemySlots;
     BossEntry boss;
     Enemy* midBoss = nullptr;
 
