@@ -6,8 +6,6 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
-#include <memory>
-
 #include "core/playfield.h"
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
@@ -48,10 +46,4 @@ private:
     int backdropFrame = 0;
 };
 
-class Level1 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level1Script>(); }
-};
+using Level1 = ScriptedLevelOf<Level1Script>;
