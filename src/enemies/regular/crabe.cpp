@@ -11,7 +11,7 @@ const RegularTraits Crabe::kTraits = {
 // The fire limit lies beyond the attack, so every volley of it fires.
 const PhaseRow Crabe::kRow = {
     .entryLength = 110, .entryMoveFrames = 60, .entryDx = 4,
-    .attackLength = 600, .firePeriod = 8, .fireLimit = 700,
+    .attackLength = 600, .fire = {.every = 8, .after = 30, .before = 700},
     .exitDx = 5,
 };
 

@@ -10,7 +10,7 @@ const RegularTraits CubeDevil::kTraits = {
 
 const PhaseRow CubeDevil::kRow = {
     .entryLength = 120, .entryMoveFrames = 60, .entryDy = 4, .entryScale = StepScale::Speed,
-    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
     .exitDy = -4, .exitScale = StepScale::Speed,
 };
 

@@ -10,7 +10,7 @@ const RegularTraits Delta::kTraits = {
 
 const PhaseRow Delta::kRow = {
     .entryLength = 65, .entryMoveFrames = 65, .entryDy = 4,
-    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
     .exitDy = 5,
 };
 

@@ -10,7 +10,7 @@ const RegularTraits OeilRB::kTraits = {
 
 const PhaseRow OeilRB::kRow = {
     .entryLength = 70, .entryMoveFrames = 47, .entryDx = 5, .entryScale = StepScale::Dir,
-    .attackLength = 700, .firePeriod = 2, .fireLimit = 600, .fireAngleStart = 270,
+    .attackLength = 700, .fire = {.every = 2, .after = 30, .before = 600}, .fireAngleStart = 270,
     .exitDx = 5, .exitScale = StepScale::Dir,
 };
 

@@ -43,7 +43,7 @@ void PhasedEnemy::Steer() {
             phaseCounter = kExitStart;
             phaseLength = kExitEnd;
         } else {
-            if (phaseCounter % row.firePeriod == 0 && phaseCounter > kFireFrom && phaseCounter < row.fireLimit) {
+            if (row.fire.Due(phaseCounter)) {
                 BeforeVolley();
                 Fire();
                 AfterVolley();

@@ -10,7 +10,7 @@ const RegularTraits Yeux::kTraits = {
 
 const PhaseRow Yeux::kRow = {
     .entryLength = 35, .entryMoveFrames = 28, .entryDx = 4, .entryScale = StepScale::Dir,
-    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
     .exitDx = -4, .exitScale = StepScale::Dir,
 };
 
