@@ -1,10 +1,9 @@
 // The Level 1 regular enemies on the shared skeleton: what each is built with, how it moves and
-// fires, the hit flash, the timed explosion, the wait for its last shot and the playfield.
+// fires, and where its playfield ends.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "core/utilities.h"
@@ -26,8 +25,6 @@ using enemyprobes::Frame;
 using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
 using enemyprobes::StillShot;
-
-constexpr Uint32 kFrameMs = 13;  // one frame of the virtual clock
 
 class Level1EnemyTest : public ::testing::Test {
 protected:
@@ -156,83 +153,6 @@ TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
     ASSERT_GE(twinFires.size(), 2u);
     ASSERT_FALSE(ballFires.empty());
     EXPECT_EQ(twinFires[1], ballFires[0]);
-}
-
-TEST_F(Level1EnemyTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {
-    Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-               {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
-    EXPECT_EQ(0, HitCentre(ball, 1));
-    EXPECT_EQ(RegularEnemy::kHit, ball.GetState());
-    EXPECT_EQ(4, ball.GetHitPoints());
-    Frame(ball);
-    EXPECT_EQ(RegularEnemy::kNormal, ball.GetState());
-
-    // Two boosted shots in one call: 5 - 8, destroyed at once without a flash.
-    Boule other(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-                {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
-    EnemyShot* shots[3] = {StillShot(315, 115, 4), nullptr, StillShot(315, 115, 4)};
-    EXPECT_EQ(Enemy::kBoostedHit, other.CheckHit(shots, 3));
-    EXPECT_TRUE(other.IsDestroyed());
-    EXPECT_EQ(-3, other.GetHitPoints());
-    EXPECT_EQ(nullptr, shots[0]);
-    EXPECT_EQ(nullptr, shots[2]);
-    EXPECT_EQ(Enemy::kNoHit, HitCentre(other, 1)) << "a destroyed enemy is not hit again";
-}
-
-TEST_F(Level1EnemyTest, TheHitTestIsStrictOnBothAxes) {
-    // Box (300, 100, 30, 30): centre (315, 115), half extents 15 x 15; the shots are 4 x 10.
-    struct Case {
-        int x, y;
-        bool hit;
-    } cases[] = {{315 + 16, 115, true}, {315 + 17, 115, false}, {315 - 16, 115, true}, {315 - 17, 115, false},
-                 {315, 115 + 19, true}, {315, 115 + 20, false}, {315, 115 - 19, true}, {315, 115 - 20, false}};
-    for (const Case& c : cases) {
-        Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-                   {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
-        EnemyShot* shots[1] = {StillShot(c.x, c.y)};
-        EXPECT_EQ(c.hit ? 0 : Enemy::kNoHit, ball.CheckHit(shots, 1)) << c.x << "," << c.y;
-        DeleteShots(shots, 1);
-    }
-}
-
-TEST_F(Level1EnemyTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesThirtySixFramesAfterIt) {
-    struct Case {
-        const char* name;
-        RegularEnemy* enemy;
-        int stepsToEnd;  // counter advances from the first value to explosionFrames
-    } cases[] = {
-        {"Boule", NewBall(300, 100, 0, 0, 1), 12},
-        {"Piaf", new Piaf(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0}), 11},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<RegularEnemy> enemy(c.enemy);
-        HitCentre(*enemy, 10);
-        ASSERT_TRUE(enemy->IsDestroyed());
-        int frames = 0;
-        while (enemy->GetExplosionFrame() < enemy->Traits().kind->explosionFrames) {
-            ASSERT_TRUE(Frame(*enemy));
-            ++frames;
-        }
-        // 20 or 50 ms a step against 13 ms frames: Boule steps on every second frame, Piaf on
-        // every fourth; the first step comes at once.
-        const int framesPerStep = enemy->Traits().explosionFrameMs / static_cast<int>(kFrameMs) + 1;
-        EXPECT_EQ(1 + (c.stepsToEnd - 1) * framesPerStep, frames);
-        for (int wait = 1; wait <= 35; ++wait) ASSERT_TRUE(Frame(*enemy)) << wait;
-        EXPECT_FALSE(Frame(*enemy));
-    }
-}
-
-TEST_F(Level1EnemyTest, ADestroyedBallWaitsForItsLastShot) {
-    Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-               {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
-    const PathSegment fall = {0, 2, 300};
-    ball.GetShots()[1] = new EnemyShot(screen, nullptr, nullptr, MakeRect(311, 300, 9, 9), fall, fall, fall, fall);
-    HitCentre(ball, 5);
-    int frames = 0;
-    while (Frame(ball)) ASSERT_LT(++frames, 1000);
-    EXPECT_EQ(0, ball.LiveShots());
-    EXPECT_GT(frames, 80) << "the shot had 180 pixels to fall at 2 a frame";
 }
 
 TEST_F(Level1EnemyTest, LeavingThePlayfieldEndsWithoutExplosion) {
