@@ -68,9 +68,10 @@ void LevelRunner::CreateHelpers() {
     assets.reset(LoadLevelAssets(profile));
     const catalogue::Picture& ship = catalogue::kHeroSheet;
     const catalogue::Picture& blast = catalogue::kHeroExplosion;
-    hero = std::make_unique<Hero>(screen, HeroSetup{.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
-                             .explosionStepMs = 20, .explosionSteps = blast.cols, .explosionCellWidth = blast.cellWidth,
-                             .explosionCellHeight = blast.cellHeight});
+    hero = std::make_unique<Hero>(
+        screen, HeroSetup{.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
+                          .explosionStepMs = 20, .explosionSteps = blast.cols,
+                          .explosionCellWidth = blast.cellWidth, .explosionCellHeight = blast.cellHeight});
 }
 
 void LevelRunner::BuildEnemies() {

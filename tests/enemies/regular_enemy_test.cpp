@@ -24,7 +24,8 @@ public:
                                                    .explosionFrameHeight = 8, .explosionFrames = 2};
     static constexpr RegularTraits kTraits = {.kind = &kKind, .points = 10, .shotSlots = 1, .explosionFrameMs = 10};
     explicit Target(int hitPoints)
-        : RegularEnemy(testsupport::Screen(), nullptr, {.x = 100, .y = 100, .spawnTime = 0}, kTraits, hitPoints) {}
+        : RegularEnemy(testsupport::Screen(), nullptr, {.x = 100, .y = 100, .spawnTime = 0}, kTraits,
+                       hitPoints) {}
     int kills = 0;
 
 protected:
