@@ -35,9 +35,15 @@ ScrollingBackground* LevelRunner::Layer(int number) const {
     return layers[number - 1].get();
 }
 
-int LevelRunner::BossEnergy() { return boss.enemy && boss.energy ? boss.energy(boss.enemy) : 0; }
+int LevelRunner::BossEnergy() {
+    const BossEntry& boss = enemies.boss;
+    return boss.enemy && boss.energy ? boss.energy(boss.enemy) : 0;
+}
 
-int LevelRunner::BossMaxEnergy() { return boss.enemy && boss.maxEnergy ? boss.maxEnergy(boss.enemy) : 0; }
+int LevelRunner::BossMaxEnergy() {
+    const BossEntry& boss = enemies.boss;
+    return boss.enemy && boss.maxEnergy ? boss.maxEnergy(boss.enemy) : 0;
+}
 
 void LevelRunner::PlayLoop() {
     for (;;) {
@@ -63,7 +69,7 @@ void LevelRunner::PlayLoop() {
         hud->Draw(scoreFlash, hero->GetLives(), hero->GetWeaponLevel(), BossEnergy(), BossMaxEnergy(), *score,
                   profile.levelNumber);
         platform::Flip(screen);
-        if (boss.enemy && !boss.enemy->IsMusicHeld() && !bossMusicStarted) {
+        if (GetBoss() && !GetBoss()->IsMusicHeld() && !bossMusicStarted) {
             if (bossMusic) platform::PlayMusic(bossMusic.get(), -1);
             bossMusicStarted = true;
         }
@@ -126,7 +132,7 @@ void LevelRunner::UpdatePass() {
         delete enemy;
         enemy = nullptr;
         if (role == EnemyRole::Boss) {
-            boss = BossEntry();
+            enemies.boss = BossEntry();
             *state = LevelState::Won;
         } else if (role == EnemyRole::MidBoss) {
             script.MidBossFinished(*this);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "enemies/framework/enemy.h"
+#include "levels/level_enemies.h"
 #include "levels/level_outcome.h"
 #include "levels/level_script.h"
 #include "platform/loaders.h"
@@ -57,10 +58,10 @@ public:
     SDL_Surface* Screen() const { return screen; }
     LevelScript& Script() const { return script; }
     Hero* GetHero() const { return hero.get(); }
-    Enemy* GetBoss() const { return boss.enemy; }
-    Enemy* GetMidBoss() const { return midBoss; }
-    Enemy* const* Slots() const { return enemySlots.get(); }
-    int32_t TableSize() const { return tableSize; }
+    Enemy* GetBoss() const { return enemies.boss.enemy; }
+    Enemy* GetMidBoss() const { return enemies.midBoss; }
+    Enemy* const* Slots() const { return enemies.slots.get(); }
+    int32_t TableSize() const { return enemies.tableSize; }
     ScrollingBackground* Layer(int number) const;  // 1-based, null beyond the level's layers
     int LayerCount() const { return static_cast<int>(layers.size()); }
     Uint32 Now() const { return now; }
@@ -85,19 +86,21 @@ public:
     template <class Fn>
     void ForEachActive(Fn fn) {
         const int time = static_cast<int>(now);
-        if (midBoss) {
+        if (Enemy*& midBoss = enemies.midBoss) {
             if (midBoss->IsActive(time)) fn(midBoss, EnemyRole::MidBoss);
             return;
         }
-        if (!boss.enemy) return;
-        if (boss.enemy->IsActive(time)) {
-            fn(boss.enemy, EnemyRole::Boss);
+        Enemy*& boss = enemies.boss.enemy;
+        if (!boss) return;
+        if (boss->IsActive(time)) {
+            fn(boss, EnemyRole::Boss);
             return;
         }
-        for (int32_t slot = 0; slot < tableSize; ++slot) {
-            if (!enemySlots[slot]) continue;
-            if (!enemySlots[slot]->IsActive(time)) break;
-            fn(enemySlots[slot], EnemyRole::Table);
+        for (int32_t slot = 0; slot < enemies.tableSize; ++slot) {
+            Enemy*& enemy = enemies.slots[slot];
+            if (!enemy) continue;
+            if (!enemy->IsActive(time)) break;
+            fn(enemy, EnemyRole::Table);
         }
     }
 
@@ -142,11 +145,8 @@ private:
     std::unique_ptr<LevelAssets> assets;
     std::unique_ptr<Hero> hero;
 
-    // The enemies stay raw: the passes delete one through its slot (ForEachActive).
-    int32_t tableSize = 0;
-    std::unique_ptr<Enemy*[]> enemySlots;
-    BossEntry boss;
-    Enemy* midBoss = nullptr;
+    // The passes delete an enemy through its slot (ForEachActive); the rest go with the table.
+    LevelEnemies enemies;
 
     Uint32 levelStart = 0;
     Uint32 now = 0;

@@ -75,12 +75,8 @@ void LevelRunner::CreateHelpers() {
 }
 
 void LevelRunner::BuildEnemies() {
-    const LevelEnemies built = BuildLevelEnemies(script, screen, assets.get());
-    tableSize = built.tableSize;
-    enemySlots.reset(built.slots);
-    midBoss = built.midBoss;
-    boss = built.boss;
-    if (boss.enemy) boss.enemy->SetMusicHold(true);
+    enemies = BuildLevelEnemies(script, screen, assets.get());
+    if (GetBoss()) GetBoss()->SetMusicHold(true);
 }
 
 void LevelRunner::RunStartAnimation() {
@@ -132,10 +128,10 @@ LevelResult LevelRunner::Run(int32_t* scoreOut) {
     RunStartAnimation();
 
     const int delta = static_cast<int>(platform::Ticks() - pauseStart);
-    for (int32_t slot = 0; slot < tableSize; ++slot)
-        if (enemySlots[slot]) enemySlots[slot]->DelaySpawn(delta);
-    if (midBoss) midBoss->DelaySpawn(delta);
-    if (boss.enemy) boss.enemy->DelaySpawn(delta);
+    for (int32_t slot = 0; slot < enemies.tableSize; ++slot)
+        if (enemies.slots[slot]) enemies.slots[slot]->DelaySpawn(delta);
+    if (GetMidBoss()) GetMidBoss()->DelaySpawn(delta);
+    if (GetBoss()) GetBoss()->DelaySpawn(delta);
 
     if (levelMusic) platform::PlayMusic(levelMusic.get(), 0);
     levelStart = platform::Ticks();
@@ -175,16 +171,7 @@ void LevelRunner::CleanUp() {
     transition.reset();
     joystick.reset();
     assets.reset();
-    for (int32_t slot = 0; slot < tableSize; ++slot) {
-        delete enemySlots[slot];
-        enemySlots[slot] = nullptr;
-    }
-    enemySlots.reset();
-    tableSize = 0;
-    delete midBoss;
-    midBoss = nullptr;
-    delete boss.enemy;
-    boss = BossEntry();
+    enemies = LevelEnemies();
     loadingPicture.reset();
     capturePicture.reset();
     loadingStrip.reset();
