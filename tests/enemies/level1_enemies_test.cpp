@@ -21,6 +21,7 @@
 
 namespace {
 
+using enemyprobes::At;
 using enemyprobes::Frame;
 using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
@@ -35,8 +36,7 @@ protected:
 
     // A plain ball, 30 x 30 at (x, y), stepping dx and dy.
     Boule* NewBall(int x, int y, int vx, int vy, int hitPoints = 5) {
-        return new Boule(screen, &assets, {.x = x, .y = y, .spawnTime = 0},
-                         {.vy = vy, .vx = vx, .leader = false, .hitPoints = hitPoints});
+        return new Boule(screen, &assets, At(x, y), {.vy = vy, .vx = vx, .leader = false, .hitPoints = hitPoints});
     }
 
     LevelAssets assets;
@@ -46,7 +46,7 @@ protected:
 TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
     LevelAssets* a = &assets;
-    const Spawn at = {.x = box.x, .y = box.y, .spawnTime = 0};
+    const Spawn at = At(box.x, box.y);
     const std::vector<enemyprobes::Construction> rows = {
         {"Boule leader", [&] { return new Boule(screen, a, at, {.vy = 1, .vx = -1, .leader = true, .hitPoints = 5}); },
          5, 0},
@@ -55,10 +55,8 @@ TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
         {"Modular", [&] { return new Modular(screen, a, at); }, 10, 0},
         {"Soucoupe", [&] { return new Soucoupe(screen, a, at, {.flight = Soucoupe::Flight::Across}); }, 1, 0},
         {"Delta", [&] { return new Delta(screen, a, at, {.strength = 4}); }, 1400, 0},
-        {"Yeux left", [&] { return new Yeux(screen, a, {.x = 29, .y = 100, .spawnTime = 0}, {.strength = 4}); }, 400,
-         0},
-        {"Yeux right", [&] { return new Yeux(screen, a, {.x = 501, .y = 100, .spawnTime = 0}, {.strength = 2}); }, 200,
-         1},
+        {"Yeux left", [&] { return new Yeux(screen, a, At(29, 100), {.strength = 4}); }, 400, 0},
+        {"Yeux right", [&] { return new Yeux(screen, a, At(501, 100), {.strength = 2}); }, 200, 1},
     };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
@@ -69,9 +67,9 @@ TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         platform::SeedRandom(seed);
         const int left = platform::Random() % 3, right = platform::Random() % 3, entry = platform::Random() % 20 + 10;
         platform::SeedRandom(seed);
-        Piaf leftBird(screen, &assets, {.x = 309, .y = 0, .spawnTime = 0});
-        Piaf rightBird(screen, &assets, {.x = 310, .y = 0, .spawnTime = 0});
-        Modular module(screen, &assets, {.x = 200, .y = -32, .spawnTime = 0});
+        Piaf leftBird(screen, &assets, At(309, 0));
+        Piaf rightBird(screen, &assets, At(310, 0));
+        Modular module(screen, &assets, At(200, -32));
         EXPECT_EQ(left, leftBird.GetVx());
         EXPECT_EQ(-right, rightBird.GetVx());
         EXPECT_EQ(entry, module.GetEntryLength());
@@ -79,8 +77,7 @@ TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
 }
 
 TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
-    Boule ball(screen, &assets, {.x = 300, .y = 200, .spawnTime = 0},
-               {.vy = 1, .vx = -1, .leader = false, .hitPoints = 5});
+    Boule ball(screen, &assets, At(300, 200), {.vy = 1, .vx = -1, .leader = false, .hitPoints = 5});
     std::vector<int> ys;
     for (int frame = 0; frame < 48; ++frame) {
         Frame(ball);
@@ -92,10 +89,8 @@ TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
     EXPECT_EQ(200, ys[31]);
     EXPECT_EQ(202, ys[32]);
 
-    Boule bobbing(screen, &assets, {.x = 300, .y = 200, .spawnTime = 0},
-                  {.vy = 1, .vx = 0, .leader = false, .hitPoints = 5});
-    Boule straight(screen, &assets, {.x = 300, .y = 200, .spawnTime = 0},
-                   {.vy = 0, .vx = -1, .leader = false, .hitPoints = 5});
+    Boule bobbing(screen, &assets, At(300, 200), {.vy = 1, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule straight(screen, &assets, At(300, 200), {.vy = 0, .vx = -1, .leader = false, .hitPoints = 5});
     for (int frame = 0; frame < 40; ++frame) {
         Frame(bobbing);
         Frame(straight);
@@ -107,10 +102,8 @@ TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
 TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAndOneFrames) {
     for (unsigned seed = 1; seed <= 10; ++seed) {
         platform::SeedRandom(seed);
-        Boule inside(screen, &assets, {.x = 139, .y = 100, .spawnTime = 0},
-                     {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
-        Boule outside(screen, &assets, {.x = 138, .y = 100, .spawnTime = 0},
-                      {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+        Boule inside(screen, &assets, At(139, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+        Boule outside(screen, &assets, At(138, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
         int firstShot = 0;
         for (int frame = 1; frame <= 400 && firstShot == 0; ++frame) {
             Frame(inside);
@@ -130,10 +123,8 @@ TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAn
 
 TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
     // Twin balls on the same draws; one has every slot taken until its first turn to fire.
-    Boule twin(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-               {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
-    Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-               {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule twin(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule ball(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
     EnemyShot** shots = ball.GetShots();
     for (int i = 0; i < 3; ++i) shots[i] = StillShot(200 + 20 * i, 300);
     const std::vector<EnemyShot*> full(shots, shots + 3);
@@ -160,16 +151,15 @@ TEST_F(Level1EnemyTest, LeavingThePlayfieldEndsWithoutExplosion) {
     enemyprobes::ExpectEdges({
         {"Boule just inside the window's left", NewBall(-29, 100, -1, 0), true},
         {"Boule past the window's left", NewBall(-30, 100, -1, 0), false},
-        {"Piaf past the bottom", new Piaf(screen, &assets, {.x = 300, .y = 481, .spawnTime = 0}), false},
-        {"Modular left of the playfield", new Modular(screen, &assets, {.x = 103, .y = 100, .spawnTime = 0}), false},
-        {"Delta past the bottom", new Delta(screen, &assets, {.x = 236, .y = 641, .spawnTime = 0}, {.strength = 4}),
-         false},
+        {"Piaf past the bottom", new Piaf(screen, &assets, At(300, 481)), false},
+        {"Modular left of the playfield", new Modular(screen, &assets, At(103, 100)), false},
+        {"Delta past the bottom", new Delta(screen, &assets, At(236, 641), {.strength = 4}), false},
     });
 }
 
 TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {
     platform::SeedRandom(3);
-    Modular module(screen, &assets, {.x = 200, .y = -32, .spawnTime = 0});
+    Modular module(screen, &assets, At(200, -32));
     const int entry = module.GetEntryLength();
     for (int frame = 0; frame < entry; ++frame) Frame(module);
     EXPECT_EQ(-32 + 4 * entry, module.GetRect().y);
@@ -191,8 +181,8 @@ TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {
 }
 
 TEST_F(Level1EnemyTest, ASaucerDropsItsBonusWhenDestroyedOrWhenItLeaves) {
-    Soucoupe crossing(screen, &assets, {.x = 115, .y = 10, .spawnTime = 0}, {.flight = Soucoupe::Flight::Across});
-    Soucoupe falling(screen, &assets, {.x = 286, .y = -15, .spawnTime = 0}, {.flight = Soucoupe::Flight::Down});
+    Soucoupe crossing(screen, &assets, At(115, 10), {.flight = Soucoupe::Flight::Across});
+    Soucoupe falling(screen, &assets, At(286, -15), {.flight = Soucoupe::Flight::Down});
     for (int frame = 0; frame < 10; ++frame) {
         Frame(crossing);
         Frame(falling);
@@ -223,7 +213,7 @@ TEST_F(Level1EnemyTest, ASaucerDropsItsBonusWhenDestroyedOrWhenItLeaves) {
         EXPECT_EQ(y0 + c.fall, c.saucer->GetShots()[0]->GetRect().y);
     }
     // Leaving the playfield: the bonus is dropped and gone with the saucer in the same frame.
-    Soucoupe leaving(screen, &assets, {.x = 503, .y = 100, .spawnTime = 0}, {.flight = Soucoupe::Flight::Across});
+    Soucoupe leaving(screen, &assets, At(503, 100), {.flight = Soucoupe::Flight::Across});
     EXPECT_FALSE(Frame(leaving));
     EXPECT_FALSE(leaving.CarriesBonus());
 }

@@ -21,6 +21,7 @@
 
 namespace {
 
+using enemyprobes::At;
 using enemyprobes::Frame;
 using enemyprobes::HitCentre;
 
@@ -46,7 +47,7 @@ std::vector<EnemyShot*> Shots(RegularEnemy& enemy) {
 
 TEST_F(Level23EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
-    const Spawn at = {.x = box.x, .y = box.y, .spawnTime = 0};
+    const Spawn at = At(box.x, box.y);
     const std::vector<enemyprobes::Construction> rows = {
         {"Cube", [&] { return new Cube(screen, &level2, at, {.vy = 1}); }, 999999, 0},
         {"Triangle", [&] { return new Triangle(screen, &level2, at, {.vy = 3}); }, 2, 0},
@@ -64,9 +65,9 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         const int flyTime = platform::Random() % 120 + 70;
         const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
         platform::SeedRandom(seed);
-        Triangle triangle(screen, &level2, {.x = 290, .y = -33, .spawnTime = 0}, {.vy = 6});
-        Blob blob(screen, &level3, {.x = 502, .y = 50, .spawnTime = 0});
-        Virus virus(screen, &level3, {.x = 300, .y = -44, .spawnTime = 0}, {.hitPoints = 1});
+        Triangle triangle(screen, &level2, At(290, -33), {.vy = 6});
+        Blob blob(screen, &level3, At(502, 50));
+        Virus virus(screen, &level3, At(300, -44), {.hitPoints = 1});
         EXPECT_EQ(triangleDelay, triangle.GetSideDelay());
         EXPECT_EQ(flyTime, blob.GetFlyTime());
         EXPECT_EQ(vy, virus.GetVy());
@@ -74,8 +75,8 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         EXPECT_EQ(vx, virus.GetVx());
     }
     // Triangles right of x 290 do not veer.
-    EXPECT_EQ(2, Triangle(screen, &level2, {.x = 290, .y = 0, .spawnTime = 0}, {.vy = 6}).GetSideDx());
-    EXPECT_EQ(0, Triangle(screen, &level2, {.x = 291, .y = 0, .spawnTime = 0}, {.vy = 6}).GetSideDx());
+    EXPECT_EQ(2, Triangle(screen, &level2, At(290, 0), {.vy = 6}).GetSideDx());
+    EXPECT_EQ(0, Triangle(screen, &level2, At(291, 0), {.vy = 6}).GetSideDx());
 }
 
 TEST_F(Level23EnemyTest, ACubeAboveTheWindowIsNeitherHitNorDrawnAndComesIntoViewAsItFalls) {
@@ -84,7 +85,7 @@ TEST_F(Level23EnemyTest, ACubeAboveTheWindowIsNeitherHitNorDrawnAndComesIntoView
             if (testsupport::PixelAt(screen, x, 0) != 0) return true;
         return false;
     };
-    Cube cube(screen, &level2, {.x = 200, .y = -31, .spawnTime = 0}, {.vy = 1});
+    Cube cube(screen, &level2, At(200, -31), {.vy = 1});
     SDL_FillRect(screen, nullptr, 0);
     EXPECT_TRUE(Frame(cube));
     EXPECT_EQ(-30, cube.GetRect().y);  // y + h = 0: still above the window
@@ -103,7 +104,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
         int startX, direction, lowest, highest;
     } cases[] = {{139, 1, 139, 471}, {472, -1, 140, 472}};
     for (const Case& c : cases) {
-        Cube cube(screen, &level2, {.x = c.startX, .y = -2000, .spawnTime = 0}, {.vy = 1});
+        Cube cube(screen, &level2, At(c.startX, -2000), {.vy = 1});
         cube.SetSweep(true, c.direction, 139, 472);
         std::vector<int> xs(1, c.startX);
         for (int frame = 0; frame < 700; ++frame) {
@@ -124,7 +125,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
         }
         EXPECT_EQ(4, rests);  // 166 steps from edge to edge: turns at 167, 334, 501 and 668
     }
-    Cube still(screen, &level2, {.x = 300, .y = 100, .spawnTime = 0}, {.vy = 2});
+    Cube still(screen, &level2, At(300, 100), {.vy = 2});
     Frame(still);
     EXPECT_EQ(300, still.GetRect().x);
     EXPECT_EQ(102, still.GetRect().y);
@@ -132,8 +133,8 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
 
 TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDestroyed) {
     platform::SeedRandom(9);
-    Triangle fast(screen, &level2, {.x = 200, .y = 0, .spawnTime = 0}, {.vy = 6});
-    Triangle slow(screen, &level2, {.x = 200, .y = 0, .spawnTime = 0}, {.vy = 3});
+    Triangle fast(screen, &level2, At(200, 0), {.vy = 6});
+    Triangle slow(screen, &level2, At(200, 0), {.vy = 3});
     const int delay = fast.GetSideDelay();
     for (int frame = 0; frame <= delay; ++frame) {
         Frame(fast);
@@ -148,9 +149,9 @@ TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDes
     EXPECT_EQ(3 * (delay + 2), slow.GetRect().y);
 
     // Above the window (measured by the sprite's height) it cannot be hit.
-    Triangle above(screen, &level2, {.x = 300, .y = -40, .spawnTime = 0}, {.vy = 3});
+    Triangle above(screen, &level2, At(300, -40), {.vy = 3});
     EXPECT_EQ(Enemy::kNoHit, HitCentre(above, 5));
-    Triangle target(screen, &level2, {.x = 300, .y = 100, .spawnTime = 0}, {.vy = 3});
+    Triangle target(screen, &level2, At(300, 100), {.vy = 3});
     EXPECT_EQ(0, HitCentre(target, 1));
     EXPECT_EQ(0, target.LiveShots()) << "a flash, no shot";
     HitCentre(target, 1);
@@ -165,7 +166,7 @@ TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDes
 }
 
 TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWhenHit) {
-    Roue wheel(screen, &level2, {.x = 289, .y = 100, .spawnTime = 0});
+    Roue wheel(screen, &level2, At(289, 100));
     std::vector<int> frames;
     for (int frame = 0; frame < 20; ++frame) {
         if (frame == 8) HitCentre(wheel, 1);  // the hit frame still turns the wheel
@@ -181,7 +182,7 @@ TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWh
 
 TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
     platform::SeedRandom(4);
-    Blob blob(screen, &level3, {.x = 480, .y = 100, .spawnTime = 0});
+    Blob blob(screen, &level3, At(480, 100));
     const int flyTime = blob.GetFlyTime();
     std::vector<int> xs;
     std::vector<int> angles;
@@ -215,7 +216,7 @@ TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
 
 TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestroyed) {
     platform::SeedRandom(7);
-    Virus virus(screen, &level3, {.x = 300, .y = -44, .spawnTime = 0}, {.hitPoints = 2});
+    Virus virus(screen, &level3, At(300, -44), {.hitPoints = 2});
     const int delay = virus.GetSideDelay();
     for (int frame = 0; frame < delay; ++frame) Frame(virus);
     EXPECT_EQ(300, virus.GetRect().x);
@@ -224,7 +225,7 @@ TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestro
     EXPECT_EQ(300 + virus.GetVx(), virus.GetRect().x);
     EXPECT_EQ(0, virus.LiveShots()) << "it only fires on death";
 
-    Virus target(screen, &level3, {.x = 300, .y = 100, .spawnTime = 0}, {.hitPoints = 1});
+    Virus target(screen, &level3, At(300, 100), {.hitPoints = 1});
     HitCentre(target, 1);
     ASSERT_TRUE(target.IsDestroyed());
     const std::vector<EnemyShot*> fan = Shots(target);
@@ -242,18 +243,14 @@ TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestro
 
 TEST_F(Level23EnemyTest, EachLeavesAtItsOwnEdgesWithoutExplosion) {
     enemyprobes::ExpectEdges({
-        {"Cube far above the window", new Cube(screen, &level2, {.x = 300, .y = -3000, .spawnTime = 0}, {.vy = 1}),
-         true},
-        {"Cube past the bottom", new Cube(screen, &level2, {.x = 300, .y = 481, .spawnTime = 0}, {.vy = 1}), false},
-        {"Triangle past the right", new Triangle(screen, &level2, {.x = 503, .y = 0, .spawnTime = 0}, {.vy = 3}),
-         false},
-        {"Roue far above the window", new Roue(screen, &level2, {.x = 300, .y = -2000, .spawnTime = 0}), true},
-        {"Blob at the playfield's right edge", new Blob(screen, &level3, {.x = 502, .y = 0, .spawnTime = 0}), true},
-        {"Blob past the playfield's left", new Blob(screen, &level3, {.x = 107, .y = 0, .spawnTime = 0}), false},
-        {"Virus just above the window",
-         new Virus(screen, &level3, {.x = 300, .y = -44, .spawnTime = 0}, {.hitPoints = 1}), true},
-        {"Virus above the window", new Virus(screen, &level3, {.x = 300, .y = -46, .spawnTime = 0}, {.hitPoints = 1}),
-         false},
+        {"Cube far above the window", new Cube(screen, &level2, At(300, -3000), {.vy = 1}), true},
+        {"Cube past the bottom", new Cube(screen, &level2, At(300, 481), {.vy = 1}), false},
+        {"Triangle past the right", new Triangle(screen, &level2, At(503, 0), {.vy = 3}), false},
+        {"Roue far above the window", new Roue(screen, &level2, At(300, -2000)), true},
+        {"Blob at the playfield's right edge", new Blob(screen, &level3, At(502, 0)), true},
+        {"Blob past the playfield's left", new Blob(screen, &level3, At(107, 0)), false},
+        {"Virus just above the window", new Virus(screen, &level3, At(300, -44), {.hitPoints = 1}), true},
+        {"Virus above the window", new Virus(screen, &level3, At(300, -46), {.hitPoints = 1}), false},
     });
 }
 

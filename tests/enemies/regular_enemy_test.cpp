@@ -16,6 +16,8 @@
 
 namespace {
 
+using enemyprobes::At;
+
 class Target : public RegularEnemy {
 public:
     static constexpr catalogue::Picture kSheet = {.path = "", .key = catalogue::kNoKey, .cellWidth = 30, .cellHeight = 30};
@@ -23,9 +25,7 @@ public:
                                                    .hitHalfHeight = 15, .explosion = &kSheet, .explosionFrameWidth = 8,
                                                    .explosionFrameHeight = 8, .explosionFrames = 2};
     static constexpr RegularTraits kTraits = {.kind = &kKind, .points = 10, .shotSlots = 1, .explosionFrameMs = 10};
-    explicit Target(int hitPoints)
-        : RegularEnemy(testsupport::Screen(), nullptr, {.x = 100, .y = 100, .spawnTime = 0}, kTraits,
-                       hitPoints) {}
+    explicit Target(int hitPoints) : RegularEnemy(testsupport::Screen(), nullptr, At(100, 100), kTraits, hitPoints) {}
     int kills = 0;
 
 protected:
@@ -92,8 +92,7 @@ TEST(RegularEnemyTest, TheKillingShotEndsTheWalkAndTheShotSaysWhetherItIsBoosted
 }
 
 TEST_F(RegularEnemyOnABallTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {
-    Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-               {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule ball(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
     EXPECT_EQ(0, HitCentre(ball, 1));
     EXPECT_EQ(RegularEnemy::kHit, ball.GetState());
     EXPECT_EQ(4, ball.GetHitPoints());
@@ -101,8 +100,7 @@ TEST_F(RegularEnemyOnABallTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp)
     EXPECT_EQ(RegularEnemy::kNormal, ball.GetState());
 
     // Two boosted shots in one call: 5 - 8, destroyed at once without a flash.
-    Boule other(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-                {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule other(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
     EnemyShot* shots[3] = {StillShot(315, 115, 4), nullptr, StillShot(315, 115, 4)};
     EXPECT_EQ(Enemy::kBoostedHit, other.CheckHit(shots, 3));
     EXPECT_TRUE(other.IsDestroyed());
@@ -120,8 +118,7 @@ TEST_F(RegularEnemyOnABallTest, TheHitTestIsStrictOnBothAxes) {
     } cases[] = {{315 + 16, 115, true}, {315 + 17, 115, false}, {315 - 16, 115, true}, {315 - 17, 115, false},
                  {315, 115 + 19, true}, {315, 115 + 20, false}, {315, 115 - 19, true}, {315, 115 - 20, false}};
     for (const Case& c : cases) {
-        Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-                   {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+        Boule ball(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
         EnemyShot* shots[1] = {StillShot(c.x, c.y)};
         EXPECT_EQ(c.hit ? 0 : Enemy::kNoHit, ball.CheckHit(shots, 1)) << c.x << "," << c.y;
         DeleteShots(shots, 1);
@@ -134,11 +131,8 @@ TEST_F(RegularEnemyOnABallTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesTh
         RegularEnemy* enemy;
         int stepsToEnd;  // counter advances from the first value to explosionFrames
     } cases[] = {
-        {"Boule",
-         new Boule(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-                   {.vy = 0, .vx = 0, .leader = false, .hitPoints = 1}),
-         12},
-        {"Piaf", new Piaf(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0}), 11},
+        {"Boule", new Boule(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 1}), 12},
+        {"Piaf", new Piaf(screen, &assets, At(300, 100)), 11},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -160,8 +154,7 @@ TEST_F(RegularEnemyOnABallTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesTh
 }
 
 TEST_F(RegularEnemyOnABallTest, ADestroyedBallWaitsForItsLastShot) {
-    Boule ball(screen, &assets, {.x = 300, .y = 100, .spawnTime = 0},
-               {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule ball(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
     const PathSegment fall = {0, 2, 300};
     ball.GetShots()[1] = new EnemyShot(screen, nullptr, nullptr, MakeRect(311, 300, 9, 9), fall, fall, fall, fall);
     HitCentre(ball, 5);
