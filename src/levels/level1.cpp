@@ -58,15 +58,17 @@ void Level1Script::BuildTimetable(Timetable& table) {
     for (int32_t slot = 0; slot < table.size && slot < kTableSize; ++slot) {
         Enemy*& enemy = table.slots[slot];
         if (slot == kFirstSaucer) {
-            enemy = new Soucoupe(screen, assets, 115, 10, clock, 0);
+            enemy = new Soucoupe(screen, assets, {.x = 115, .y = 10, .spawnTime = clock},
+                                 {.flight = Soucoupe::Flight::Across});
         } else if (slot <= kLastBoule) {
             // Five balls side by side in two interleaved rows, from alternating sides.
             if (member == 0) baseY = RandomInt(200);
             const bool fromRight = wave % 2 == 0;
             const int x = fromRight ? playfield::kRight + 25 * member : playfield::kLeft - 1 - 25 * member;
             const int y = member % 2 == 0 ? baseY : baseY + 25;
-            enemy = new Boule(screen, assets, x, y, clock, member % 2 == 0 ? 1 : -1,
-                              fromRight ? -1 : 1, member == 0, 5);
+            enemy = new Boule(
+                screen, assets, {.x = x, .y = y, .spawnTime = clock},
+                {.vy = member % 2 == 0 ? 1 : -1, .vx = fromRight ? -1 : 1, .leader = member == 0, .hitPoints = 5});
             if (++member == kWaveSize) {
                 member = 0;
                 wave += 1;
@@ -74,24 +76,28 @@ void Level1Script::BuildTimetable(Timetable& table) {
             }
             if (slot == kLastBoule) clock += 4000;
         } else if (slot <= kLastPiaf) {
-            enemy = new Piaf(screen, assets, playfield::kLeft + RandomInt(playfield::kWidth), 0,
-                             clock + (slot - kLastBoule) * kPiafGap);
+            enemy = new Piaf(screen, assets,
+                             {.x = playfield::kLeft + RandomInt(playfield::kWidth),
+                              .y = 0,
+                              .spawnTime = clock + (slot - kLastBoule) * kPiafGap});
             if (slot == kLastPiaf) clock += (kLastPiaf - kLastBoule) * kPiafGap + 4000;
         } else if (slot == 240) {
-            enemy = new Delta(screen, assets, 236, -93, clock, 4);
+            enemy = new Delta(screen, assets, {.x = 236, .y = -93, .spawnTime = clock}, {.strength = 4});
             clock += 15500;
         } else if (slot == 241) {
-            enemy = new Soucoupe(screen, assets, 286, -15, clock, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 286, .y = -15, .spawnTime = clock},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 1500;
         } else if (slot == 242) {
-            enemy = new Yeux(screen, assets, 29, 100, clock, 4);
+            enemy = new Yeux(screen, assets, {.x = 29, .y = 100, .spawnTime = clock}, {.strength = 4});
         } else if (slot == 243) {
-            enemy = new Yeux(screen, assets, 501, 100, clock, 4);
+            enemy = new Yeux(screen, assets, {.x = 501, .y = 100, .spawnTime = clock}, {.strength = 4});
             clock += 12500;
         } else if (slot == 400) {
-            enemy = new Soucoupe(screen, assets, 286, -15, clock, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 286, .y = -15, .spawnTime = clock},
+                                 {.flight = Soucoupe::Flight::Down});
         } else {
-            enemy = new Modular(screen, assets, playfield::kLeft + RandomInt(320), -32, clock);
+            enemy = new Modular(screen, assets, {.x = playfield::kLeft + RandomInt(320), .y = -32, .spawnTime = clock});
             clock += kModularGap;
         }
     }
@@ -102,21 +108,16 @@ BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
 }
 
 void Level1Script::LoadExtraPictures() {
-    panel = catalogue::Load(catalogue::kBossPanel);
-    for (int i = 0; i < 5; ++i) backdrops[i] = catalogue::Load(catalogue::kMoineBackdrops[i]);
+    panel.reset(catalogue::Load(catalogue::kBossPanel));
+    for (int i = 0; i < 5; ++i) backdrops[i].reset(catalogue::Load(catalogue::kMoineBackdrops[i]));
 }
 
-void Level1Script::LoadExtraSounds() { panelSound = catalogue::Load(catalogue::kBossJingle); }
+void Level1Script::LoadExtraSounds() { panelSound.reset(catalogue::Load(catalogue::kBossJingle)); }
 
 void Level1Script::FreeExtras() {
-    SDL_FreeSurface(panel);
-    panel = nullptr;
-    for (SDL_Surface*& backdrop : backdrops) {
-        SDL_FreeSurface(backdrop);
-        backdrop = nullptr;
-    }
-    platform::FreeSound(panelSound);
-    panelSound = nullptr;
+    panel.reset();
+    for (platform::OwnedSurface& backdrop : backdrops) backdrop.reset();
+    panelSound.reset();
 }
 
 // The boss approach: the panel slides in over the stars until the boss music starts, then the
@@ -125,12 +126,12 @@ bool Level1Script::DrawBackground(LevelRunner& run) {
     if (run.PlayTime() < kBossApproachMs) return false;
     if (!run.BossMusicStarted()) {
         if (ScrollingBackground* stars = run.Layer(3)) stars->Scroll(8);
-        if (panel) BlitAt(panel, run.Screen(), MakeRect(panelX, 0, 0, 0));
-        if (panelX == kPanelStartX) PlaySound(kChannelBossEffects, panelSound);
+        if (panel) BlitAt(panel.get(), run.Screen(), MakeRect(panelX, 0, 0, 0));
+        if (panelX == kPanelStartX) PlaySound(kChannelBossEffects, panelSound.get());
         if (panelX > kPanelRestX) panelX = std::max(kPanelRestX, panelX - kPanelStep);
         return true;
     }
-    SDL_Surface* backdrop = backdrops[kBackdropSequence[backdropFrame]];
+    SDL_Surface* backdrop = backdrops[kBackdropSequence[backdropFrame]].get();
     if (backdrop) BlitAt(backdrop, run.Screen(), MakeRect(playfield::kLeft, 0, 0, 0));
     backdropTick += 1;
     if (backdropTick >= kBackdropFrameTicks) {

@@ -6,11 +6,10 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
-#include <memory>
-
 #include "core/playfield.h"
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
+#include "platform/loaders.h"
 
 class Level1Script : public LevelScript {
 public:
@@ -39,18 +38,12 @@ public:
 
 private:
     LevelProfile profile;
-    SDL_Surface* panel = nullptr;
-    SDL_Surface* backdrops[5] = {};
-    Mix_Chunk* panelSound = nullptr;
+    platform::OwnedSurface panel;
+    platform::OwnedSurface backdrops[5];
+    platform::OwnedSound panelSound;
     int32_t panelX = kPanelStartX;
     int backdropTick = 0;
     int backdropFrame = 0;
 };
 
-class Level1 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level1Script>(); }
-};
+using Level1 = ScriptedLevelOf<Level1Script>;

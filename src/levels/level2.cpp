@@ -49,8 +49,9 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
     if (place < kFullRowSlots) {
         const SDL_Rect box = MakeRect(kLeftLane + kCubeSize * place, RowY(kFirstWallRow + 5 * group), kCubeSize,
                                       kCubeSize);
-        if (place == kWheelColumn[group]) return new Roue(table.screen, table.assets, box.x, box.y, table.spawnClock, 1);
-        return new Cube(table.screen, table.assets, box.x, box.y, 1, table.spawnClock);
+        if (place == kWheelColumn[group])
+            return new Roue(table.screen, table.assets, {.x = box.x, .y = box.y, .spawnTime = table.spawnClock});
+        return new Cube(table.screen, table.assets, {.x = box.x, .y = box.y, .spawnTime = table.spawnClock}, {.vy = 1});
     }
     const int between = place - kFullRowSlots;  // 0..3: rows 1..4 above the full row
     const char lane = kLanes[group][between];
@@ -58,7 +59,8 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
     const bool fromLeft = lane == 'L';
     const SDL_Rect box = MakeRect(fromLeft ? kLeftLane : kRightLane, RowY(kFirstWallRow + 5 * group + between + 1),
                                   kCubeSize, kCubeSize);
-    Cube* cube = new Cube(table.screen, table.assets, box.x, box.y, 1, table.spawnClock);
+    Cube* cube =
+        new Cube(table.screen, table.assets, {.x = box.x, .y = box.y, .spawnTime = table.spawnClock}, {.vy = 1});
     cube->SetSweep(true, fromLeft ? 1 : -1, kLeftLane, kRightLane);
     return cube;
 }
@@ -90,31 +92,34 @@ void Level2Script::BuildTimetable(Timetable& table) {
         if (slot <= kLastColumnCube) {
             // Stacked above the playfield, they come into view as they fall.
             const SDL_Rect at = ColumnBox(slot);
-            enemy = new Cube(screen, assets, at.x, at.y, 1, clock);
+            enemy = new Cube(screen, assets, {.x = at.x, .y = at.y, .spawnTime = clock}, {.vy = 1});
         } else if (slot <= kLastStackedTriangle) {
             const int x = 258 + RandomInt(82);
-            enemy = new Triangle(screen, assets, x, -42 * (slot - 40), clock, 3);
+            enemy = new Triangle(screen, assets, {.x = x, .y = -42 * (slot - 40), .spawnTime = clock}, {.vy = 3});
             if (slot == kLastStackedTriangle) clock += 6000;
         } else if (slot <= kLastWallSlot) {
             enemy = WallEnemy(table, slot);
         } else if (slot == 328) {
-            enemy = new Soucoupe(screen, assets, 286, -15, clock + 55500, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 286, .y = -15, .spawnTime = clock + 55500},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 58500;
         } else if (slot <= 331) {
             static const int kDevilX[3] = {163, 387, 275};
-            enemy = new CubeDevil(screen, assets, kDevilX[slot - 329], -89, clock, 1);
+            enemy = new CubeDevil(screen, assets, {.x = kDevilX[slot - 329], .y = -89, .spawnTime = clock});
         } else if (slot == 332) {
-            enemy = new CubeInviderOne(screen, assets, 501, 100, clock + 18000, 1);
+            enemy = new CubeInviderOne(screen, assets, {.x = 501, .y = 100, .spawnTime = clock + 18000});
             clock += 18000;
         } else if (slot == 333) {
-            enemy = new Soucoupe(screen, assets, 150, -15, clock + 26000, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 150, .y = -15, .spawnTime = clock + 26000},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 26000;
         } else if (slot == 334) {
-            enemy = new Soucoupe(screen, assets, 420, -15, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 420, .y = -15, .spawnTime = clock + 3000},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 3000;
         } else {
             const int x = playfield::kLeft + RandomInt(320);
-            enemy = new Triangle(screen, assets, x, -33, clock, 6);
+            enemy = new Triangle(screen, assets, {.x = x, .y = -33, .spawnTime = clock}, {.vy = 6});
             clock += 150;
         }
     }

@@ -4,8 +4,6 @@
 // and CubeBoss.
 #pragma once
 
-#include <memory>
-
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
 
@@ -23,10 +21,4 @@ private:
     LevelProfile profile;
 };
 
-class Level2 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level2Script>(); }
-};
+using Level2 = ScriptedLevelOf<Level2Script>;

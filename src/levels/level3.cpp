@@ -40,24 +40,27 @@ void Level3Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot <= kLastBlob) {
             const int y = RandomInt(200);
-            enemy = new Blob(screen, assets, playfield::kRight, y, clock, 1);
+            enemy = new Blob(screen, assets, {.x = playfield::kRight, .y = y, .spawnTime = clock});
             clock += kBlobGap;
         } else if (slot == 120) {
-            enemy = new Soucoupe(screen, assets, 270, -15, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 270, .y = -15, .spawnTime = clock + 3000},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 8000;
         } else if (slot == 530) {
-            enemy = new Crabe(screen, assets, 1, 120, clock + 6000, 1);
+            enemy = new Crabe(screen, assets, {.x = 1, .y = 120, .spawnTime = clock + 6000}, {.strength = 1});
             clock += 12000;
         } else if (slot == 531) {
-            enemy = new Soucoupe(screen, assets, 400, -15, clock + 3000, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 400, .y = -15, .spawnTime = clock + 3000},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 8000;
         } else if (slot == 570) {
-            enemy = new Soucoupe(screen, assets, 140, -15, clock, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 140, .y = -15, .spawnTime = clock},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 5000;
         } else {
             // Slots 121-529 and 532-569.
             const int x = playfield::kLeft + RandomInt(playfield::kWidth);
-            enemy = new Virus(screen, assets, x, -44, clock, 1);
+            enemy = new Virus(screen, assets, {.x = x, .y = -44, .spawnTime = clock}, {.hitPoints = 1});
             clock += kVirusGap;
         }
     }

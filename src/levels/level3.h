@@ -2,8 +2,6 @@
 // from random columns, one crab entering from the left, and Death.
 #pragma once
 
-#include <memory>
-
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
 
@@ -21,10 +19,4 @@ private:
     LevelProfile profile;
 };
 
-class Level3 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level3Script>(); }
-};
+using Level3 = ScriptedLevelOf<Level3Script>;

@@ -69,16 +69,19 @@ void Level4Script::BuildTimetable(Timetable& table) {
         Enemy*& enemy = table.slots[slot];
         if (slot == kFirstSaucer || slot == kAmoebaSaucer) {
             // Active together with the enemy of the next slot.
-            enemy = new Soucoupe(screen, assets, 280, -15, clock, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 280, .y = -15, .spawnTime = clock},
+                                 {.flight = Soucoupe::Flight::Down});
         } else if (slot < kLastArrowSaucer) {
             const ArrowEntry entry = DrawArrowEntry();
-            enemy = new Fleche(screen, assets, entry.x, entry.y, clock, 1);
+            enemy = new Fleche(screen, assets, {.x = entry.x, .y = entry.y, .spawnTime = clock}, {.hitPoints = 1});
             clock += kArrowGap;
         } else if (slot == kLastArrowSaucer) {
-            enemy = new Soucoupe(screen, assets, 270, -15, clock + 1000, 1);
+            enemy = new Soucoupe(screen, assets, {.x = 270, .y = -15, .spawnTime = clock + 1000},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 4000;
         } else {
-            enemy = new Amybe(screen, assets, playfield::kLeft + RandomInt(308), -36, clock, 1);
+            enemy = new Amybe(screen, assets, {.x = playfield::kLeft + RandomInt(308), .y = -36, .spawnTime = clock},
+                              {.strength = 1});
             clock += slot < kFastAmoebas ? kAmoebaGap : kFastAmoebaGap;
         }
     }

@@ -2,8 +2,6 @@
 // from random columns, three bonus saucers, and Monstro.
 #pragma once
 
-#include <memory>
-
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
 
@@ -30,10 +28,4 @@ private:
     LevelProfile profile;
 };
 
-class Level4 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level4Script>(); }
-};
+using Level4 = ScriptedLevelOf<Level4Script>;

@@ -29,11 +29,12 @@ template <class RowY>
 Enemy* Butterfly(const Timetable& table, int32_t spawnTime, RowY rowY) {
     const int side = RandomInt(2);
     const int y = rowY();
-    return new Papillon(table.screen, table.assets, side == 1 ? kFromLeftX : kFromRightX, y, spawnTime, 1);
+    return new Papillon(table.screen, table.assets,
+                        {.x = side == 1 ? kFromLeftX : kFromRightX, .y = y, .spawnTime = spawnTime});
 }
 
 Enemy* EyeShip(const Timetable& table, int x, int y, int32_t spawnTime) {
-    return new OeilRB(table.screen, table.assets, x, y, spawnTime, 1);
+    return new OeilRB(table.screen, table.assets, {.x = x, .y = y, .spawnTime = spawnTime}, {.strength = 1});
 }
 
 }  // namespace
@@ -72,14 +73,17 @@ void Level5Script::BuildTimetable(Timetable& table) {
             clock += slot == kLastFirstSwarm ? 5030 : 30;
         } else if (slot < kSecondFairyLine) {
             // Waiting right of the playfield, 75 pixels apart.
-            enemy = new Fee(screen, assets, playfield::kRight + 75 * (slot - kFirstFairyLine), 40, clock, 1);
+            enemy = new Fee(screen, assets,
+                            {.x = playfield::kRight + 75 * (slot - kFirstFairyLine), .y = 40, .spawnTime = clock});
             if (slot == kSecondFairyLine - 1) clock += 10000;
         } else if (slot < kFirstSaucer) {
             // Waiting left of it.
-            enemy = new Fee(screen, assets, 93 - 75 * (slot - kSecondFairyLine), 90, clock, 1);
+            enemy = new Fee(screen, assets, {.x = 93 - 75 * (slot - kSecondFairyLine), .y = 90, .spawnTime = clock});
             if (slot == kFirstSaucer - 1) clock += 15000;
         } else if (slot < kFirstEye) {
-            enemy = new Soucoupe(screen, assets, 170 + 100 * (slot - kFirstSaucer), -15, clock + 1000, 1);
+            enemy = new Soucoupe(screen, assets,
+                                 {.x = 170 + 100 * (slot - kFirstSaucer), .y = -15, .spawnTime = clock + 1000},
+                                 {.flight = Soucoupe::Flight::Down});
             clock += 3000;
         } else if (slot == kFirstEye) {
             enemy = EyeShip(table, 30, 200, clock + 1000);
@@ -87,13 +91,14 @@ void Level5Script::BuildTimetable(Timetable& table) {
         } else if (slot <= kVaxBlockLast) {
             // All 288 share one spawn time and come into view as they descend.
             const SDL_Rect at = VaxBlockBox(slot);
-            enemy = new Vax(screen, assets, at.x, at.y, clock, 1);
+            enemy = new Vax(screen, assets, {.x = at.x, .y = at.y, .spawnTime = clock});
         } else if (slot < kEyePair + 2) {
             const int n = slot - kEyePair;
             enemy = EyeShip(table, 80 * n, 50 + 60 * n, clock + 8000);
             clock += slot == kEyePair ? 8000 : 19000;
         } else if (slot <= kLastVaxStream) {
-            enemy = new Vax(screen, assets, playfield::kLeft + RandomInt(playfield::kWidth), -33, clock, 1);
+            enemy = new Vax(screen, assets,
+                            {.x = playfield::kLeft + RandomInt(playfield::kWidth), .y = -33, .spawnTime = clock});
             clock += 50;
         } else if (slot == kStreamEye) {
             enemy = EyeShip(table, 30, 50, clock + 3000);

@@ -3,8 +3,6 @@
 // random columns, two more butterfly swarms, and RadioZonde.
 #pragma once
 
-#include <memory>
-
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
 
@@ -29,10 +27,4 @@ private:
     LevelProfile profile;
 };
 
-class Level5 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level5Script>(); }
-};
+using Level5 = ScriptedLevelOf<Level5Script>;

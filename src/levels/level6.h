@@ -5,8 +5,6 @@
 
 #include <SDL/SDL.h>
 
-#include <memory>
-
 #include "levels/level_script.h"
 #include "levels/scripted_level.h"
 
@@ -41,10 +39,4 @@ private:
     bool secondLayer = false;
 };
 
-class Level6 : public ScriptedLevel {
-public:
-    using ScriptedLevel::ScriptedLevel;
-
-protected:
-    std::unique_ptr<LevelScript> MakeScript() override { return std::make_unique<Level6Script>(); }
-};
+using Level6 = ScriptedLevelOf<Level6Script>;

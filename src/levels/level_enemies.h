@@ -6,6 +6,8 @@
 #include <SDL/SDL.h>
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 
 #include "levels/level_script.h"
 
@@ -15,13 +17,23 @@ class LevelAssets;
 // The level's bank of enemy pictures and sounds, loaded; null for a level without one.
 LevelAssets* LoadLevelAssets(const LevelProfile& profile);
 
+// Owns the enemies it holds and deletes them when it goes: the table in slot order, then the
+// mid-boss, then the boss. Whoever deletes one earlier nulls its pointer here.
 struct LevelEnemies {
     int32_t t0 = 0;
     int32_t tableSize = 0;
-    Enemy** slots = nullptr;  // new[] of tableSize entries (one at least), null where a slot is empty
+    std::unique_ptr<Enemy*[]> slots;  // tableSize entries (one at least), null where a slot is empty
     Enemy* midBoss = nullptr;
     BossEntry boss;
+
+    LevelEnemies() = default;
+    LevelEnemies(LevelEnemies&& other) noexcept { *this = std::move(other); }
+    LevelEnemies& operator=(LevelEnemies&& other) noexcept;
+    ~LevelEnemies() { Free(); }
+
+private:
+    void Free();
 };
 
-// The table's rules draw random numbers: seed before, as a run is seeded. The caller owns all it gets.
+// The table's rules draw random numbers: seed before, as a run is seeded.
 LevelEnemies BuildLevelEnemies(LevelScript& script, SDL_Surface* screen, LevelAssets* assets);

@@ -3,7 +3,9 @@
 #include "levels/level_runner.h"
 
 #include "hero/hero.h"
+#include "enemies/framework/level_assets.h"
 #include "levels/hud.h"
+#include "levels/level_transition.h"
 #include "levels/scrolling_background.h"
 #include "platform/platform.h"
 #include "core/input.h"
@@ -30,12 +32,18 @@ LevelRunner::~LevelRunner() { CleanUp(); }
 
 ScrollingBackground* LevelRunner::Layer(int number) const {
     if (number < 1 || number > static_cast<int>(layers.size())) return nullptr;
-    return layers[number - 1];
+    return layers[number - 1].get();
 }
 
-int LevelRunner::BossEnergy() { return boss.enemy && boss.energy ? boss.energy(boss.enemy) : 0; }
+int LevelRunner::BossEnergy() {
+    const BossEntry& boss = enemies.boss;
+    return boss.enemy && boss.energy ? boss.energy(boss.enemy) : 0;
+}
 
-int LevelRunner::BossMaxEnergy() { return boss.enemy && boss.maxEnergy ? boss.maxEnergy(boss.enemy) : 0; }
+int LevelRunner::BossMaxEnergy() {
+    const BossEntry& boss = enemies.boss;
+    return boss.enemy && boss.maxEnergy ? boss.maxEnergy(boss.enemy) : 0;
+}
 
 void LevelRunner::PlayLoop() {
     for (;;) {
@@ -61,8 +69,8 @@ void LevelRunner::PlayLoop() {
         hud->Draw(scoreFlash, hero->GetLives(), hero->GetWeaponLevel(), BossEnergy(), BossMaxEnergy(), *score,
                   profile.levelNumber);
         platform::Flip(screen);
-        if (boss.enemy && !boss.enemy->IsMusicHeld() && !bossMusicStarted) {
-            if (bossMusic) platform::PlayMusic(bossMusic, -1);
+        if (GetBoss() && !GetBoss()->IsMusicHeld() && !bossMusicStarted) {
+            if (bossMusic) platform::PlayMusic(bossMusic.get(), -1);
             bossMusicStarted = true;
         }
         timer->Wait(platform::Ticks());
@@ -124,7 +132,7 @@ void LevelRunner::UpdatePass() {
         delete enemy;
         enemy = nullptr;
         if (role == EnemyRole::Boss) {
-            boss = BossEntry();
+            enemies.boss = BossEntry();
             *state = LevelState::Won;
         } else if (role == EnemyRole::MidBoss) {
             script.MidBossFinished(*this);

@@ -6,11 +6,14 @@
 #include <SDL/SDL_mixer.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "enemies/framework/enemy.h"
+#include "levels/level_enemies.h"
 #include "levels/level_outcome.h"
 #include "levels/level_script.h"
+#include "platform/loaders.h"
 
 class FrameTimer;
 class Hero;
@@ -44,7 +47,7 @@ class LevelRunner {
 public:
     // state: the level's state field, written here.
     LevelRunner(SDL_Surface* screen, int32_t framePeriod, LevelScript& script, LevelState* state);
-    ~LevelRunner();
+    ~LevelRunner();  // where the owned types are complete
     LevelRunner(const LevelRunner&) = delete;
     LevelRunner& operator=(const LevelRunner&) = delete;
 
@@ -54,11 +57,11 @@ public:
     // Read-outs for scripts, watchers and tests.
     SDL_Surface* Screen() const { return screen; }
     LevelScript& Script() const { return script; }
-    Hero* GetHero() const { return hero; }
-    Enemy* GetBoss() const { return boss.enemy; }
-    Enemy* GetMidBoss() const { return midBoss; }
-    Enemy* const* Slots() const { return enemySlots; }
-    int32_t TableSize() const { return tableSize; }
+    Hero* GetHero() const { return hero.get(); }
+    Enemy* GetBoss() const { return enemies.boss.enemy; }
+    Enemy* GetMidBoss() const { return enemies.midBoss; }
+    Enemy* const* Slots() const { return enemies.slots.get(); }
+    int32_t TableSize() const { return enemies.tableSize; }
     ScrollingBackground* Layer(int number) const;  // 1-based, null beyond the level's layers
     int LayerCount() const { return static_cast<int>(layers.size()); }
     Uint32 Now() const { return now; }
@@ -83,19 +86,21 @@ public:
     template <class Fn>
     void ForEachActive(Fn fn) {
         const int time = static_cast<int>(now);
-        if (midBoss) {
+        if (Enemy*& midBoss = enemies.midBoss) {
             if (midBoss->IsActive(time)) fn(midBoss, EnemyRole::MidBoss);
             return;
         }
-        if (!boss.enemy) return;
-        if (boss.enemy->IsActive(time)) {
-            fn(boss.enemy, EnemyRole::Boss);
+        Enemy*& boss = enemies.boss.enemy;
+        if (!boss) return;
+        if (boss->IsActive(time)) {
+            fn(boss, EnemyRole::Boss);
             return;
         }
-        for (int32_t slot = 0; slot < tableSize; ++slot) {
-            if (!enemySlots[slot]) continue;
-            if (!enemySlots[slot]->IsActive(time)) break;
-            fn(enemySlots[slot], EnemyRole::Table);
+        for (int32_t slot = 0; slot < enemies.tableSize; ++slot) {
+            Enemy*& enemy = enemies.slots[slot];
+            if (!enemy) continue;
+            if (!enemy->IsActive(time)) break;
+            fn(enemy, EnemyRole::Table);
         }
     }
 
@@ -107,7 +112,6 @@ private:
     void BuildEnemies();
     void RunStartAnimation();
     void CleanUp();
-    void FreeMedia();
 
     // The frame loop and its passes.
     void PlayLoop();
@@ -125,25 +129,24 @@ private:
     LevelState* state;
     int32_t* score = nullptr;
 
-    SDL_Surface* loadingPicture = nullptr;
-    SDL_Surface* capturePicture = nullptr;
-    SDL_Surface* loadingStrip = nullptr;
-    Mix_Music* levelMusic = nullptr;
-    Mix_Music* bossMusic = nullptr;
-    Mix_Chunk* bonusSound = nullptr;
+    // What one run owns; the clean-up frees it in its own order, the one the traces record.
+    platform::OwnedSurface loadingPicture;
+    platform::OwnedSurface capturePicture;
+    platform::OwnedSurface loadingStrip;
+    platform::OwnedMusic levelMusic;
+    platform::OwnedMusic bossMusic;
+    platform::OwnedSound bonusSound;
 
-    JoystickInput* joystick = nullptr;
-    std::vector<ScrollingBackground*> layers;
-    FrameTimer* timer = nullptr;
-    LevelTransition* transition = nullptr;
-    Hud* hud = nullptr;
-    LevelAssets* assets = nullptr;
-    Hero* hero = nullptr;
+    std::unique_ptr<JoystickInput> joystick;
+    std::vector<std::unique_ptr<ScrollingBackground>> layers;
+    std::unique_ptr<FrameTimer> timer;
+    std::unique_ptr<LevelTransition> transition;
+    std::unique_ptr<Hud> hud;
+    std::unique_ptr<LevelAssets> assets;
+    std::unique_ptr<Hero> hero;
 
-    int32_t tableSize = 0;
-    Enemy** enemySlots = nullptr;
-    BossEntry boss;
-    Enemy* midBoss = nullptr;
+    // The passes delete an enemy through its slot (ForEachActive); the rest go with the table.
+    LevelEnemies enemies;
 
     Uint32 levelStart = 0;
     Uint32 now = 0;

@@ -32,11 +32,11 @@ constexpr Uint32 kLoadingPauseTail = 1000;
 
 void LevelRunner::LoadPictures() {
     // The closed curtain covers the whole screen here: no key.
-    loadingPicture = catalogue::LoadUnkeyed(catalogue::kCurtain[0]);
-    capturePicture = catalogue::Load(*profile.capture);
-    loadingStrip = catalogue::Load(catalogue::kGetReady);
+    loadingPicture.reset(catalogue::LoadUnkeyed(catalogue::kCurtain[0]));
+    capturePicture.reset(catalogue::Load(*profile.capture));
+    loadingStrip.reset(catalogue::Load(catalogue::kGetReady));
     script.LoadExtraPictures();
-    platform::Blit(loadingPicture, nullptr, screen, nullptr);
+    platform::Blit(loadingPicture.get(), nullptr, screen, nullptr);
     platform::Flip(screen);
 }
 
@@ -48,37 +48,35 @@ Mix_Music* LoadTrack(const catalogue::Music* music) { return music ? catalogue::
 }  // namespace
 
 void LevelRunner::LoadSounds() {
-    levelMusic = LoadTrack(profile.levelMusic);
+    levelMusic.reset(LoadTrack(profile.levelMusic));
     script.LoadExtraSounds();
-    bossMusic = LoadTrack(profile.bossMusic);
-    bonusSound = catalogue::Load(catalogue::kBonusTickSound);
+    bossMusic.reset(LoadTrack(profile.bossMusic));
+    bonusSound.reset(catalogue::Load(catalogue::kBonusTickSound));
 }
 
 void LevelRunner::CreateHelpers() {
-    joystick = new JoystickInput();
+    joystick = std::make_unique<JoystickInput>();
     for (const catalogue::Picture* layer : profile.layers) {
-        layers.push_back(new ScrollingBackground(screen, catalogue::Load(*layer), MakeRect(0, 0, layer->Width(), layer->Height())));
+        layers.push_back(std::make_unique<ScrollingBackground>(screen, catalogue::Load(*layer),
+                                                               MakeRect(0, 0, layer->Width(), layer->Height())));
         // The HUD frame, drawn over every frame of play, is opaque beside the playfield.
         layers.back()->SetColumns(playfield::kLeft, playfield::kRight);
     }
-    timer = new FrameTimer(platform::Ticks(), static_cast<Uint32>(framePeriod));
-    transition = new LevelTransition(screen, framePeriod);
-    hud = new Hud(screen);
-    assets = LoadLevelAssets(profile);
+    timer = std::make_unique<FrameTimer>(platform::Ticks(), static_cast<Uint32>(framePeriod));
+    transition = std::make_unique<LevelTransition>(screen, framePeriod);
+    hud = std::make_unique<Hud>(screen);
+    assets.reset(LoadLevelAssets(profile));
     const catalogue::Picture& ship = catalogue::kHeroSheet;
     const catalogue::Picture& blast = catalogue::kHeroExplosion;
-    hero = new Hero(screen, {.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
-                             .explosionStepMs = 20, .explosionSteps = blast.cols, .explosionCellWidth = blast.cellWidth,
-                             .explosionCellHeight = blast.cellHeight});
+    hero = std::make_unique<Hero>(
+        screen, HeroSetup{.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
+                          .explosionStepMs = 20, .explosionSteps = blast.cols,
+                          .explosionCellWidth = blast.cellWidth, .explosionCellHeight = blast.cellHeight});
 }
 
 void LevelRunner::BuildEnemies() {
-    const LevelEnemies built = BuildLevelEnemies(script, screen, assets);
-    tableSize = built.tableSize;
-    enemySlots = built.slots;
-    midBoss = built.midBoss;
-    boss = built.boss;
-    if (boss.enemy) boss.enemy->SetMusicHold(true);
+    enemies = BuildLevelEnemies(script, screen, assets.get());
+    if (GetBoss()) GetBoss()->SetMusicHold(true);
 }
 
 void LevelRunner::RunStartAnimation() {
@@ -89,15 +87,15 @@ void LevelRunner::RunStartAnimation() {
         timer->Wait(platform::Ticks());
         SDL_Rect source = MakeRect(0, 0, 640, revealHeight);
         revealHeight = std::min(revealHeight + kRevealStep, 480);
-        platform::Blit(loadingPicture, nullptr, screen, nullptr);
+        platform::Blit(loadingPicture.get(), nullptr, screen, nullptr);
         SDL_Rect at = MakeRect(profile.captureX, 0, 0, 0);
-        platform::Blit(capturePicture, &source, screen, &at);
+        platform::Blit(capturePicture.get(), &source, screen, &at);
         hud->Draw(false, hero->GetLives(), hero->GetWeaponLevel(), BossEnergy(), BossMaxEnergy(), *score,
                   profile.levelNumber);
         if (revealHeight == 480) {
             SDL_Rect cell = MakeRect(kStripFrameWidth * stripFrame, 0, kStripFrameWidth, kStripFrameHeight);
             SDL_Rect stripAt = MakeRect(192, 193, 0, 0);
-            platform::Blit(loadingStrip, &cell, screen, &stripAt);
+            platform::Blit(loadingStrip.get(), &cell, screen, &stripAt);
             if (stripTick == kStripTicks) {
                 stripTick = 0;
                 stripFrame = (stripFrame + 1) % kStripFrames;
@@ -130,12 +128,12 @@ LevelResult LevelRunner::Run(int32_t* scoreOut) {
     RunStartAnimation();
 
     const int delta = static_cast<int>(platform::Ticks() - pauseStart);
-    for (int32_t slot = 0; slot < tableSize; ++slot)
-        if (enemySlots[slot]) enemySlots[slot]->DelaySpawn(delta);
-    if (midBoss) midBoss->DelaySpawn(delta);
-    if (boss.enemy) boss.enemy->DelaySpawn(delta);
+    for (int32_t slot = 0; slot < enemies.tableSize; ++slot)
+        if (enemies.slots[slot]) enemies.slots[slot]->DelaySpawn(delta);
+    if (GetMidBoss()) GetMidBoss()->DelaySpawn(delta);
+    if (GetBoss()) GetBoss()->DelaySpawn(delta);
 
-    if (levelMusic) platform::PlayMusic(levelMusic, 0);
+    if (levelMusic) platform::PlayMusic(levelMusic.get(), 0);
     levelStart = platform::Ticks();
     now = levelStart;
 
@@ -151,7 +149,7 @@ LevelResult LevelRunner::Run(int32_t* scoreOut) {
         result = transition->ShowGameOver();
     } else if (*state == LevelState::Won) {
         result = LevelResult::Cleared;
-        transition->ShowLevelClear(bonusSound, *hud, hero->GetLives(), hero->GetWeaponLevel(), score,
+        transition->ShowLevelClear(bonusSound.get(), *hud, hero->GetLives(), hero->GetWeaponLevel(), score,
                                    profile.levelNumber);
     }
 
@@ -161,47 +159,25 @@ LevelResult LevelRunner::Run(int32_t* scoreOut) {
     return result;
 }
 
+// Frees what the run owns in the order the traces record: the helpers, the table in slot order,
+// the mid-boss, the boss, then the pictures, the level's extras, the two tracks and the sound.
 void LevelRunner::CleanUp() {
     if (cleanedUp) return;
     cleanedUp = true;
-    for (ScrollingBackground* layer : layers) delete layer;
     layers.clear();
-    delete timer;
-    timer = nullptr;
-    delete hud;
-    hud = nullptr;
-    delete hero;
-    hero = nullptr;
-    delete transition;
-    transition = nullptr;
-    delete joystick;
-    joystick = nullptr;
-    delete assets;
-    assets = nullptr;
-    for (int32_t slot = 0; slot < tableSize; ++slot) {
-        delete enemySlots[slot];
-        enemySlots[slot] = nullptr;
-    }
-    delete[] enemySlots;
-    enemySlots = nullptr;
-    tableSize = 0;
-    delete midBoss;
-    midBoss = nullptr;
-    delete boss.enemy;
-    boss = BossEntry();
-    FreeMedia();
-}
-
-void LevelRunner::FreeMedia() {
-    SDL_FreeSurface(loadingPicture);
-    SDL_FreeSurface(capturePicture);
-    SDL_FreeSurface(loadingStrip);
-    loadingPicture = capturePicture = loadingStrip = nullptr;
+    timer.reset();
+    hud.reset();
+    hero.reset();
+    transition.reset();
+    joystick.reset();
+    assets.reset();
+    enemies = LevelEnemies();
+    loadingPicture.reset();
+    capturePicture.reset();
+    loadingStrip.reset();
     script.FreeExtras();
     // Mix_FreeMusic lets a fade-out still under way finish before it halts the track.
-    platform::FreeMusic(levelMusic);
-    platform::FreeMusic(bossMusic);
-    platform::FreeSound(bonusSound);
-    levelMusic = bossMusic = nullptr;
-    bonusSound = nullptr;
+    levelMusic.reset();
+    bossMusic.reset();
+    bonusSound.reset();
 }

@@ -1,23 +1,19 @@
-// A level whose run is the shared level runner fed by a script made afresh for every run.
+// A level whose run is the shared level runner fed by its script, made afresh for every run so
+// that the script's run-local state starts fresh every time. Level1 .. Level6 are its instances.
 #pragma once
-
-#include <memory>
 
 #include "levels/level_runner.h"
 #include "levels/level_script.h"
 #include "levels/level.h"
 
-class ScriptedLevel : public Level {
+template <class Script>
+class ScriptedLevelOf : public Level {
 public:
     using Level::Level;
 
     LevelResult Run(int32_t* score) override {
-        std::unique_ptr<LevelScript> script = MakeScript();
-        LevelRunner runner(screen, framePeriod, *script, &state);
+        Script script;
+        LevelRunner runner(screen, framePeriod, script, &state);
         return runner.Run(score);
     }
-
-protected:
-    // A new script for one run: its run-local state starts fresh every time.
-    virtual std::unique_ptr<LevelScript> MakeScript() = 0;
 };

@@ -9,6 +9,8 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include <memory>
+
 namespace platform {
 
 // Colour key of a picture; Present() is false for pictures drawn without one.
@@ -49,5 +51,19 @@ bool AudioOpen();
 // Frees a chunk or music loaded above; null is fine.
 void FreeSound(Mix_Chunk* chunk);
 void FreeMusic(Mix_Music* music);
+
+// Owning handles for what the loaders hand out, freed the same ways (a null one frees nothing).
+struct SurfaceFree {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+struct SoundFree {
+    void operator()(Mix_Chunk* chunk) const { FreeSound(chunk); }
+};
+struct MusicFree {
+    void operator()(Mix_Music* music) const { FreeMusic(music); }
+};
+using OwnedSurface = std::unique_ptr<SDL_Surface, SurfaceFree>;
+using OwnedSound = std::unique_ptr<Mix_Chunk, SoundFree>;
+using OwnedMusic = std::unique_ptr<Mix_Music, MusicFree>;
 
 }  // namespace platform

@@ -10,6 +10,9 @@
 
 namespace enemyprobes {
 
+// A test enemy's spawn row: at (x, y), due from time 0.
+constexpr Spawn At(int x, int y) { return {.x = x, .y = y, .spawnTime = 0}; }
+
 // The hero fires 3 or 5 a shot, one more while boosted: the probes mark 4 and 6 as boosted shots.
 inline bool IsBoostedDamage(int damage) { return damage == 4 || damage == 6; }
 

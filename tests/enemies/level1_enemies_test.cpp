@@ -1,10 +1,9 @@
 // The Level 1 regular enemies on the shared skeleton: what each is built with, how it moves and
-// fires, the hit flash, the timed explosion, the wait for its last shot and the playfield.
+// fires, and where its playfield ends.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "core/utilities.h"
@@ -22,12 +21,11 @@
 
 namespace {
 
+using enemyprobes::At;
 using enemyprobes::Frame;
 using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
 using enemyprobes::StillShot;
-
-constexpr Uint32 kFrameMs = 13;  // one frame of the virtual clock
 
 class Level1EnemyTest : public ::testing::Test {
 protected:
@@ -37,8 +35,8 @@ protected:
     }
 
     // A plain ball, 30 x 30 at (x, y), stepping dx and dy.
-    Boule* NewBall(int x, int y, int dx, int dy, int hitPoints = 5) {
-        return new Boule(screen, &assets, x, y, 0, dx, dy, false, hitPoints);
+    Boule* NewBall(int x, int y, int vx, int vy, int hitPoints = 5) {
+        return new Boule(screen, &assets, At(x, y), {.vy = vy, .vx = vx, .leader = false, .hitPoints = hitPoints});
     }
 
     LevelAssets assets;
@@ -48,15 +46,18 @@ protected:
 TEST_F(Level1EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
     LevelAssets* a = &assets;
+    const Spawn at = At(box.x, box.y);
     const std::vector<enemyprobes::Construction> rows = {
-        {"Boule leader", [&] { return new Boule(screen, a, box.x, box.y, 0, 1, -1, true, 5); }, 5, 0},
-        {"Boule", [&] { return new Boule(screen, a, box.x, box.y, 0, 1, -1, false, 7); }, 7, 1},
-        {"Piaf", [&] { return new Piaf(screen, a, box.x, box.y, 0); }, 1, 0},
-        {"Modular", [&] { return new Modular(screen, a, box.x, box.y, 0); }, 10, 0},
-        {"Soucoupe", [&] { return new Soucoupe(screen, a, box.x, box.y, 0, 0); }, 1, 0},
-        {"Delta", [&] { return new Delta(screen, a, box.x, box.y, 0, 4); }, 1400, 0},
-        {"Yeux left", [&] { return new Yeux(screen, a, 29, 100, 0, 4); }, 400, 0},
-        {"Yeux right", [&] { return new Yeux(screen, a, 501, 100, 0, 2); }, 200, 1}, };
+        {"Boule leader", [&] { return new Boule(screen, a, at, {.vy = 1, .vx = -1, .leader = true, .hitPoints = 5}); },
+         5, 0},
+        {"Boule", [&] { return new Boule(screen, a, at, {.vy = 1, .vx = -1, .leader = false, .hitPoints = 7}); }, 7, 1},
+        {"Piaf", [&] { return new Piaf(screen, a, at); }, 1, 0},
+        {"Modular", [&] { return new Modular(screen, a, at); }, 10, 0},
+        {"Soucoupe", [&] { return new Soucoupe(screen, a, at, {.flight = Soucoupe::Flight::Across}); }, 1, 0},
+        {"Delta", [&] { return new Delta(screen, a, at, {.strength = 4}); }, 1400, 0},
+        {"Yeux left", [&] { return new Yeux(screen, a, At(29, 100), {.strength = 4}); }, 400, 0},
+        {"Yeux right", [&] { return new Yeux(screen, a, At(501, 100), {.strength = 2}); }, 200, 1},
+    };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
 
@@ -66,9 +67,9 @@ TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         platform::SeedRandom(seed);
         const int left = platform::Random() % 3, right = platform::Random() % 3, entry = platform::Random() % 20 + 10;
         platform::SeedRandom(seed);
-        Piaf leftBird(screen, &assets, 309, 0, 0);
-        Piaf rightBird(screen, &assets, 310, 0, 0);
-        Modular module(screen, &assets, 200, -32, 0);
+        Piaf leftBird(screen, &assets, At(309, 0));
+        Piaf rightBird(screen, &assets, At(310, 0));
+        Modular module(screen, &assets, At(200, -32));
         EXPECT_EQ(left, leftBird.GetVx());
         EXPECT_EQ(-right, rightBird.GetVx());
         EXPECT_EQ(entry, module.GetEntryLength());
@@ -76,7 +77,7 @@ TEST_F(Level1EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
 }
 
 TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
-    Boule ball(screen, &assets, 300, 200, 0, 1, -1, false, 5);
+    Boule ball(screen, &assets, At(300, 200), {.vy = 1, .vx = -1, .leader = false, .hitPoints = 5});
     std::vector<int> ys;
     for (int frame = 0; frame < 48; ++frame) {
         Frame(ball);
@@ -88,8 +89,8 @@ TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
     EXPECT_EQ(200, ys[31]);
     EXPECT_EQ(202, ys[32]);
 
-    Boule bobbing(screen, &assets, 300, 200, 0, 1, 0, false, 5);
-    Boule straight(screen, &assets, 300, 200, 0, 0, -1, false, 5);
+    Boule bobbing(screen, &assets, At(300, 200), {.vy = 1, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule straight(screen, &assets, At(300, 200), {.vy = 0, .vx = -1, .leader = false, .hitPoints = 5});
     for (int frame = 0; frame < 40; ++frame) {
         Frame(bobbing);
         Frame(straight);
@@ -101,8 +102,8 @@ TEST_F(Level1EnemyTest, ABallMovesTwoPixelsAFrameAndTurnsEverySixteenFrames) {
 TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAndOneFrames) {
     for (unsigned seed = 1; seed <= 10; ++seed) {
         platform::SeedRandom(seed);
-        Boule inside(screen, &assets, 139, 100, 0, 0, 0, false, 5);
-        Boule outside(screen, &assets, 138, 100, 0, 0, 0, false, 5);
+        Boule inside(screen, &assets, At(139, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+        Boule outside(screen, &assets, At(138, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
         int firstShot = 0;
         for (int frame = 1; frame <= 400 && firstShot == 0; ++frame) {
             Frame(inside);
@@ -122,8 +123,8 @@ TEST_F(Level1EnemyTest, ABallFiresOnlyInsideThePlayfieldAndAfterAtLeastHundredAn
 
 TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
     // Twin balls on the same draws; one has every slot taken until its first turn to fire.
-    Boule twin(screen, &assets, 300, 100, 0, 0, 0, false, 5);
-    Boule ball(screen, &assets, 300, 100, 0, 0, 0, false, 5);
+    Boule twin(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
+    Boule ball(screen, &assets, At(300, 100), {.vy = 0, .vx = 0, .leader = false, .hitPoints = 5});
     EnemyShot** shots = ball.GetShots();
     for (int i = 0; i < 3; ++i) shots[i] = StillShot(200 + 20 * i, 300);
     const std::vector<EnemyShot*> full(shots, shots + 3);
@@ -145,91 +146,20 @@ TEST_F(Level1EnemyTest, AFullShotArrayFiresNothingButItsTurnToFireStillComes) {
     EXPECT_EQ(twinFires[1], ballFires[0]);
 }
 
-TEST_F(Level1EnemyTest, AHitFlashesForOneFrameAndTwoHitsInOneFrameAddUp) {
-    Boule ball(screen, &assets, 300, 100, 0, 0, 0, false, 5);
-    EXPECT_EQ(0, HitCentre(ball, 1));
-    EXPECT_EQ(RegularEnemy::kHit, ball.GetState());
-    EXPECT_EQ(4, ball.GetHitPoints());
-    Frame(ball);
-    EXPECT_EQ(RegularEnemy::kNormal, ball.GetState());
-
-    // Two boosted shots in one call: 5 - 8, destroyed at once without a flash.
-    Boule other(screen, &assets, 300, 100, 0, 0, 0, false, 5);
-    EnemyShot* shots[3] = {StillShot(315, 115, 4), nullptr, StillShot(315, 115, 4)};
-    EXPECT_EQ(Enemy::kBoostedHit, other.CheckHit(shots, 3));
-    EXPECT_TRUE(other.IsDestroyed());
-    EXPECT_EQ(-3, other.GetHitPoints());
-    EXPECT_EQ(nullptr, shots[0]);
-    EXPECT_EQ(nullptr, shots[2]);
-    EXPECT_EQ(Enemy::kNoHit, HitCentre(other, 1)) << "a destroyed enemy is not hit again";
-}
-
-TEST_F(Level1EnemyTest, TheHitTestIsStrictOnBothAxes) {
-    // Box (300, 100, 30, 30): centre (315, 115), half extents 15 x 15; the shots are 4 x 10.
-    struct Case {
-        int x, y;
-        bool hit;
-    } cases[] = {{315 + 16, 115, true}, {315 + 17, 115, false}, {315 - 16, 115, true}, {315 - 17, 115, false},
-                 {315, 115 + 19, true}, {315, 115 + 20, false}, {315, 115 - 19, true}, {315, 115 - 20, false}};
-    for (const Case& c : cases) {
-        Boule ball(screen, &assets, 300, 100, 0, 0, 0, false, 5);
-        EnemyShot* shots[1] = {StillShot(c.x, c.y)};
-        EXPECT_EQ(c.hit ? 0 : Enemy::kNoHit, ball.CheckHit(shots, 1)) << c.x << "," << c.y;
-        DeleteShots(shots, 1);
-    }
-}
-
-TEST_F(Level1EnemyTest, TheExplosionStepsEveryTwoFramesAndTheEnemyGoesThirtySixFramesAfterIt) {
-    struct Case {
-        const char* name;
-        RegularEnemy* enemy;
-        int stepsToEnd;  // counter advances from the first value to explosionFrames
-    } cases[] = {
-        {"Boule", NewBall(300, 100, 0, 0, 1), 12},
-        {"Piaf", new Piaf(screen, &assets, 300, 100, 0), 11}, };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::unique_ptr<RegularEnemy> enemy(c.enemy);
-        HitCentre(*enemy, 10);
-        ASSERT_TRUE(enemy->IsDestroyed());
-        int frames = 0;
-        while (enemy->GetExplosionFrame() < enemy->Traits().kind->explosionFrames) {
-            ASSERT_TRUE(Frame(*enemy));
-            ++frames;
-        }
-        // 20 or 50 ms a step against 13 ms frames: Boule steps on every second frame, Piaf on
-        // every fourth; the first step comes at once.
-        const int framesPerStep = enemy->Traits().explosionFrameMs / static_cast<int>(kFrameMs) + 1;
-        EXPECT_EQ(1 + (c.stepsToEnd - 1) * framesPerStep, frames);
-        for (int wait = 1; wait <= 35; ++wait) ASSERT_TRUE(Frame(*enemy)) << wait;
-        EXPECT_FALSE(Frame(*enemy));
-    }
-}
-
-TEST_F(Level1EnemyTest, ADestroyedBallWaitsForItsLastShot) {
-    Boule ball(screen, &assets, 300, 100, 0, 0, 0, false, 5);
-    const PathSegment fall = {0, 2, 300};
-    ball.GetShots()[1] = new EnemyShot(screen, nullptr, nullptr, MakeRect(311, 300, 9, 9), fall, fall, fall, fall);
-    HitCentre(ball, 5);
-    int frames = 0;
-    while (Frame(ball)) ASSERT_LT(++frames, 1000);
-    EXPECT_EQ(0, ball.LiveShots());
-    EXPECT_GT(frames, 80) << "the shot had 180 pixels to fall at 2 a frame";
-}
-
 TEST_F(Level1EnemyTest, LeavingThePlayfieldEndsWithoutExplosion) {
     // Gone on the frame it leaves: no shots to wait for.
     enemyprobes::ExpectEdges({
-        {"Boule just inside the window's left", NewBall(-29, 100, 0, -1), true},
-        {"Boule past the window's left", NewBall(-30, 100, 0, -1), false},
-        {"Piaf past the bottom", new Piaf(screen, &assets, 300, 481, 0), false},
-        {"Modular left of the playfield", new Modular(screen, &assets, 103, 100, 0), false},
-        {"Delta past the bottom", new Delta(screen, &assets, 236, 641, 0, 4), false}, });
+        {"Boule just inside the window's left", NewBall(-29, 100, -1, 0), true},
+        {"Boule past the window's left", NewBall(-30, 100, -1, 0), false},
+        {"Piaf past the bottom", new Piaf(screen, &assets, At(300, 481)), false},
+        {"Modular left of the playfield", new Modular(screen, &assets, At(103, 100)), false},
+        {"Delta past the bottom", new Delta(screen, &assets, At(236, 641), {.strength = 4}), false},
+    });
 }
 
 TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {
     platform::SeedRandom(3);
-    Modular module(screen, &assets, 200, -32, 0);
+    Modular module(screen, &assets, At(200, -32));
     const int entry = module.GetEntryLength();
     for (int frame = 0; frame < entry; ++frame) Frame(module);
     EXPECT_EQ(-32 + 4 * entry, module.GetRect().y);
@@ -251,8 +181,8 @@ TEST_F(Level1EnemyTest, AModuleDropsHoversFiresOnceAndSwoopsAway) {
 }
 
 TEST_F(Level1EnemyTest, ASaucerDropsItsBonusWhenDestroyedOrWhenItLeaves) {
-    Soucoupe crossing(screen, &assets, 115, 10, 0, 0);
-    Soucoupe falling(screen, &assets, 286, -15, 0, 1);
+    Soucoupe crossing(screen, &assets, At(115, 10), {.flight = Soucoupe::Flight::Across});
+    Soucoupe falling(screen, &assets, At(286, -15), {.flight = Soucoupe::Flight::Down});
     for (int frame = 0; frame < 10; ++frame) {
         Frame(crossing);
         Frame(falling);
@@ -283,7 +213,7 @@ TEST_F(Level1EnemyTest, ASaucerDropsItsBonusWhenDestroyedOrWhenItLeaves) {
         EXPECT_EQ(y0 + c.fall, c.saucer->GetShots()[0]->GetRect().y);
     }
     // Leaving the playfield: the bonus is dropped and gone with the saucer in the same frame.
-    Soucoupe leaving(screen, &assets, 503, 100, 0, 0);
+    Soucoupe leaving(screen, &assets, At(503, 100), {.flight = Soucoupe::Flight::Across});
     EXPECT_FALSE(Frame(leaving));
     EXPECT_FALSE(leaving.CarriesBonus());
 }

@@ -21,6 +21,7 @@
 
 namespace {
 
+using enemyprobes::At;
 using enemyprobes::Frame;
 using enemyprobes::HitCentre;
 
@@ -46,12 +47,14 @@ std::vector<EnemyShot*> Shots(RegularEnemy& enemy) {
 
 TEST_F(Level23EnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
+    const Spawn at = At(box.x, box.y);
     const std::vector<enemyprobes::Construction> rows = {
-        {"Cube", [&] { return new Cube(screen, &level2, box.x, box.y, 1, 0); }, 999999, 0},
-        {"Triangle", [&] { return new Triangle(screen, &level2, box.x, box.y, 0, 3); }, 2, 0},
-        {"Roue", [&] { return new Roue(screen, &level2, box.x, box.y, 0, 1); }, 10, 0},
-        {"Blob", [&] { return new Blob(screen, &level3, box.x, box.y, 0, 1); }, 10, 0},
-        {"Virus", [&] { return new Virus(screen, &level3, box.x, box.y, 0, 3); }, 3, 0}, };
+        {"Cube", [&] { return new Cube(screen, &level2, at, {.vy = 1}); }, 999999, 0},
+        {"Triangle", [&] { return new Triangle(screen, &level2, at, {.vy = 3}); }, 2, 0},
+        {"Roue", [&] { return new Roue(screen, &level2, at); }, 10, 0},
+        {"Blob", [&] { return new Blob(screen, &level3, at); }, 10, 0},
+        {"Virus", [&] { return new Virus(screen, &level3, at, {.hitPoints = 3}); }, 3, 0},
+    };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
 
@@ -62,9 +65,9 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         const int flyTime = platform::Random() % 120 + 70;
         const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
         platform::SeedRandom(seed);
-        Triangle triangle(screen, &level2, 290, -33, 0, 6);
-        Blob blob(screen, &level3, 502, 50, 0, 1);
-        Virus virus(screen, &level3, 300, -44, 0, 1);
+        Triangle triangle(screen, &level2, At(290, -33), {.vy = 6});
+        Blob blob(screen, &level3, At(502, 50));
+        Virus virus(screen, &level3, At(300, -44), {.hitPoints = 1});
         EXPECT_EQ(triangleDelay, triangle.GetSideDelay());
         EXPECT_EQ(flyTime, blob.GetFlyTime());
         EXPECT_EQ(vy, virus.GetVy());
@@ -72,8 +75,8 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         EXPECT_EQ(vx, virus.GetVx());
     }
     // Triangles right of x 290 do not veer.
-    EXPECT_EQ(2, Triangle(screen, &level2, 290, 0, 0, 6).GetSideDx());
-    EXPECT_EQ(0, Triangle(screen, &level2, 291, 0, 0, 6).GetSideDx());
+    EXPECT_EQ(2, Triangle(screen, &level2, At(290, 0), {.vy = 6}).GetSideDx());
+    EXPECT_EQ(0, Triangle(screen, &level2, At(291, 0), {.vy = 6}).GetSideDx());
 }
 
 TEST_F(Level23EnemyTest, ACubeAboveTheWindowIsNeitherHitNorDrawnAndComesIntoViewAsItFalls) {
@@ -82,7 +85,7 @@ TEST_F(Level23EnemyTest, ACubeAboveTheWindowIsNeitherHitNorDrawnAndComesIntoView
             if (testsupport::PixelAt(screen, x, 0) != 0) return true;
         return false;
     };
-    Cube cube(screen, &level2, 200, -31, 1, 0);
+    Cube cube(screen, &level2, At(200, -31), {.vy = 1});
     SDL_FillRect(screen, nullptr, 0);
     EXPECT_TRUE(Frame(cube));
     EXPECT_EQ(-30, cube.GetRect().y);  // y + h = 0: still above the window
@@ -101,7 +104,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
         int startX, direction, lowest, highest;
     } cases[] = {{139, 1, 139, 471}, {472, -1, 140, 472}};
     for (const Case& c : cases) {
-        Cube cube(screen, &level2, c.startX, -2000, 1, 0);
+        Cube cube(screen, &level2, At(c.startX, -2000), {.vy = 1});
         cube.SetSweep(true, c.direction, 139, 472);
         std::vector<int> xs(1, c.startX);
         for (int frame = 0; frame < 700; ++frame) {
@@ -122,7 +125,7 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
         }
         EXPECT_EQ(4, rests);  // 166 steps from edge to edge: turns at 167, 334, 501 and 668
     }
-    Cube still(screen, &level2, 300, 100, 2, 0);
+    Cube still(screen, &level2, At(300, 100), {.vy = 2});
     Frame(still);
     EXPECT_EQ(300, still.GetRect().x);
     EXPECT_EQ(102, still.GetRect().y);
@@ -130,8 +133,8 @@ TEST_F(Level23EnemyTest, ASweepingCubeRestsOneFrameAtEachTurn) {
 
 TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDestroyed) {
     platform::SeedRandom(9);
-    Triangle fast(screen, &level2, 200, 0, 0, 6);
-    Triangle slow(screen, &level2, 200, 0, 0, 3);
+    Triangle fast(screen, &level2, At(200, 0), {.vy = 6});
+    Triangle slow(screen, &level2, At(200, 0), {.vy = 3});
     const int delay = fast.GetSideDelay();
     for (int frame = 0; frame <= delay; ++frame) {
         Frame(fast);
@@ -146,9 +149,9 @@ TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDes
     EXPECT_EQ(3 * (delay + 2), slow.GetRect().y);
 
     // Above the window (measured by the sprite's height) it cannot be hit.
-    Triangle above(screen, &level2, 300, -40, 0, 3);
+    Triangle above(screen, &level2, At(300, -40), {.vy = 3});
     EXPECT_EQ(Enemy::kNoHit, HitCentre(above, 5));
-    Triangle target(screen, &level2, 300, 100, 0, 3);
+    Triangle target(screen, &level2, At(300, 100), {.vy = 3});
     EXPECT_EQ(0, HitCentre(target, 1));
     EXPECT_EQ(0, target.LiveShots()) << "a flash, no shot";
     HitCentre(target, 1);
@@ -163,7 +166,7 @@ TEST_F(Level23EnemyTest, ATriangleVeersOnlyAtSixPixelsAFrameAndDropsAShotWhenDes
 }
 
 TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWhenHit) {
-    Roue wheel(screen, &level2, 289, 100, 0, 1);
+    Roue wheel(screen, &level2, At(289, 100));
     std::vector<int> frames;
     for (int frame = 0; frame < 20; ++frame) {
         if (frame == 8) HitCentre(wheel, 1);  // the hit frame still turns the wheel
@@ -179,7 +182,7 @@ TEST_F(Level23EnemyTest, AWheelFallsOnePixelAFrameAndTurnsEveryEightFramesAlsoWh
 
 TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
     platform::SeedRandom(4);
-    Blob blob(screen, &level3, 480, 100, 0, 1);
+    Blob blob(screen, &level3, At(480, 100));
     const int flyTime = blob.GetFlyTime();
     std::vector<int> xs;
     std::vector<int> angles;
@@ -213,7 +216,7 @@ TEST_F(Level23EnemyTest, ABlobFliesStopsSpraysAndFliesOn) {
 
 TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestroyed) {
     platform::SeedRandom(7);
-    Virus virus(screen, &level3, 300, -44, 0, 2);
+    Virus virus(screen, &level3, At(300, -44), {.hitPoints = 2});
     const int delay = virus.GetSideDelay();
     for (int frame = 0; frame < delay; ++frame) Frame(virus);
     EXPECT_EQ(300, virus.GetRect().x);
@@ -222,7 +225,7 @@ TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestro
     EXPECT_EQ(300 + virus.GetVx(), virus.GetRect().x);
     EXPECT_EQ(0, virus.LiveShots()) << "it only fires on death";
 
-    Virus target(screen, &level3, 300, 100, 0, 1);
+    Virus target(screen, &level3, At(300, 100), {.hitPoints = 1});
     HitCentre(target, 1);
     ASSERT_TRUE(target.IsDestroyed());
     const std::vector<EnemyShot*> fan = Shots(target);
@@ -240,14 +243,15 @@ TEST_F(Level23EnemyTest, AVirusFallsDriftsAfterItsDelayAndReleasesAFanWhenDestro
 
 TEST_F(Level23EnemyTest, EachLeavesAtItsOwnEdgesWithoutExplosion) {
     enemyprobes::ExpectEdges({
-        {"Cube far above the window", new Cube(screen, &level2, 300, -3000, 1, 0), true},
-        {"Cube past the bottom", new Cube(screen, &level2, 300, 481, 1, 0), false},
-        {"Triangle past the right", new Triangle(screen, &level2, 503, 0, 0, 3), false},
-        {"Roue far above the window", new Roue(screen, &level2, 300, -2000, 0, 1), true},
-        {"Blob at the playfield's right edge", new Blob(screen, &level3, 502, 0, 0, 1), true},
-        {"Blob past the playfield's left", new Blob(screen, &level3, 107, 0, 0, 1), false},
-        {"Virus just above the window", new Virus(screen, &level3, 300, -44, 0, 1), true},
-        {"Virus above the window", new Virus(screen, &level3, 300, -46, 0, 1), false}, });
+        {"Cube far above the window", new Cube(screen, &level2, At(300, -3000), {.vy = 1}), true},
+        {"Cube past the bottom", new Cube(screen, &level2, At(300, 481), {.vy = 1}), false},
+        {"Triangle past the right", new Triangle(screen, &level2, At(503, 0), {.vy = 3}), false},
+        {"Roue far above the window", new Roue(screen, &level2, At(300, -2000)), true},
+        {"Blob at the playfield's right edge", new Blob(screen, &level3, At(502, 0)), true},
+        {"Blob past the playfield's left", new Blob(screen, &level3, At(107, 0)), false},
+        {"Virus just above the window", new Virus(screen, &level3, At(300, -44), {.hitPoints = 1}), true},
+        {"Virus above the window", new Virus(screen, &level3, At(300, -46), {.hitPoints = 1}), false},
+    });
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 namespace {
 
+using enemyprobes::At;
 using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
 
@@ -60,7 +61,7 @@ protected:
 };
 
 TEST_F(Level23PhasedTest, TheDevilCubeComesDownFiresTurningFansAndLeavesUpward) {
-    CubeDevil devil(screen, &level2, 163, -89, 0, 1);
+    CubeDevil devil(screen, &level2, At(163, -89));
     const Record r = Run(devil, 900);
     EXPECT_EQ(-89 + 4 * 60, r.boxes[60].y);  // moves for 60 of its 120 entry frames
     EXPECT_EQ(r.boxes[60].y, r.boxes[121].y);
@@ -80,7 +81,7 @@ TEST_F(Level23PhasedTest, TheDevilCubeComesDownFiresTurningFansAndLeavesUpward) 
 }
 
 TEST_F(Level23PhasedTest, TheDevilCubeEndsWhenItHasLeftAtTheTop) {
-    CubeDevil devil(screen, &level2, 163, -89, 0, 1);
+    CubeDevil devil(screen, &level2, At(163, -89));
     int frame = 0;
     while (!devil.IsDestroyed()) {
         ASSERT_LT(++frame, 1200);
@@ -93,7 +94,7 @@ TEST_F(Level23PhasedTest, TheDevilCubeEndsWhenItHasLeftAtTheTop) {
 }
 
 TEST_F(Level23PhasedTest, TheInvaderCubeSwaysItsRingsThenSlowsAndAimsAtRandom) {
-    CubeInviderOne invader(screen, &level2, 501, 100, 0, 1);
+    CubeInviderOne invader(screen, &level2, At(501, 100));
     const Record r = Run(invader, 1500);
     EXPECT_EQ(501 - 4 * 76, r.boxes[76].x);
     EXPECT_EQ(r.boxes[76].x, r.boxes[121].x);
@@ -124,7 +125,7 @@ TEST_F(Level23PhasedTest, TheInvaderCubeSwaysItsRingsThenSlowsAndAimsAtRandom) {
 }
 
 TEST_F(Level23PhasedTest, TheInvaderCubesRingsComeFromBothCornersAtItsSpeed) {
-    CubeInviderOne invader(screen, &level2, 501, 100, 0, 1);
+    CubeInviderOne invader(screen, &level2, At(501, 100));
     std::vector<EnemyShot*> ring;
     for (int frame = 1; frame <= 157; ++frame) ring = FrameNewShots(invader);
     ASSERT_EQ(12u, ring.size());
@@ -139,7 +140,7 @@ TEST_F(Level23PhasedTest, TheInvaderCubesRingsComeFromBothCornersAtItsSpeed) {
 
 TEST_F(Level23PhasedTest, TheCrabWalksInFiresFansAndStraysAndLeavesToTheRight) {
     platform::SeedRandom(21);
-    Crabe crab(screen, &level3, 1, 120, 0, 1);
+    Crabe crab(screen, &level3, At(1, 120), {.strength = 1});
     EXPECT_EQ(800, crab.GetHitPoints());
     const Record r = Run(crab, 800);
     EXPECT_EQ(1 + 4 * 60, r.boxes[60].x);
@@ -164,7 +165,7 @@ TEST_F(Level23PhasedTest, TheCrabWalksInFiresFansAndStraysAndLeavesToTheRight) {
 }
 
 TEST_F(Level23PhasedTest, ACrabVolleyCutShortDrawsOnlyForTheStraysItPlaces) {
-    Crabe crab(screen, &level3, 1, 120, 0, 1);
+    Crabe crab(screen, &level3, At(1, 120), {.strength = 1});
     EnemyShot** shots = crab.GetShots();
     // Eleven free slots: the two fans and one stray.
     for (int i = 11; i < crab.GetShotCount(); ++i) shots[i] = enemyprobes::StillShot(300, 300);
@@ -181,7 +182,7 @@ TEST_F(Level23PhasedTest, ACrabVolleyCutShortDrawsOnlyForTheStraysItPlaces) {
 }
 
 TEST_F(Level23PhasedTest, ADestroyedShipStopsAtOnceAndTellsTheLevelItsExplosionHasBegun) {
-    CubeDevil devil(screen, &level2, 163, -89, 0, 1);
+    CubeDevil devil(screen, &level2, At(163, -89));
     for (int frame = 0; frame < 200; ++frame) FrameNewShots(devil);
     const SDL_Rect b = devil.GetRect();
     EXPECT_EQ(0, HitCentre(devil, 350));

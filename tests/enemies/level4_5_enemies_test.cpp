@@ -21,8 +21,9 @@
 
 namespace {
 
-using enemyprobes::FrameNewShots;
+using enemyprobes::At;
 using enemyprobes::Frame;
+using enemyprobes::FrameNewShots;
 using enemyprobes::HitCentre;
 
 class LateEnemyTest : public ::testing::Test {
@@ -42,16 +43,18 @@ TEST_F(LateEnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
     LevelAssets* a4 = &level4;
     LevelAssets* a5 = &level5;
     const SDL_Rect box = MakeRect(300, 100, 40, 40);
+    const Spawn at = At(box.x, box.y);
     const std::vector<enemyprobes::Construction> rows = {
-        {"Fleche", [&] { return new Fleche(screen, a4, box.x, box.y, 0, 1); }, 1, 0},
-        {"Fleche of 4", [&] { return new Fleche(screen, a4, box.x, box.y, 0, 4); }, 4, 0},
-        {"Amybe", [&] { return new Amybe(screen, a4, box.x, box.y, 0, 1); }, 8, 0},
-        {"Amybe of strength 3", [&] { return new Amybe(screen, a4, box.x, box.y, 0, 3); }, 24, 0},
-        {"Papillon", [&] { return new Papillon(screen, a5, box.x, box.y, 0, 1); }, 1, 0},
-        {"Fee", [&] { return new Fee(screen, a5, box.x, box.y, 0, 1); }, 30, 0},
-        {"Vax", [&] { return new Vax(screen, a5, box.x, box.y, 0, 1); }, 15, 0},
-        {"OeilRB", [&] { return new OeilRB(screen, a5, 30, 200, 0, 1); }, 1300, 0},
-        {"OeilRB of strength 2", [&] { return new OeilRB(screen, a5, 0, 50, 0, 2); }, 2600, 0}, };
+        {"Fleche", [&] { return new Fleche(screen, a4, at, {.hitPoints = 1}); }, 1, 0},
+        {"Fleche of 4", [&] { return new Fleche(screen, a4, at, {.hitPoints = 4}); }, 4, 0},
+        {"Amybe", [&] { return new Amybe(screen, a4, at, {.strength = 1}); }, 8, 0},
+        {"Amybe of strength 3", [&] { return new Amybe(screen, a4, at, {.strength = 3}); }, 24, 0},
+        {"Papillon", [&] { return new Papillon(screen, a5, at); }, 1, 0},
+        {"Fee", [&] { return new Fee(screen, a5, at); }, 30, 0},
+        {"Vax", [&] { return new Vax(screen, a5, at); }, 15, 0},
+        {"OeilRB", [&] { return new OeilRB(screen, a5, At(30, 200), {.strength = 1}); }, 1300, 0},
+        {"OeilRB of strength 2", [&] { return new OeilRB(screen, a5, At(0, 50), {.strength = 2}); }, 2600, 0},
+    };
     for (const enemyprobes::Construction& row : rows) enemyprobes::ExpectBuilt(row);
 }
 
@@ -61,12 +64,12 @@ TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
         platform::SeedRandom(seed);
         const int pause = platform::Random() % 10 + 30, flyTime = platform::Random() % 40 + 75, next = platform::Random();
         platform::SeedRandom(seed);
-        Fleche arrow(screen, &level4, 150, -28, 0, 1);
-        Papillon butterfly(screen, &level5, 130, 0, 0, 1);
-        Fee fairy(screen, &level5, 502, 40, 0, 1);
-        Vax vax(screen, &level5, 138, -68, 0, 1);
-        OeilRB eye(screen, &level5, 30, 200, 0, 1);
-        Amybe amoeba(screen, &level4, 200, -36, 0, 1);
+        Fleche arrow(screen, &level4, At(150, -28), {.hitPoints = 1});
+        Papillon butterfly(screen, &level5, At(130, 0));
+        Fee fairy(screen, &level5, At(502, 40));
+        Vax vax(screen, &level5, At(138, -68));
+        OeilRB eye(screen, &level5, At(30, 200), {.strength = 1});
+        Amybe amoeba(screen, &level4, At(200, -36), {.strength = 1});
         EXPECT_EQ(pause, arrow.GetPauseLength());
         EXPECT_EQ(flyTime, amoeba.GetFlyTime());
         EXPECT_EQ(next, platform::Random());
@@ -74,23 +77,22 @@ TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
 }
 
 TEST_F(LateEnemyTest, EachPicksItsDirectionFromWhereItIsPlaced) {
-    EXPECT_EQ(3, Fleche(screen, &level4, 320, 0, 0, 1).GetHspeed());
-    EXPECT_EQ(-3, Fleche(screen, &level4, 321, 0, 0, 1).GetHspeed());
-    EXPECT_EQ(2, Papillon(screen, &level5, 480, 0, 0, 1).GetHspeed());
-    EXPECT_EQ(-2, Papillon(screen, &level5, 481, 0, 0, 1).GetHspeed());
-    EXPECT_EQ(3, Fee(screen, &level5, 501, 40, 0, 1).GetHspeed());
-    EXPECT_EQ(-3, Fee(screen, &level5, 502, 40, 0, 1).GetHspeed());
+    EXPECT_EQ(3, Fleche(screen, &level4, At(320, 0), {.hitPoints = 1}).GetHspeed());
+    EXPECT_EQ(-3, Fleche(screen, &level4, At(321, 0), {.hitPoints = 1}).GetHspeed());
+    EXPECT_EQ(2, Papillon(screen, &level5, At(480, 0)).GetHspeed());
+    EXPECT_EQ(-2, Papillon(screen, &level5, At(481, 0)).GetHspeed());
+    EXPECT_EQ(3, Fee(screen, &level5, At(501, 40)).GetHspeed());
+    EXPECT_EQ(-3, Fee(screen, &level5, At(502, 40)).GetHspeed());
     // The eye ship flies right wherever it is placed, in the playfield too.
-    for (int x : {0, 80, 300})
-        EXPECT_EQ(1, OeilRB(screen, &level5, x, 50, 0, 1).GetDir()) << x;
+    for (int x : {0, 80, 300}) EXPECT_EQ(1, OeilRB(screen, &level5, At(x, 50), {.strength = 1}).GetDir()) << x;
 }
 
 TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnEitherWay) {
     for (unsigned seed = 1; seed <= 5; ++seed) {
         platform::SeedRandom(seed);
-        Fleche right(screen, &level4, 150, 100, 0, 1);
+        Fleche right(screen, &level4, At(150, 100), {.hitPoints = 1});
         platform::SeedRandom(seed);
-        Fleche left(screen, &level4, 460, 100, 0, 1);
+        Fleche left(screen, &level4, At(460, 100), {.hitPoints = 1});
         const int pause = right.GetPauseLength();
         for (int frame = 0; frame < 2 * pause + 10; ++frame) {
             const SDL_Rect before = right.GetRect();
@@ -104,7 +106,7 @@ TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnEitherWay) {
         }
     }
     // Destroyed, it keeps drifting with its explosion.
-    Fleche arrow(screen, &level4, 150, -28, 0, 1);
+    Fleche arrow(screen, &level4, At(150, -28), {.hitPoints = 1});
     EXPECT_EQ(0, HitCentre(arrow, 1));
     ASSERT_TRUE(arrow.IsDestroyed());
     Frame(arrow);
@@ -115,7 +117,7 @@ TEST_F(LateEnemyTest, AnArrowDivesHangsAndDivesOnEitherWay) {
 TEST_F(LateEnemyTest, AnAmoebaDropsStopsToSpitFourShotsEveryFourthFrameAndDropsOn) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         platform::SeedRandom(seed);
-        Amybe amoeba(screen, &level4, 200, -36, 0, 1);
+        Amybe amoeba(screen, &level4, At(200, -36), {.strength = 1});
         const int flyTime = amoeba.GetFlyTime();
         int volleys = 0;
         for (int frame = 0; frame < 2 * flyTime + 5; ++frame) {
@@ -146,7 +148,7 @@ TEST_F(LateEnemyTest, AnAmoebaDropsStopsToSpitFourShotsEveryFourthFrameAndDropsO
         EXPECT_EQ(expected, volleys);
     }
     // Destroyed, it freezes and stops firing.
-    Amybe amoeba(screen, &level4, 200, 100, 0, 1);
+    Amybe amoeba(screen, &level4, At(200, 100), {.strength = 1});
     HitCentre(amoeba, 8);
     const SDL_Rect at = amoeba.GetRect();
     for (int frame = 0; frame < 200; ++frame) ASSERT_TRUE(FrameNewShots(amoeba).empty());
@@ -154,7 +156,7 @@ TEST_F(LateEnemyTest, AnAmoebaDropsStopsToSpitFourShotsEveryFourthFrameAndDropsO
 }
 
 TEST_F(LateEnemyTest, AButterflyCrossesUntilItLeaves) {
-    Papillon butterfly(screen, &level5, 130, 100, 0, 1);
+    Papillon butterfly(screen, &level5, At(130, 100));
     for (int frame = 0; frame < 8; ++frame) {
         ASSERT_TRUE(Frame(butterfly));
         EXPECT_EQ(130 + 2 * (frame + 1), butterfly.GetRect().x);
@@ -165,7 +167,7 @@ TEST_F(LateEnemyTest, AButterflyCrossesUntilItLeaves) {
     EXPECT_EQ(187, frame);
     EXPECT_FALSE(butterfly.ExplosionStarted());
 
-    Papillon hit(screen, &level5, 492, 100, 0, 1);
+    Papillon hit(screen, &level5, At(492, 100));
     Frame(hit);
     EXPECT_EQ(490, hit.GetRect().x);
     HitCentre(hit, 1);
@@ -174,7 +176,7 @@ TEST_F(LateEnemyTest, AButterflyCrossesUntilItLeaves) {
 }
 
 TEST_F(LateEnemyTest, AFairyFliesInHoversThrowsRandomFansAndFliesOn) {
-    Fee fairy(screen, &level5, 577, 40, 0, 1);
+    Fee fairy(screen, &level5, At(577, 40));
     std::vector<int> volleyTicks;
     for (int tick = 1; tick <= 620; ++tick) {
         const SDL_Rect before = fairy.GetRect();
@@ -204,7 +206,7 @@ TEST_F(LateEnemyTest, AFairyFliesInHoversThrowsRandomFansAndFliesOn) {
 }
 
 TEST_F(LateEnemyTest, AVaxDropsToTwoHundredFiresOnceStraightDownAndLeavesRight) {
-    Vax vax(screen, &level5, 184, -68, 0, 1);
+    Vax vax(screen, &level5, At(184, -68));
     int frame = 0;
     while (vax.GetRect().y < 200) {
         ASSERT_TRUE(FrameNewShots(vax).empty());
@@ -232,24 +234,25 @@ TEST_F(LateEnemyTest, AVaxDropsToTwoHundredFiresOnceStraightDownAndLeavesRight) 
 
 TEST_F(LateEnemyTest, EachEndsWithoutExplosionWhereItsPlayfieldEnds) {
     enemyprobes::ExpectEdges({
-        {"Fleche past the bottom", new Fleche(screen, &level4, 300, 481, 0, 1), false},
-        {"Fleche from the left edge", new Fleche(screen, &level4, 110, 300, 0, 1), true},
-        {"Amybe entirely above", new Amybe(screen, &level4, 300, -38, 0, 1), false},
-        {"Amybe just above", new Amybe(screen, &level4, 300, -36, 0, 1), true},
-        {"Papillon from the right edge", new Papillon(screen, &level5, 492, 0, 0, 1), true},
-        {"Fee far left", new Fee(screen, &level5, -246, 90, 0, 1), false},
-        {"Fee just inside the left", new Fee(screen, &level5, -245, 90, 0, 1), true},
-        {"Fee far right", new Fee(screen, &level5, 729, 40, 0, 1), false},
-        {"Fee just inside the right", new Fee(screen, &level5, 728, 40, 0, 1), true},
-        {"Vax past the right", new Vax(screen, &level5, 503, 100, 0, 1), false},
-        {"Vax of the block's last row", new Vax(screen, &level5, 460, -2448, 0, 1), true},
-        {"OeilRB behind the left panel", new OeilRB(screen, &level5, 0, 50, 0, 1), true},
-        {"OeilRB past the right", new OeilRB(screen, &level5, 503, 50, 0, 1), false},
-        {"OeilRB past the bottom", new OeilRB(screen, &level5, 30, 641, 0, 1), false}, });
+        {"Fleche past the bottom", new Fleche(screen, &level4, At(300, 481), {.hitPoints = 1}), false},
+        {"Fleche from the left edge", new Fleche(screen, &level4, At(110, 300), {.hitPoints = 1}), true},
+        {"Amybe entirely above", new Amybe(screen, &level4, At(300, -38), {.strength = 1}), false},
+        {"Amybe just above", new Amybe(screen, &level4, At(300, -36), {.strength = 1}), true},
+        {"Papillon from the right edge", new Papillon(screen, &level5, At(492, 0)), true},
+        {"Fee far left", new Fee(screen, &level5, At(-246, 90)), false},
+        {"Fee just inside the left", new Fee(screen, &level5, At(-245, 90)), true},
+        {"Fee far right", new Fee(screen, &level5, At(729, 40)), false},
+        {"Fee just inside the right", new Fee(screen, &level5, At(728, 40)), true},
+        {"Vax past the right", new Vax(screen, &level5, At(503, 100)), false},
+        {"Vax of the block's last row", new Vax(screen, &level5, At(460, -2448)), true},
+        {"OeilRB behind the left panel", new OeilRB(screen, &level5, At(0, 50), {.strength = 1}), true},
+        {"OeilRB past the right", new OeilRB(screen, &level5, At(503, 50), {.strength = 1}), false},
+        {"OeilRB past the bottom", new OeilRB(screen, &level5, At(30, 641), {.strength = 1}), false},
+    });
 }
 
 TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRight) {
-    OeilRB eye(screen, &level5, 30, 200, 0, 1);
+    OeilRB eye(screen, &level5, At(30, 200), {.strength = 1});
     std::vector<int> xs(1, 30);
     std::vector<int> volleyFrames;
     std::vector<int> aims;
@@ -300,7 +303,7 @@ TEST_F(LateEnemyTest, AnEyeShipEntersFromTheLeftSweepsAMirroredPairAndLeavesRigh
 }
 
 TEST_F(LateEnemyTest, AnEyeShipStopsAtOnceWhenDestroyed) {
-    OeilRB eye(screen, &level5, 30, 200, 0, 1);
+    OeilRB eye(screen, &level5, At(30, 200), {.strength = 1});
     for (int frame = 0; frame < 71 + 40; ++frame) Frame(eye);
     ASSERT_EQ(PhasedEnemy::kAttack, eye.GetPhase());
     ASSERT_GT(eye.LiveShots(), 0);

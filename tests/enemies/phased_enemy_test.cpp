@@ -17,6 +17,7 @@
 
 namespace {
 
+using enemyprobes::At;
 using enemyprobes::FrameNewShots;
 
 class PhasedEnemyTest : public ::testing::Test {
@@ -31,7 +32,7 @@ protected:
 };
 
 TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesTurningItsFansAndLeavesAtTheBottom) {
-    Delta delta(screen, &assets, 236, -93, 0, 4);
+    Delta delta(screen, &assets, At(236, -93), {.strength = 4});
     std::vector<int> ys(1, -93);
     std::vector<int> volleyFrames;
     std::vector<int> angles;
@@ -68,7 +69,7 @@ TEST_F(PhasedEnemyTest, DeltaComesDownAttacksSevenHundredFramesTurningItsFansAnd
 }
 
 TEST_F(PhasedEnemyTest, DeltaWithFiveFreeSlotsFiresOnlyItsLeftFan) {
-    Delta delta(screen, &assets, 236, -93, 0, 4);
+    Delta delta(screen, &assets, At(236, -93), {.strength = 4});
     EnemyShot** shots = delta.GetShots();
     for (int i = 0; i < 495; ++i) shots[i] = enemyprobes::StillShot(300, 300);
     std::vector<EnemyShot*> added;
@@ -79,7 +80,7 @@ TEST_F(PhasedEnemyTest, DeltaWithFiveFreeSlotsFiresOnlyItsLeftFan) {
 }
 
 TEST_F(PhasedEnemyTest, YeuxEnteringFromTheRightFliesLeftAndLeavesToTheRight) {
-    Yeux eyes(screen, &assets, 501, 100, 0, 4);
+    Yeux eyes(screen, &assets, At(501, 100), {.strength = 4});
     EXPECT_EQ(-1, eyes.GetDir());
     std::vector<int> xs(1, 501);
     int volleys = 0;
@@ -101,13 +102,13 @@ TEST_F(PhasedEnemyTest, YeuxEnteringFromTheRightFliesLeftAndLeavesToTheRight) {
     EXPECT_GT(xs.back(), 502 - 4);
     EXPECT_FALSE(eyes.ExplosionStarted());
 
-    Yeux left(screen, &assets, 29, 100, 0, 4);
+    Yeux left(screen, &assets, At(29, 100), {.strength = 4});
     for (int frame = 0; frame < 28; ++frame) FrameNewShots(left);
     EXPECT_EQ(29 + 4 * 28, left.GetRect().x);
 }
 
 TEST_F(PhasedEnemyTest, ADestroyedShipStopsAtOnceButItsShotsFlyOn) {
-    Delta delta(screen, &assets, 236, -93, 0, 1);
+    Delta delta(screen, &assets, At(236, -93), {.strength = 1});
     for (int frame = 0; frame < 120; ++frame) FrameNewShots(delta);
     ASSERT_GT(delta.LiveShots(), 0);
     const SDL_Rect b = delta.GetRect();

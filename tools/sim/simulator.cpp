@@ -477,10 +477,6 @@ bool Simulator::PrintTimetable(SDL_Surface* screen, int levelNumber, unsigned se
     std::unique_ptr<LevelAssets> assets(LoadLevelAssets(script->Profile()));
     platform::SeedRandom(seed);
     const LevelEnemies built = BuildLevelEnemies(*script, screen, assets.get());
-    *out += FormatTimetable(built.slots, built.tableSize, built.midBoss, built.boss.enemy, built.t0);
-    for (int32_t slot = 0; slot < built.tableSize; ++slot) delete built.slots[slot];
-    delete[] built.slots;
-    delete built.midBoss;
-    delete built.boss.enemy;
+    *out += FormatTimetable(built.slots.get(), built.tableSize, built.midBoss, built.boss.enemy, built.t0);
     return true;
 }

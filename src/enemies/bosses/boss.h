@@ -14,6 +14,7 @@
 #include "core/catalogue.h"
 #include "core/utilities.h"
 #include "enemies/framework/enemy.h"
+#include "enemies/framework/fire_window.h"
 #include "enemies/framework/shot_pool.h"
 #include "platform/loaders.h"
 
@@ -75,13 +76,6 @@ public:
         bool holdsMusic = false;
     };
 
-    // A volley is due when the tick is a multiple of every and after < tick < before.
-    struct FireWindow {
-        int every = 1;
-        int after = -1;
-        int before = INT_MAX;
-    };
-
 protected:
     Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits,
          const BossTraits& traits);
@@ -104,9 +98,7 @@ protected:
     void CountTick();
     // Ends the phase early: the next frame switches.
     void CutPhase() { phaseCut = true; }
-    bool Fires(const FireWindow& window) const {
-        return phaseTick % window.every == 0 && phaseTick > window.after && phaseTick < window.before;
-    }
+    bool Fires(const FireWindow& window) const { return window.Due(phaseTick); }
     // How long a boss shot flies its first leg: 50 to 99 frames, drawn once a volley.
     static int FirstLegFrames() { return 50 + RandomInt(50); }
     // The hit flash; the default draws cell HitCell() of the sheet.

@@ -10,7 +10,7 @@ namespace {
 constexpr int kRestCell = 3;  // shown before the fight and throughout phase 2
 constexpr int kAngleTurn = 7;
 constexpr int kSweepBound = 90;
-constexpr Boss::FireWindow kUpperGunsFire = {.every = 2, .after = 150, .before = 1150};
+constexpr FireWindow kUpperGunsFire = {.every = 2, .after = 150, .before = 1150};
 
 // The guns, relative to the box.
 constexpr int kBottomGunX = 142, kBottomGunY = 213, kBottomShotSize = 15;

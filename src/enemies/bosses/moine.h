@@ -12,7 +12,7 @@ struct MoineArms;  // the arm volleys of moine.cpp
 // through animCells cells.
 struct MoineVolleys {
     void (Moine::*attack)();
-    Boss::FireWindow fires;
+    FireWindow fires;
     int angleStep;
     int animEvery;
     int animCells;

@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kShotSize = 16;
 constexpr int kCrossFireBefore = 1100;
-constexpr Boss::FireWindow kRosetteFire = {.every = 10, .after = 250, .before = 1100};
+constexpr FireWindow kRosetteFire = {.every = 10, .after = 250, .before = 1100};
 constexpr int kFlipTick = 550;  // the cross and the fan turn back here
 constexpr int kSweepStep = 7;
 constexpr int kRosetteTurn = 25;

@@ -11,7 +11,7 @@ struct XorgAttack;  // the rows of xorg.cpp
 
 struct XorgVolleys {
     const XorgAttack* attack;
-    Boss::FireWindow fires;
+    FireWindow fires;
     int swingBound;
 };
 

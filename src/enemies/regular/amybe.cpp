@@ -7,8 +7,8 @@ const RegularTraits Amybe::kTraits = {
     .kind = &catalogue::kAmybe, .points = 8, .shotSlots = 200, .explosionFrameMs = 20,
 };
 
-Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 8), flyTime(RandomInt(40) + 75) {}
+Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : RegularEnemy(screen, assets, at, kTraits, setup.strength * 8), flyTime(RandomInt(40) + 75) {}
 
 void Amybe::Steer() {
     const SDL_Rect copy = box;

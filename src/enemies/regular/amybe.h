@@ -8,7 +8,7 @@ class Amybe : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Amybe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
+    Amybe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup);
 
     int GetFlyTime() const { return flyTime; }
 

@@ -7,8 +7,8 @@ const RegularTraits Blob::kTraits = {
     .kind = &catalogue::kBlob, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
 };
 
-Blob::Blob(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10), flyTime(RandomInt(120) + 70) {}
+Blob::Blob(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : RegularEnemy(screen, assets, at, kTraits, 10), flyTime(RandomInt(120) + 70) {}
 
 void Blob::Steer() {
     const SDL_Rect copy = box;

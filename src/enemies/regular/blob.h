@@ -9,7 +9,7 @@ public:
     static const RegularTraits kTraits;
 
     // The last argument is not used.
-    Blob(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    Blob(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     int GetFlyTime() const { return flyTime; }
     int GetFireAngle() const { return fireAngle; }

@@ -9,10 +9,9 @@ const RegularTraits Boule::kTraits = {
     .playfield = playfield::kWindow,
 };
 
-Boule::Boule(SDL_Surface* screen, LevelAssets* assets, int x, int y,
-             int spawnTime, int vy, int vx, bool variant, int hitPoints)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints), vx(vx), vy(vy) {
-    frame = variant ? 0 : 1;
+Boule::Boule(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
+    : RegularEnemy(screen, assets, at, kTraits, setup.hitPoints), vx(setup.vx), vy(setup.vy) {
+    frame = setup.leader ? 0 : 1;
 }
 
 void Boule::Steer() {

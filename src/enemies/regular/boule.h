@@ -7,9 +7,14 @@ class Boule : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    // vy comes before vx. variant picks the lighter sprite frame of a wave's leader.
-    Boule(SDL_Surface* screen, LevelAssets* assets, int x, int y,
-          int spawnTime, int vy, int vx, bool variant, int hitPoints);
+    struct Setup {
+        int vy;
+        int vx;
+        bool leader;  // a wave's leader is drawn in the lighter sprite frame
+        int hitPoints;
+    };
+
+    Boule(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup);
 
     int GetVx() const { return vx; }
     int GetVy() const { return vy; }

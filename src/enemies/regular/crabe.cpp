@@ -11,12 +11,12 @@ const RegularTraits Crabe::kTraits = {
 // The fire limit lies beyond the attack, so every volley of it fires.
 const PhaseRow Crabe::kRow = {
     .entryLength = 110, .entryMoveFrames = 60, .entryDx = 4,
-    .attackLength = 600, .firePeriod = 8, .fireLimit = 700,
+    .attackLength = 600, .fire = {.every = 8, .after = 30, .before = 700},
     .exitDx = 5,
 };
 
-Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 800, kRow) {}
+Crabe::Crabe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 800, kRow) {}
 
 void Crabe::Fire() {
     const SDL_Rect left = MakeRect(box.x + 11, box.y + 67, 16, 16);

@@ -9,7 +9,7 @@ public:
     static const RegularTraits kTraits;
     static const PhaseRow kRow;
 
-    Crabe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
+    Crabe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup);
 
 protected:
     void Fire() override;

@@ -5,8 +5,8 @@ const RegularTraits Cube::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Cube::Cube(SDL_Surface* screen, LevelAssets* assets, int x, int y, int vy, int spawnTime)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, kHitPoints), vy(vy) {}
+Cube::Cube(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
+    : RegularEnemy(screen, assets, at, kTraits, kHitPoints), vy(setup.vy) {}
 
 void Cube::SetSweep(bool sweep, int direction, int minX, int maxX) {
     this->sweep = sweep;

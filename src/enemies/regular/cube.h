@@ -11,8 +11,11 @@ public:
     static const RegularTraits kTraits;
     static constexpr int kHitPoints = 999999;
 
-    // vy comes before the spawn time.
-    Cube(SDL_Surface* screen, LevelAssets* assets, int x, int y, int vy, int spawnTime);
+    struct Setup {
+        int vy;
+    };
+
+    Cube(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup);
 
     // Sideways steps of 2 pixels between minX + 1 and maxX - 1, starting in direction; it rests
     // one frame at each turn.

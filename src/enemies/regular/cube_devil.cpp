@@ -10,12 +10,12 @@ const RegularTraits CubeDevil::kTraits = {
 
 const PhaseRow CubeDevil::kRow = {
     .entryLength = 120, .entryMoveFrames = 60, .entryDy = 4, .entryScale = StepScale::Speed,
-    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
     .exitDy = -4, .exitScale = StepScale::Speed,
 };
 
-CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 350, kRow) {
+CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : PhasedEnemy(screen, assets, at, kTraits, 350, kRow) {
     speed = 1;
 }
 

@@ -10,7 +10,7 @@ public:
     static const PhaseRow kRow;
 
     // The last argument is not used.
-    CubeDevil(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    CubeDevil(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
 protected:
     void Fire() override;

@@ -12,12 +12,12 @@ const RegularTraits CubeInviderOne::kTraits = {
 // The entry is 4 pixels a frame; the exit is 4 times the speed, which is 2 by then.
 const PhaseRow CubeInviderOne::kRow = {
     .entryLength = 120, .entryMoveFrames = 76, .entryDx = -4,
-    .attackLength = 1300, .firePeriod = 5, .fireLimit = 1100,
+    .attackLength = 1300, .fire = {.every = 5, .after = 30, .before = 1100},
     .exitDx = -4, .exitScale = StepScale::Speed,
 };
 
-CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, 2350, kRow) {
+CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : PhasedEnemy(screen, assets, at, kTraits, 2350, kRow) {
     speed = 4;
 }
 

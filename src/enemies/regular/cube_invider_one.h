@@ -11,7 +11,7 @@ public:
     static constexpr int kSlowFrom = 660;  // attack frame from which the rings are slow and random
 
     // The last argument is not used.
-    CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     int GetSpeed() const { return speed; }
 

@@ -10,12 +10,12 @@ const RegularTraits Delta::kTraits = {
 
 const PhaseRow Delta::kRow = {
     .entryLength = 65, .entryMoveFrames = 65, .entryDy = 4,
-    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
     .exitDy = 5,
 };
 
-Delta::Delta(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 350, kRow) {}
+Delta::Delta(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 350, kRow) {}
 
 // Two fans of five shots 60 degrees apart, one from each wing.
 void Delta::Fire() {

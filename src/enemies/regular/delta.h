@@ -9,7 +9,7 @@ public:
     static const RegularTraits kTraits;
     static const PhaseRow kRow;
 
-    Delta(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
+    Delta(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup);
 
 protected:
     void Fire() override;

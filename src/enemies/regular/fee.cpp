@@ -9,8 +9,8 @@ const RegularTraits Fee::kTraits = {
     .playfield = playfield::kWide,
 };
 
-Fee::Fee(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 30), hspeed(box.x < playfield::kRight ? 3 : -3) {}
+Fee::Fee(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : RegularEnemy(screen, assets, at, kTraits, 30), hspeed(box.x < playfield::kRight ? 3 : -3) {}
 
 void Fee::Steer() {
     const SDL_Rect copy = box;

@@ -12,7 +12,7 @@ public:
     static constexpr int kFirePeriod = 8;
 
     // unused is a level-script argument the class ignores.
-    Fee(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    Fee(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     int GetHspeed() const { return hspeed; }
     int GetTick() const { return tick; }

@@ -7,8 +7,8 @@ const RegularTraits Fleche::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints), pauseLength(RandomInt(10) + 30),
+Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
+    : RegularEnemy(screen, assets, at, kTraits, setup.hitPoints), pauseLength(RandomInt(10) + 30),
       hspeed(box.x > 320 ? -3 : 3) {}
 
 void Fleche::Steer() {

@@ -8,7 +8,11 @@ class Fleche : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Fleche(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints);
+    struct Setup {
+        int hitPoints;
+    };
+
+    Fleche(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup);
 
     int GetPauseLength() const { return pauseLength; }
     int GetHspeed() const { return hspeed; }

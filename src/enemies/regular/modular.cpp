@@ -18,11 +18,9 @@ const RegularTraits Modular::kTraits = {
     .steerWhile = SteerWhile::Always,
 };
 
-Modular::Modular(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10), entryLength(RandomInt(20) + 10), centreX(box.x),
-      centreY(box.y),
-      angle(box.x < 320 ? 85 : 95),
-      turn(box.x < 320 ? -1 : 1) {}
+Modular::Modular(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : RegularEnemy(screen, assets, at, kTraits, 10), entryLength(RandomInt(20) + 10), centreX(box.x), centreY(box.y),
+      angle(box.x < 320 ? 85 : 95), turn(box.x < 320 ? -1 : 1) {}
 
 void Modular::Steer() {
     const SDL_Rect copy = box;

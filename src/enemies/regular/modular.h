@@ -8,7 +8,7 @@ class Modular : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Modular(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime);
+    Modular(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     int GetEntryLength() const { return entryLength; }
 

@@ -10,12 +10,12 @@ const RegularTraits OeilRB::kTraits = {
 
 const PhaseRow OeilRB::kRow = {
     .entryLength = 70, .entryMoveFrames = 47, .entryDx = 5, .entryScale = StepScale::Dir,
-    .attackLength = 700, .firePeriod = 2, .fireLimit = 600, .fireAngleStart = 270,
+    .attackLength = 700, .fire = {.every = 2, .after = 30, .before = 600}, .fireAngleStart = 270,
     .exitDx = 5, .exitScale = StepScale::Dir,
 };
 
-OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 1300, kRow) {
+OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 1300, kRow) {
     // The levels place it left of the playfield only. One placed anywhere else flies right too:
     // its playfield test watches the right edge, so it still leaves and is deleted.
     dir = 1;

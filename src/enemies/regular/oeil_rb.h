@@ -11,7 +11,7 @@ public:
     static constexpr int kSweepLow = 91;   // the sweep turns back below this angle
     static constexpr int kSweepHigh = 269;  // and above this one
 
-    OeilRB(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
+    OeilRB(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup);
 
     int GetDir() const { return dir; }
     int GetAngleDir() const { return angleDir; }

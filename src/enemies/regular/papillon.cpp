@@ -4,8 +4,8 @@ const RegularTraits Papillon::kTraits = {
     .kind = &catalogue::kPapillon, .points = 1, .shotSlots = 1, .explosionFrameMs = 20,
 };
 
-Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 1), hspeed(box.x > 480 ? -2 : 2) {}
+Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : RegularEnemy(screen, assets, at, kTraits, 1), hspeed(box.x > 480 ? -2 : 2) {}
 
 void Papillon::Steer() {
     const SDL_Rect copy = box;

@@ -9,7 +9,7 @@ public:
     static const RegularTraits kTraits;
 
     // unused is a level-script argument the class ignores.
-    Papillon(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    Papillon(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     int GetHspeed() const { return hspeed; }
 

@@ -1,8 +1,8 @@
 #include "enemies/regular/phased_enemy.h"
 
-PhasedEnemy::PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, const RegularTraits& traits, int hitPoints,
-                         const PhaseRow& row)
-    : RegularEnemy(screen, assets, x, y, spawnTime, traits, hitPoints), row(row), phaseLength(row.entryLength) {}
+PhasedEnemy::PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const RegularTraits& traits,
+                         int hitPoints, const PhaseRow& row)
+    : RegularEnemy(screen, assets, at, traits, hitPoints), row(row), phaseLength(row.entryLength) {}
 
 int PhasedEnemy::Scale(StepScale scale) const {
     switch (scale) {
@@ -43,7 +43,7 @@ void PhasedEnemy::Steer() {
             phaseCounter = kExitStart;
             phaseLength = kExitEnd;
         } else {
-            if (phaseCounter % row.firePeriod == 0 && phaseCounter > kFireFrom && phaseCounter < row.fireLimit) {
+            if (row.fire.Due(phaseCounter)) {
                 BeforeVolley();
                 Fire();
                 AfterVolley();

@@ -3,6 +3,7 @@
 // A class writes its volley and, where it has one, its animation and aim.
 #pragma once
 
+#include "enemies/framework/fire_window.h"
 #include "enemies/regular/regular_enemy.h"
 
 // What a step is multiplied by.
@@ -15,8 +16,7 @@ struct PhaseRow {
     int entryDx = 0, entryDy = 0;
     StepScale entryScale = StepScale::One;
     int attackLength;
-    int firePeriod;  // fires when the counter is a multiple of this,
-    int fireLimit;   // strictly between 30 and this
+    FireWindow fire;  // in the attack's counter
     int fireAngleStart = 0;
     int exitDx = 0, exitDy = 0;
     StepScale exitScale = StepScale::One;
@@ -27,15 +27,14 @@ public:
     enum Phase { kEntry, kAttack, kExit };
     static constexpr int kExitStart = 201;
     static constexpr int kExitEnd = 3000;
-    static constexpr int kFireFrom = 30;
 
     int GetPhase() const { return phase; }
     int GetPhaseCounter() const { return phaseCounter; }
     int GetFireAngle() const { return fireAngle; }
 
 protected:
-    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y,
-                int spawnTime, const RegularTraits& traits, int hitPoints, const PhaseRow& row);
+    PhasedEnemy(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const RegularTraits& traits, int hitPoints,
+                const PhaseRow& row);
 
     void Steer() override;
     virtual void Fire() = 0;

@@ -7,8 +7,8 @@ const RegularTraits Piaf::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Piaf::Piaf(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 1), vx(box.x < 310 ? RandomInt(3) : -RandomInt(3)) {}
+Piaf::Piaf(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
+    : RegularEnemy(screen, assets, at, kTraits, 1), vx(box.x < 310 ? RandomInt(3) : -RandomInt(3)) {}
 
 void Piaf::Steer() {
     const SDL_Rect copy = box;

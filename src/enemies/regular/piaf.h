@@ -7,7 +7,7 @@ class Piaf : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Piaf(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime);
+    Piaf(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     int GetVx() const { return vx; }
 

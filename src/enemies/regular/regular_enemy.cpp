@@ -16,25 +16,17 @@ const AssetSet& SetOf(LevelAssets* assets, const catalogue::EnemyKind* kind) {
 
 }  // namespace
 
-RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, const RegularTraits& traits, int hitPoints)
-    : Enemy(catalogue::BoxAt(*traits.kind, x, y), traits.kind->hitHalfWidth, traits.kind->hitHalfHeight, spawnTime,
-            traits.points),
-      traits(traits),
-      screen(screen),
-      hitPoints(hitPoints),
-      shots(traits.shotSlots),
-      sprite(SetOf(assets, traits.kind).sprite),
-      explosionSheet(SetOf(assets, traits.kind).explosionSheet),
-      explosionFrameMs(traits.explosionFrameMs),
-      explosionFrame(traits.firstExplosionFrame),
-      explosionFrames(traits.kind->explosionFrames),
-      explosionSound(SetOf(assets, traits.kind).explosionSound),
-      fireSound(SetOf(assets, traits.kind).fireSound),
-      explosionFrameWidth(traits.kind->explosionFrameWidth),
-      explosionFrameHeight(traits.kind->explosionFrameHeight),
-      shotA(SetOf(assets, traits.kind).shotA),
-      shotB(SetOf(assets, traits.kind).shotB),
-      shotC(SetOf(assets, traits.kind).shotC),
+RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const RegularTraits& traits,
+                           int hitPoints)
+    : Enemy(catalogue::BoxAt(*traits.kind, at.x, at.y), traits.kind->hitHalfWidth, traits.kind->hitHalfHeight,
+            at.spawnTime, traits.points),
+      traits(traits), screen(screen), hitPoints(hitPoints), shots(traits.shotSlots),
+      sprite(SetOf(assets, traits.kind).sprite), explosionSheet(SetOf(assets, traits.kind).explosionSheet),
+      explosionFrameMs(traits.explosionFrameMs), explosionFrame(traits.firstExplosionFrame),
+      explosionFrames(traits.kind->explosionFrames), explosionSound(SetOf(assets, traits.kind).explosionSound),
+      fireSound(SetOf(assets, traits.kind).fireSound), explosionFrameWidth(traits.kind->explosionFrameWidth),
+      explosionFrameHeight(traits.kind->explosionFrameHeight), shotA(SetOf(assets, traits.kind).shotA),
+      shotB(SetOf(assets, traits.kind).shotB), shotC(SetOf(assets, traits.kind).shotC),
       shotD(SetOf(assets, traits.kind).shotD) {}
 
 bool RegularEnemy::Update() {

@@ -45,6 +45,21 @@ constexpr Playfield kFromLeft = {.left = INT_MIN, .right = kRight, .bottom = 640
 constexpr Playfield kWide = {.left = -200, .right = 728, .bottom = 480, .testTop = true};
 }  // namespace playfield
 
+// Where and when a regular enemy enters: the first half of its row in a level's table. Every
+// class is built from (screen, assets, spawn), and a class with knobs of its own takes a row of
+// them after it: its Setup, or Strength.
+struct Spawn {
+    int x;
+    int y;
+    int spawnTime;
+};
+
+// The level's factor on the hit points of a class that scales with the level (Yeux, Delta,
+// Crabe, Amybe, OeilRB).
+struct Strength {
+    int strength;
+};
+
 // When a class's Steer still runs.
 enum class SteerWhile {
     NotDestroyed,  // not in state 2 (exploding, finished)
@@ -88,8 +103,7 @@ public:
     enum State { kNormal = 0, kHit = 1, kExploding = 2 };
 
 protected:
-    RegularEnemy(SDL_Surface* screen, LevelAssets* assets, int x, int y,
-                 int spawnTime, const RegularTraits& traits, int hitPoints);
+    RegularEnemy(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const RegularTraits& traits, int hitPoints);
 
     // Movement and the decision to fire, once a frame while traits.steerWhile allows.
     virtual void Steer() = 0;

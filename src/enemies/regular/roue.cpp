@@ -5,8 +5,7 @@ const RegularTraits Roue::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Roue::Roue(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 10) {}
+Roue::Roue(SDL_Surface* screen, LevelAssets* assets, const Spawn& at) : RegularEnemy(screen, assets, at, kTraits, 10) {}
 
 void Roue::Steer() {
     const SDL_Rect copy = box;

@@ -9,7 +9,7 @@ public:
     static const RegularTraits kTraits;
 
     // The last argument is not used.
-    Roue(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    Roue(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
 protected:
     void Steer() override;

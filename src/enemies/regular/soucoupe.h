@@ -1,4 +1,4 @@
-// The flying saucer of Levels 1 to 5: crosses sideways (mode 0) or falls (mode 1) and drops the
+// The flying saucer of Levels 1 to 5: crosses sideways or falls and drops the
 // bonus it carries when it is destroyed or leaves the playfield.
 #pragma once
 
@@ -8,7 +8,12 @@ class Soucoupe : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Soucoupe(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int mode);
+    enum class Flight { Across, Down };
+    struct Setup {
+        Flight flight;
+    };
+
+    Soucoupe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup);
 
     bool CarriesBonus() const { return carriesBonus; }
 
@@ -19,7 +24,7 @@ protected:
 private:
     void Fire();  // the bonus drop
 
-    int mode;
+    Flight flight;
     int dir;
     bool carriesBonus = true;
 };

@@ -8,8 +8,8 @@ const RegularTraits Triangle::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
 };
 
-Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int vy)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 2), vy(vy), sideDelay(RandomInt(40) + 10),
+Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
+    : RegularEnemy(screen, assets, at, kTraits, 2), vy(setup.vy), sideDelay(RandomInt(40) + 10),
       sideDx(box.x > 290 ? 0 : 2) {}
 
 // Measured with the sprite's height, not the box's.

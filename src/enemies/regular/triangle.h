@@ -10,7 +10,11 @@ public:
     static const RegularTraits kTraits;
     static constexpr int kVeeringSpeed = 6;  // only triangles this fast veer
 
-    Triangle(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int vy);
+    struct Setup {
+        int vy;
+    };
+
+    Triangle(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup);
 
     int GetSideDelay() const { return sideDelay; }
     int GetSideDx() const { return sideDx; }

@@ -8,8 +8,7 @@ const RegularTraits Vax::kTraits = {
     .playfield = playfield::kFalling,
 };
 
-Vax::Vax(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, 15) {}
+Vax::Vax(SDL_Surface* screen, LevelAssets* assets, const Spawn& at) : RegularEnemy(screen, assets, at, kTraits, 15) {}
 
 void Vax::Steer() {
     const SDL_Rect copy = box;

@@ -9,7 +9,7 @@ public:
     static constexpr int kFireLine = 200;  // it drops until its top reaches this
 
     // unused is a level-script argument the class ignores.
-    Vax(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int unused);
+    Vax(SDL_Surface* screen, LevelAssets* assets, const Spawn& at);
 
     bool HasFired() const { return fired; }
 

@@ -8,8 +8,8 @@ const RegularTraits Virus::kTraits = {
     .steerWhile = SteerWhile::Always, .shotsFirst = true,
 };
 
-Virus::Virus(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints)
-    : RegularEnemy(screen, assets, x, y, spawnTime, kTraits, hitPoints) {
+Virus::Virus(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
+    : RegularEnemy(screen, assets, at, kTraits, setup.hitPoints) {
     // Drawn in this order: speed, delay, drift.
     vy = RandomInt(4) + 2;
     sideDelay = RandomInt(40) + 75;

@@ -8,7 +8,11 @@ class Virus : public RegularEnemy {
 public:
     static const RegularTraits kTraits;
 
-    Virus(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int hitPoints);
+    struct Setup {
+        int hitPoints;
+    };
+
+    Virus(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup);
 
     int GetVx() const { return vx; }
     int GetVy() const { return vy; }

@@ -10,12 +10,12 @@ const RegularTraits Yeux::kTraits = {
 
 const PhaseRow Yeux::kRow = {
     .entryLength = 35, .entryMoveFrames = 28, .entryDx = 4, .entryScale = StepScale::Dir,
-    .attackLength = 700, .firePeriod = 4, .fireLimit = 600,
+    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
     .exitDx = -4, .exitScale = StepScale::Dir,
 };
 
-Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength)
-    : PhasedEnemy(screen, assets, x, y, spawnTime, kTraits, strength * 100, kRow) {
+Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)
+    : PhasedEnemy(screen, assets, at, kTraits, setup.strength * 100, kRow) {
     const bool fromRight = box.x > 137;
     dir = fromRight ? -1 : 1;
     frame = fromRight ? 1 : 0;

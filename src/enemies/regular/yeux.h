@@ -9,7 +9,7 @@ public:
     static const RegularTraits kTraits;
     static const PhaseRow kRow;
 
-    Yeux(SDL_Surface* screen, LevelAssets* assets, int x, int y, int spawnTime, int strength);
+    Yeux(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup);
 
     int GetDir() const { return dir; }
 
