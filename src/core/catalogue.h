@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <span>
+// Rows laid out by hand.
+// clang-format off
 
 namespace catalogue {
 
@@ -549,3 +551,4 @@ inline constexpr Picture kXorgSheet = Sheet("./Images/Ennemis/Xorg/XorgS.png", k
 inline constexpr Picture kXorgDamagedSheet = Sheet("./Images/Ennemis/Xorg/XorgS1.png", kGreen, 225, 239, 3);
 
 }  // namespace catalogue
+// clang-format on

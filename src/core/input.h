@@ -4,7 +4,16 @@
 
 #include <SDL/SDL.h>
 
-enum InputFlag { kInputUp = 0, kInputDown, kInputLeft, kInputRight, kInputFire, kInputButton1, kInputButton2, kInputButton3 };
+enum InputFlag {
+    kInputUp = 0,
+    kInputDown,
+    kInputLeft,
+    kInputRight,
+    kInputFire,
+    kInputButton1,
+    kInputButton2,
+    kInputButton3
+};
 
 // Process-wide, written only by JoystickInput::Poll.
 extern Uint8 InputFlags[8];

@@ -4,8 +4,8 @@
 #include <ctime>
 
 #include "platform/end_signals.h"
-#include "platform/platform.h"
 #include "platform/observer.h"
+#include "platform/platform.h"
 #include "platform/random.h"
 #include "platform/screen.h"
 

@@ -3,12 +3,12 @@
 #include <cstdlib>
 
 #include "core/catalogue_loaders.h"
+#include "core/input.h"
 #include "core/playfield.h"
+#include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "core/input.h"
-#include "core/utilities.h"
 #include "platform/screen.h"
 
 namespace {
@@ -77,7 +77,8 @@ Hero::Hero(SDL_Surface* screen, const HeroSetup& setup)
     static_assert(std::size(catalogue::kHeroShots) == kShotPictureCount);
     static_assert(std::size(catalogue::kBoostedHeroShots) == kShotPictureCount);
     for (int i = 0; i < kShotPictureCount; ++i) shotPictures[i] = catalogue::Load(catalogue::kHeroShots[i]);
-    for (int i = 0; i < kShotPictureCount; ++i) boostedShotPictures[i] = catalogue::Load(catalogue::kBoostedHeroShots[i]);
+    for (int i = 0; i < kShotPictureCount; ++i)
+        boostedShotPictures[i] = catalogue::Load(catalogue::kBoostedHeroShots[i]);
 }
 
 Hero::~Hero() {
@@ -201,15 +202,15 @@ void Hero::DrawExplosion() {
         }
         // Step 0 names the cell left of the sheet: clipping draws nothing, so the ship
         // vanishes on the first frame of its explosion.
-        SDL_Rect source = MakeRect(explosionCellWidth * (explosionStep - 1), 0, explosionCellWidth,
-                                   explosionCellHeight);
+        SDL_Rect source =
+            MakeRect(explosionCellWidth * (explosionStep - 1), 0, explosionCellWidth, explosionCellHeight);
         const Uint32 now = platform::Ticks();
         if (now > explosionLastTick + static_cast<Uint32>(explosionStepMs)) {
             explosionStep += 1;
             explosionLastTick = now;
         }
-        SDL_Rect dest = MakeRect(box.x + box.w / 2 - explosionCellWidth / 2,
-                                 box.y + box.h / 2 - explosionCellHeight / 2, 0, 0);
+        SDL_Rect dest =
+            MakeRect(box.x + box.w / 2 - explosionCellWidth / 2, box.y + box.h / 2 - explosionCellHeight / 2, 0, 0);
         if (explosionSheet != nullptr && screen != nullptr) {
             platform::Blit(explosionSheet, &source, screen, &dest);
         }
@@ -246,9 +247,7 @@ void Hero::Draw(bool updateShots) {
                 state = kHeroNormal;
             }
             break;
-        case kHeroExploding:
-            DrawExplosion();
-            break;
+        case kHeroExploding: DrawExplosion(); break;
         case kHeroReentering: {
             const bool climbing = box.y > kReentryStopY;
             if (climbing) box.y = static_cast<Sint16>(box.y - kReentryClimb);
@@ -257,7 +256,6 @@ void Hero::Draw(bool updateShots) {
             if (!climbing) state = kHeroInvulnerable;
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }

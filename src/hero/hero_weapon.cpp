@@ -1,9 +1,9 @@
 // The hero's weapon: volleys by weapon level, the volley interval and the graze boost.
+#include "core/input.h"
+#include "core/utilities.h"
 #include "enemies/framework/sound_channels.h"
 #include "hero/hero.h"
 #include "platform/platform.h"
-#include "core/input.h"
-#include "core/utilities.h"
 
 namespace {
 
@@ -20,11 +20,8 @@ struct VolleyShot {
 // Weapon levels 1 to 6: shot i uses row min(i, 4). The rows after the first fan out after
 // two frames.
 constexpr VolleyShot kFanVolley[] = {
-    {0, 8, -5, {0, -8, 30}, {0, -8, 30}},
-    {1, 3, -4, {0, -8, 2}, {-1, -8, 30}},
-    {2, 14, -4, {0, -8, 2}, {1, -8, 30}},
-    {3, 1, -3, {0, -8, 2}, {-2, -8, 30}},
-    {4, 17, -3, {0, -8, 2}, {2, -8, 30}},
+    {0, 8, -5, {0, -8, 30}, {0, -8, 30}}, {1, 3, -4, {0, -8, 2}, {-1, -8, 30}}, {2, 14, -4, {0, -8, 2}, {1, -8, 30}},
+    {3, 1, -3, {0, -8, 2}, {-2, -8, 30}}, {4, 17, -3, {0, -8, 2}, {2, -8, 30}},
 };
 constexpr int kFanRows = sizeof(kFanVolley) / sizeof(kFanVolley[0]);
 
@@ -54,8 +51,7 @@ void Hero::Fire(const Uint8* keys, const Uint8* inputFlags) {
     const int count = weaponLevel == kTopWeaponLevel ? 4 : weaponLevel;
     const int shift = bank == kBankLeft ? -kBankShift : (bank == kBankRight ? kBankShift : 0);
 
-    const bool held = (keys != nullptr && keys[SDLK_g]) ||
-                      (inputFlags != nullptr && inputFlags[kInputFire]);
+    const bool held = (keys != nullptr && keys[SDLK_g]) || (inputFlags != nullptr && inputFlags[kInputFire]);
     if (!held) return;
     firing = true;
     if (platform::Ticks() > lastVolleyTick + kVolleyIntervalMs) FireVolley(set, count, shift);
@@ -63,8 +59,7 @@ void Hero::Fire(const Uint8* keys, const Uint8* inputFlags) {
 
 void Hero::FireVolley(SDL_Surface* const* pictures, int count, int shift) {
     const bool secondWeapon = weaponLevel == kTopWeaponLevel;
-    const int damage = (secondWeapon ? kSecondWeaponDamage : kFanDamage) +
-                       (grazeTimer > 0 ? kBoostDamage : 0);
+    const int damage = (secondWeapon ? kSecondWeaponDamage : kFanDamage) + (grazeTimer > 0 ? kBoostDamage : 0);
     Volley volley = shots.Open(count);
     volley.Fill([&](int i) {
         const VolleyShot& row = secondWeapon ? kSecondWeaponVolley[i] : kFanVolley[i < kFanRows ? i : kFanRows - 1];
@@ -73,8 +68,8 @@ void Hero::FireVolley(SDL_Surface* const* pictures, int count, int shift) {
         SDL_Surface* picture = pictures[row.picture];
         const int w = picture != nullptr ? picture->w : 0;
         const int h = picture != nullptr ? picture->h : 0;
-        auto* shot = new EnemyShot(screen, picture, picture, MakeRect(x0, y0, w, h), row.first, row.rest, row.rest,
-                                   row.rest);
+        auto* shot =
+            new EnemyShot(screen, picture, picture, MakeRect(x0, y0, w, h), row.first, row.rest, row.rest, row.rest);
         shot->SetDamage(damage);
         shot->SetBoosted(grazeTimer > 0);
         return shot;

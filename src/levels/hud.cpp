@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/catalogue_loaders.h"
-#include "platform/loaders.h"
 #include "core/utilities.h"
+#include "platform/loaders.h"
 #include "platform/screen.h"
 
 namespace {
@@ -104,7 +104,9 @@ void Hud::Draw(bool scoreFlash, int lives, int weaponLevel, int bossEnergy, int 
 
     // One icon per collected bonus: each bonus raised the weapon level by 2 from 1.
     int k = 0;
-    for (int j = 1; j < weaponLevel; j += 2, ++k) BlitPart(weaponIcon, 0, 0, catalogue::kWeaponIcon.cellWidth, catalogue::kWeaponIcon.cellHeight, screen, 5 + 42 * k, 103);
+    for (int j = 1; j < weaponLevel; j += 2, ++k)
+        BlitPart(weaponIcon, 0, 0, catalogue::kWeaponIcon.cellWidth, catalogue::kWeaponIcon.cellHeight, screen,
+                 5 + 42 * k, 103);
 
     BlitPart(bossBarSheet, 0, 0, 83, 19, screen, 530, 132);
     BlitPart(bossBarSheet, 171, 0, lowerWidth, 19, screen, 534, 132);

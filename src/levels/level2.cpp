@@ -17,8 +17,8 @@ constexpr int32_t kLastStackedTriangle = 139;
 constexpr int32_t kFirstWallSlot = 140;
 constexpr int32_t kLastWallSlot = 327;
 constexpr int kCubeSize = catalogue::kCubeSheet.cellWidth;
-constexpr int kLeftLane = playfield::kInnerLeft;   // x of the left column and of the wall's first column
-constexpr int kRightLane = 472;  // x of the right column
+constexpr int kLeftLane = playfield::kInnerLeft;  // x of the left column and of the wall's first column
+constexpr int kRightLane = 472;                   // x of the right column
 
 // The wall: rows 40 to 95 from the bottom up. Every fifth row is full (twelve slots) with a wheel
 // in one column; each row between takes one slot: a cube sweeping from the left (L) or the right
@@ -47,8 +47,8 @@ Enemy* WallEnemy(const Timetable& table, int32_t slot) {
     const int group = offset / 16;  // a full row and the four rows above it
     const int place = offset % 16;
     if (place < kFullRowSlots) {
-        const SDL_Rect box = MakeRect(kLeftLane + kCubeSize * place, RowY(kFirstWallRow + 5 * group), kCubeSize,
-                                      kCubeSize);
+        const SDL_Rect box =
+            MakeRect(kLeftLane + kCubeSize * place, RowY(kFirstWallRow + 5 * group), kCubeSize, kCubeSize);
         if (place == kWheelColumn[group])
             return new Roue(table.screen, table.assets, {.x = box.x, .y = box.y, .spawnTime = table.spawnClock});
         return new Cube(table.screen, table.assets, {.x = box.x, .y = box.y, .spawnTime = table.spawnClock}, {.vy = 1});

@@ -22,7 +22,10 @@ Level3Script::Level3Script() {
     profile.captureX = playfield::kLeft;
     profile.layers = {&catalogue::kEnfer, &catalogue::kEnfer1};
     profile.schedule = {
-        {16000, 1, 4}, {90000, 1, 6}, {140000, 2, 6}, {kScheduleForever, 2, 8},
+        {16000, 1, 4},
+        {90000, 1, 6},
+        {140000, 2, 6},
+        {kScheduleForever, 2, 8},
     };
     profile.levelMusic = &catalogue::kLevelMusic[2];
     profile.bossMusic = &catalogue::kSecondBossMusic;

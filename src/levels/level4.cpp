@@ -12,7 +12,7 @@ namespace {
 constexpr int32_t kFirstSaucer = 200;
 constexpr int32_t kLastArrowSaucer = 550;  // after the arrows; the amoebas follow
 constexpr int32_t kAmoebaSaucer = 630;
-constexpr int32_t kFastAmoebas = 660;     // from here on the amoebas come closer together
+constexpr int32_t kFastAmoebas = 660;  // from here on the amoebas come closer together
 constexpr int32_t kArrowGap = 60;
 constexpr int32_t kAmoebaGap = 200;
 constexpr int32_t kFastAmoebaGap = 120;

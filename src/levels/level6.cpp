@@ -10,8 +10,8 @@
 #include "levels/level_runner.h"
 #include "levels/scrolling_background.h"
 #include "platform/loaders.h"
-#include "platform/platform.h"
 #include "platform/mixer.h"
+#include "platform/platform.h"
 
 Level6Script::Level6Script() {
     profile.levelNumber = 6;

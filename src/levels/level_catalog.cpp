@@ -6,6 +6,8 @@
 #include "levels/level4.h"
 #include "levels/level5.h"
 #include "levels/level6.h"
+// Rows laid out by hand.
+// clang-format off
 
 std::unique_ptr<LevelScript> MakeLevelScript(int number) {
     switch (number) {
@@ -30,3 +32,4 @@ std::unique_ptr<Level> MakeGameLevel(int number, SDL_Surface* screen, int32_t fr
         default: return nullptr;
     }
 }
+// clang-format on

@@ -2,15 +2,15 @@
 // the hero, the HUD, pacing and the end tests, in this order every frame.
 #include "levels/level_runner.h"
 
-#include "hero/hero.h"
+#include "core/input.h"
+#include "core/utilities.h"
 #include "enemies/framework/level_assets.h"
+#include "hero/hero.h"
 #include "levels/hud.h"
 #include "levels/level_transition.h"
 #include "levels/scrolling_background.h"
-#include "platform/platform.h"
-#include "core/input.h"
-#include "core/utilities.h"
 #include "platform/mixer.h"
+#include "platform/platform.h"
 #include "platform/screen.h"
 
 namespace {

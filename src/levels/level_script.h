@@ -37,16 +37,16 @@ struct BackgroundRow {
 constexpr int32_t kScheduleForever = INT32_MAX;
 
 struct LevelProfile {
-    int32_t levelNumber = 1;                // for the HUD and the level-clear summary
+    int32_t levelNumber = 1;                      // for the HUD and the level-clear summary
     const catalogue::Picture* capture = nullptr;  // revealed during the start animation
     int32_t captureX = playfield::kInnerLeft;
     std::vector<const catalogue::Picture*> layers;  // background layers, in creation order
-    std::vector<BackgroundRow> schedule;    // first row whose end lies beyond t is used
-    const catalogue::Music* levelMusic = nullptr;  // played once; null = none
-    const catalogue::Music* bossMusic = nullptr;   // looped once the boss releases its hold; null = none
-    int32_t assetBank = 0;                  // LevelAssets::Load number; 0 = the level has no bank
-    int32_t tableSize = 0;                  // slots of the timetable; 0 = no table
-    int32_t bossDelay = 0;                  // boss spawn time = spawn clock after the table + this
+    std::vector<BackgroundRow> schedule;            // first row whose end lies beyond t is used
+    const catalogue::Music* levelMusic = nullptr;   // played once; null = none
+    const catalogue::Music* bossMusic = nullptr;    // looped once the boss releases its hold; null = none
+    int32_t assetBank = 0;                          // LevelAssets::Load number; 0 = the level has no bank
+    int32_t tableSize = 0;                          // slots of the timetable; 0 = no table
+    int32_t bossDelay = 0;                          // boss spawn time = spawn clock after the table + this
 };
 
 // A boss beside the two energy read-outs the HUD bar needs, which are not part of Enemy.
@@ -71,7 +71,7 @@ struct Timetable {
     LevelAssets* assets = nullptr;  // null for a level without a bank
     Enemy** slots = nullptr;        // size entries, all null on entry; the runner owns what is put in
     int32_t size = 0;
-    int32_t spawnClock = 0;         // T0 on entry; the builder advances it as it walks the slots
+    int32_t spawnClock = 0;  // T0 on entry; the builder advances it as it walks the slots
 };
 
 class LevelScript {

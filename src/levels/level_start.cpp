@@ -2,7 +2,9 @@
 #include <algorithm>
 
 #include "core/catalogue_loaders.h"
+#include "core/input.h"
 #include "core/playfield.h"
+#include "core/utilities.h"
 #include "enemies/framework/level_assets.h"
 #include "hero/hero.h"
 #include "levels/hud.h"
@@ -11,10 +13,8 @@
 #include "levels/level_transition.h"
 #include "levels/scrolling_background.h"
 #include "platform/loaders.h"
-#include "platform/platform.h"
-#include "core/input.h"
-#include "core/utilities.h"
 #include "platform/mixer.h"
+#include "platform/platform.h"
 #include "platform/screen.h"
 
 namespace {
@@ -68,10 +68,13 @@ void LevelRunner::CreateHelpers() {
     assets.reset(LoadLevelAssets(profile));
     const catalogue::Picture& ship = catalogue::kHeroSheet;
     const catalogue::Picture& blast = catalogue::kHeroExplosion;
-    hero = std::make_unique<Hero>(
-        screen, HeroSetup{.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight), .lives = 6, .shotSlots = 200,
-                          .explosionStepMs = 20, .explosionSteps = blast.cols,
-                          .explosionCellWidth = blast.cellWidth, .explosionCellHeight = blast.cellHeight});
+    hero = std::make_unique<Hero>(screen, HeroSetup{.box = MakeRect(302, 420, ship.cellWidth, ship.cellHeight),
+                                                    .lives = 6,
+                                                    .shotSlots = 200,
+                                                    .explosionStepMs = 20,
+                                                    .explosionSteps = blast.cols,
+                                                    .explosionCellWidth = blast.cellWidth,
+                                                    .explosionCellHeight = blast.cellHeight});
 }
 
 void LevelRunner::BuildEnemies() {

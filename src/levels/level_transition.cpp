@@ -4,8 +4,8 @@
 #include "core/playfield.h"
 #include "levels/hud.h"
 #include "platform/loaders.h"
-#include "platform/platform.h"
 #include "platform/mixer.h"
+#include "platform/platform.h"
 #include "platform/screen.h"
 
 namespace {
@@ -146,7 +146,8 @@ void LevelTransition::ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives,
 
 LevelResult LevelTransition::ShowGameOver() {
     LevelResult result = LevelResult::Quit;
-    BlitAt(overlay, screen, MakeRect(playfield::kInnerLeft, 0, catalogue::kDimLayer.cellWidth, playfield::kWindowHeight));
+    BlitAt(overlay, screen,
+           MakeRect(playfield::kInnerLeft, 0, catalogue::kDimLayer.cellWidth, playfield::kWindowHeight));
     BlitAt(gameOverText, screen,
            MakeRect(154, 193, catalogue::kGameOverText.cellWidth, catalogue::kGameOverText.cellHeight));
     SDL_Surface* snapshot = CopySurface(screen);

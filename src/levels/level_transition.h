@@ -14,11 +14,11 @@ class Hud;
 
 // The pictures of both screens. Whoever holds them owns them.
 struct TransitionPictures {
-    SDL_Surface* closedCurtain = nullptr;     // opaque, full screen
-    SDL_Surface* curtainFrames[4] = {};       // colour-keyed, shown from index 3 down to 0
-    SDL_Surface* overlay = nullptr;           // translucent, laid over the playfield at game over
-    SDL_Surface* gameOverText = nullptr;      // 328x70
-    SDL_Surface* winnerBanner = nullptr;      // 328x70
+    SDL_Surface* closedCurtain = nullptr;  // opaque, full screen
+    SDL_Surface* curtainFrames[4] = {};    // colour-keyed, shown from index 3 down to 0
+    SDL_Surface* overlay = nullptr;        // translucent, laid over the playfield at game over
+    SDL_Surface* gameOverText = nullptr;   // 328x70
+    SDL_Surface* winnerBanner = nullptr;   // 328x70
 
     // The game's pictures, from ./Images.
     static TransitionPictures Load();
@@ -47,8 +47,8 @@ public:
     // stays the caller's; weaponLevel is counted down locally. Reads no events.
     void ShowLevelClear(Mix_Chunk* bonusSound, Hud& hud, int lives, int weaponLevel, int* score, int levelNumber);
 
-    // Waits for an answer: PlayAgain for Return or any joystick button, Quit for Escape. Other events, a closed window among them, are dropped; events after the answer
-    // stay queued.
+    // Waits for an answer: PlayAgain for Return or any joystick button, Quit for Escape. Other events, a closed window
+    // among them, are dropped; events after the answer stay queued.
     LevelResult ShowGameOver();
 
 private:

@@ -2,9 +2,9 @@
 // that the script's run-local state starts fresh every time. Level1 .. Level6 are its instances.
 #pragma once
 
+#include "levels/level.h"
 #include "levels/level_runner.h"
 #include "levels/level_script.h"
-#include "levels/level.h"
 
 template <class Script>
 class ScriptedLevelOf : public Level {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/loaders.h"
 #include "core/utilities.h"
+#include "platform/loaders.h"
 #include "platform/screen.h"
 
 namespace {

@@ -38,8 +38,10 @@ bool HasGameData(const std::string& folder) {
 std::vector<std::string> DataFolderCandidates() {
     std::vector<std::string> folders;
     char buffer[PATH_MAX];
-    if (getcwd(buffer, sizeof buffer)) folders.push_back(buffer);
-    else folders.push_back(".");
+    if (getcwd(buffer, sizeof buffer))
+        folders.push_back(buffer);
+    else
+        folders.push_back(".");
     const std::string exe = ExecutablePath();
 #ifdef _WIN32
     // The zip and the installer keep the data beside skyrift.exe; there is no share/ folder.

@@ -9,7 +9,8 @@ namespace platform {
 namespace {
 
 constexpr int kEndSignals[] = {
-    SIGINT, SIGTERM,
+    SIGINT,
+    SIGTERM,
 #ifdef SIGHUP
     SIGHUP,
 #endif

@@ -41,5 +41,4 @@ void UseRealKeys();
 // tests press keys.
 void PushKeyDown(SDLKey key);
 
-
 }  // namespace platform

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-int Flip(SDL_Surface* screen);                                                              // SDL_Flip
+int Flip(SDL_Surface* screen);                                                                // SDL_Flip
 int Blit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* destination, SDL_Rect* at);  // SDL_BlitSurface
 
 }  // namespace platform

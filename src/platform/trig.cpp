@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <iterator>
+// Rows laid out by hand.
+// clang-format off
 
 namespace platform {
 namespace {
@@ -247,3 +249,4 @@ void CosSinDegrees(int32_t degrees, double* cosine, double* sine) {
 }
 
 }  // namespace platform
+// clang-format on

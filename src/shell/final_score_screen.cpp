@@ -3,11 +3,11 @@
 #include <iterator>
 
 #include "core/catalogue_loaders.h"
+#include "core/utilities.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/screen_events.h"
-#include "core/utilities.h"
 #include "platform/screen.h"
+#include "shell/screen_events.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "shell/game_sequence.h"
 
+#include "core/utilities.h"
 #include "shell/final_score_screen.h"
 #include "shell/title_screen.h"
-#include "core/utilities.h"
 
 void GameScreens::SeedRandomNumbers() { SeedRandom(); }
 

@@ -24,10 +24,10 @@ public:
 
 // What happened, for those who drive the sequence and want to know.
 struct GameOutcome {
-    bool started = false;        // the title screen said start
-    bool finished = false;       // Level 6 was cleared and the final score screen shown
-    int32_t finalScore = 0;      // the score handed to the final score screen
-    int32_t lastLevel = 0;       // the last level number played
+    bool started = false;    // the title screen said start
+    bool finished = false;   // Level 6 was cleared and the final score screen shown
+    int32_t finalScore = 0;  // the score handed to the final score screen
+    int32_t lastLevel = 0;   // the last level number played
 };
 
 // Runs the title, then the levels in order while their results allow. A level's result: 1 ->

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/input.h"
 #include "levels/level_catalog.h"
 #include "platform/data_dir.h"
 #include "platform/end_signals.h"
 #include "shell/game_sequence.h"
-#include "core/input.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <iterator>
 
 #include "core/catalogue_loaders.h"
+#include "core/utilities.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "shell/screen_events.h"
-#include "core/utilities.h"
 #include "platform/screen.h"
+#include "shell/screen_events.h"
 
 namespace {
 
@@ -34,7 +34,8 @@ TitleScreen::TitleScreen(SDL_Surface* screen, int32_t framePeriod)
     for (int i = 0; i < kResourcesCount; ++i) resourcesFrames[i] = catalogue::Load(catalogue::kResources[i]);
     for (int i = 0; i < kControlsCount; ++i) controlsFrames[i] = catalogue::Load(catalogue::kControls[i]);
     // From open to closed.
-    for (int i = 0; i < kLoadingCount; ++i) loadingFrames[i] = catalogue::Load(catalogue::kCurtain[kLoadingCount - 1 - i]);
+    for (int i = 0; i < kLoadingCount; ++i)
+        loadingFrames[i] = catalogue::Load(catalogue::kCurtain[kLoadingCount - 1 - i]);
 }
 
 TitleScreen::~TitleScreen() {
@@ -49,14 +50,16 @@ int32_t TitleScreen::Run() {
     // Enter and buttons count only from the second frame of the screen on, in every stage.
     int32_t acceptFlag = 0;
     int32_t result = RunStage(timer, nullptr, creditsFrames, kCreditsCount - 1, true, acceptFlag);
-    if (result != 2) result = RunStage(timer, creditsFrames[4], resourcesFrames, kResourcesCount - 1, false, acceptFlag);
-    if (result != 2) result = RunStage(timer, resourcesFrames[3], controlsFrames, kControlsCount - 1, false, acceptFlag);
+    if (result != 2)
+        result = RunStage(timer, creditsFrames[4], resourcesFrames, kResourcesCount - 1, false, acceptFlag);
+    if (result != 2)
+        result = RunStage(timer, resourcesFrames[3], controlsFrames, kControlsCount - 1, false, acceptFlag);
     if (result != 2) result = RunLoading(timer);
     return result;
 }
 
-int32_t TitleScreen::RunStage(FrameTimer& timer, SDL_Surface* backdrop, SDL_Surface** frames, int lastFrame,
-                              bool loops, int32_t& acceptFlag) {
+int32_t TitleScreen::RunStage(FrameTimer& timer, SDL_Surface* backdrop, SDL_Surface** frames, int lastFrame, bool loops,
+                              int32_t& acceptFlag) {
     int32_t result = 0;
     int tick = 1;
     int frame = 0;

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "platform/platform.h"
 #include "core/input.h"
 #include "core/utilities.h"
-#include "support/sdl_env.h"
+#include "platform/platform.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 using testsupport::PixelAt;
 using testsupport::Rgb;
@@ -93,7 +93,7 @@ TEST(JoystickMapping, DeadZoneAndButtons) {
     // Left, right, up, down, fire, then buttons 1 to 3.
     auto mapped = [&](int x, int y) {
         MapJoystickState(x, y, buttons, flags);
-        return std::vector<int>{flags[kInputLeft], flags[kInputRight], flags[kInputUp], flags[kInputDown],
+        return std::vector<int>{flags[kInputLeft], flags[kInputRight],   flags[kInputUp],      flags[kInputDown],
                                 flags[kInputFire], flags[kInputButton1], flags[kInputButton2], flags[kInputButton3]};
     };
     EXPECT_EQ(mapped(3200, -3200), std::vector<int>({0, 0, 0, 0, 1, 0, 1, 0}));

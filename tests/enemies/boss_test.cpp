@@ -15,18 +15,28 @@ namespace {
 
 class StillBoss : public Boss {
 public:
-    explicit StillBoss(const BossTraits& traits)
-        : Boss(testsupport::Screen(), 200, 100, 0, 1, traits) {}
+    explicit StillBoss(const BossTraits& traits) : Boss(testsupport::Screen(), 200, 100, 0, 1, traits) {}
 
 protected:
     void RunScript(int&, int&) override {}
 };
 
 // A 70 x 62 box at (200, 100): its centre is (235, 131).
-const BossTraits kPlain = {.points = 1, .energyPerUnit = 7, .shotSlots = 1, .sheet = &catalogue::kMoineSheet,
-                           .hitHalfWidth = 10, .hitHalfHeight = 10, .rightEdge = 502};
-const BossTraits kTellsBoost = {.points = 1, .energyPerUnit = 7, .shotSlots = 1, .sheet = &catalogue::kMoineSheet,
-                                .hitHalfWidth = 10, .hitHalfHeight = 10, .rightEdge = 502, .boostedResult = true};
+const BossTraits kPlain = {.points = 1,
+                           .energyPerUnit = 7,
+                           .shotSlots = 1,
+                           .sheet = &catalogue::kMoineSheet,
+                           .hitHalfWidth = 10,
+                           .hitHalfHeight = 10,
+                           .rightEdge = 502};
+const BossTraits kTellsBoost = {.points = 1,
+                                .energyPerUnit = 7,
+                                .shotSlots = 1,
+                                .sheet = &catalogue::kMoineSheet,
+                                .hitHalfWidth = 10,
+                                .hitHalfHeight = 10,
+                                .rightEdge = 502,
+                                .boostedResult = true};
 
 EnemyShot* CentreShot(int damage, bool boosted) {
     const PathSegment still = {0, 0, 1};
@@ -49,14 +59,17 @@ protected:
         const PathSegment still = {0, 0, 1};
         std::vector<EnemyShot*> shots;
         for (int damage : damages) {
-            shots.push_back(new EnemyShot(nullptr, nullptr, nullptr, MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10),
-                                          still, still, still, still));
+            shots.push_back(new EnemyShot(nullptr, nullptr, nullptr,
+                                          MakeRect(b.x + b.w / 2 - 2, b.y + b.h / 2 - 5, 4, 10), still, still, still,
+                                          still));
             shots.back()->SetDamage(damage);
             shots.back()->SetBoosted(enemyprobes::IsBoostedDamage(damage));
         }
         const int result = boss.CheckHit(shots.data(), static_cast<int>(shots.size()));
-        if (left) *left = shots;
-        else DeleteShots(shots.data(), static_cast<int>(shots.size()));
+        if (left)
+            *left = shots;
+        else
+            DeleteShots(shots.data(), static_cast<int>(shots.size()));
         return result;
     }
 
@@ -130,9 +143,8 @@ TEST_F(BossOnMoineTest, TheOffScreenRuleRemovesABossSilently) {
         SDL_Rect box;
         bool removed;
     } cases[] = {
-        {MakeRect(502, 100, 70, 62), false}, {MakeRect(503, 100, 70, 62), true},
-        {MakeRect(68, 100, 70, 62), false},  {MakeRect(67, 100, 70, 62), true},
-        {MakeRect(300, 640, 70, 62), false}, {MakeRect(300, 641, 70, 62), true},
+        {MakeRect(502, 100, 70, 62), false}, {MakeRect(503, 100, 70, 62), true},  {MakeRect(68, 100, 70, 62), false},
+        {MakeRect(67, 100, 70, 62), true},   {MakeRect(300, 640, 70, 62), false}, {MakeRect(300, 641, 70, 62), true},
         {MakeRect(300, -62, 70, 62), false}, {MakeRect(300, -63, 70, 62), true},
     };
     for (const Case& c : cases) {

@@ -1,8 +1,8 @@
 // The enemy base: spawn gating and 16-bit moves.
 #include <gtest/gtest.h>
 
-#include "enemies/framework/enemy.h"
 #include "core/utilities.h"
+#include "enemies/framework/enemy.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "enemies/bosses/insecte.h"
 #include "enemy_probes.h"
 #include "platform/platform.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -115,8 +115,7 @@ std::vector<std::pair<int, int>> PhaseRun(int frames, int (*weaponAt)(int)) {
     for (int frame = 0; frame < frames; ++frame) {
         insecte->SetHeroWeaponLevel(weaponAt(frame));
         RunClean(*insecte, 1);
-        if (phases.empty() || phases.back().first != insecte->GetPhase())
-            phases.push_back({insecte->GetPhase(), 0});
+        if (phases.empty() || phases.back().first != insecte->GetPhase()) phases.push_back({insecte->GetPhase(), 0});
         phases.back().second += 1;
     }
     return phases;

@@ -16,8 +16,8 @@
 #include "enemies/regular/yeux.h"
 #include "enemy_probes.h"
 #include "platform/platform.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 

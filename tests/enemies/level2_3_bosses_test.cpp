@@ -11,8 +11,8 @@
 #include "enemies/bosses/cube_boss.h"
 #include "enemies/bosses/death.h"
 #include "enemy_probes.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -82,7 +82,8 @@ TEST_F(Level23BossTest, CubeBossCyclesItsThreePhasesWithTheirVolleys) {
         } else {
             ASSERT_EQ(7u, added.size()) << frame;
             const std::vector<int> angles = Angles(added);
-            EXPECT_EQ((std::vector<int>{70, 90, 110, 70, 90, 110}), std::vector<int>(angles.begin(), angles.begin() + 6));
+            EXPECT_EQ((std::vector<int>{70, 90, 110, 70, 90, 110}),
+                      std::vector<int>(angles.begin(), angles.begin() + 6));
             EXPECT_GE(angles[6], 120);
             EXPECT_LT(angles[6], 480);
         }

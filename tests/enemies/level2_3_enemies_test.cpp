@@ -16,8 +16,8 @@
 #include "enemies/regular/triangle.h"
 #include "enemies/regular/virus.h"
 #include "enemy_probes.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -63,7 +63,8 @@ TEST_F(Level23EnemyTest, ConstructorsDrawTheirOwnRandomNumbersInOrder) {
         platform::SeedRandom(seed);
         const int triangleDelay = platform::Random() % 40 + 10;
         const int flyTime = platform::Random() % 120 + 70;
-        const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
+        const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75,
+                  vx = 1 - platform::Random() % 3;
         platform::SeedRandom(seed);
         Triangle triangle(screen, &level2, At(290, -33), {.vy = 6});
         Blob blob(screen, &level3, At(502, 50));

@@ -12,8 +12,8 @@
 #include "enemies/regular/cube_devil.h"
 #include "enemies/regular/cube_invider_one.h"
 #include "enemy_probes.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -73,8 +73,8 @@ TEST_F(Level23PhasedTest, TheDevilCubeComesDownFiresTurningFansAndLeavesUpward) 
     EXPECT_EQ(121 + 597, r.volleyFrames.back());
     // Three shots 30 degrees apart; the aim turns 13 degrees before each volley, and a shot that
     // would pass 360 comes back by 360.
-    const std::vector<std::vector<int>> expected = {{13, 43, 73}, {325, 355, 25}, {338, 8, 38}, {351, 21, 51},
-                                                    {364, 34, 64}, {9, 39, 69}};
+    const std::vector<std::vector<int>> expected = {{13, 43, 73},  {325, 355, 25}, {338, 8, 38},
+                                                    {351, 21, 51}, {364, 34, 64},  {9, 39, 69}};
     const size_t picks[] = {0, 24, 25, 26, 27, 28};
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(expected[i], r.angles[picks[i]]) << "volley " << picks[i];
     EXPECT_EQ((std::vector<int>{37, 37, 37}), r.muzzles[0]);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/utilities.h"
-#include "enemy_probes.h"
 #include "enemies/framework/level_assets.h"
 #include "enemies/regular/amybe.h"
 #include "enemies/regular/fee.h"
@@ -16,8 +15,9 @@
 #include "enemies/regular/oeil_rb.h"
 #include "enemies/regular/papillon.h"
 #include "enemies/regular/vax.h"
-#include "support/sdl_env.h"
+#include "enemy_probes.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -62,7 +62,8 @@ TEST_F(LateEnemyTest, EachClassIsBuiltWithItsOwnNumbers) {
 TEST_F(LateEnemyTest, OnlyTheArrowAndTheAmoebaDrawInTheirConstructors) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         platform::SeedRandom(seed);
-        const int pause = platform::Random() % 10 + 30, flyTime = platform::Random() % 40 + 75, next = platform::Random();
+        const int pause = platform::Random() % 10 + 30, flyTime = platform::Random() % 40 + 75,
+                  next = platform::Random();
         platform::SeedRandom(seed);
         Fleche arrow(screen, &level4, At(150, -28), {.hitPoints = 1});
         Papillon butterfly(screen, &level5, At(130, 0));

@@ -42,7 +42,8 @@ public:
         return n;
     }
     void ExpectEachFreedOnce() const {
-        for (const auto& item : loads) EXPECT_EQ(frees.count(item.first) ? frees.at(item.first) : 0, 1) << item.second.path;
+        for (const auto& item : loads)
+            EXPECT_EQ(frees.count(item.first) ? frees.at(item.first) : 0, 1) << item.second.path;
         EXPECT_EQ(frees.size(), loads.size());
     }
 
@@ -81,8 +82,9 @@ TEST(LevelAssets, EachLevelLoadsItsSetsInOrderAndFreesEachItemOnce) {
                 EXPECT_EQ(&kind, rows[i].kind) << "level " << level;
                 const AssetSet& set = bank.SetAt(i);
                 const std::pair<void*, const catalogue::Picture*> pictures[] = {
-                    {set.sprite, kind.sheet}, {set.explosionSheet, kind.explosion}, {set.shotA, kind.shotA},
-                    {set.shotB, kind.shotB},  {set.shotC, kind.shotC},              {set.shotD, kind.shotD}};
+                    {set.sprite, kind.sheet}, {set.explosionSheet, kind.explosion},
+                    {set.shotA, kind.shotA},  {set.shotB, kind.shotB},
+                    {set.shotC, kind.shotC},  {set.shotD, kind.shotD}};
                 for (const auto& [item, file] : pictures) {
                     EXPECT_EQ(item == nullptr, file == nullptr) << kind.name << " in level " << level;
                     if (!item) continue;
@@ -113,10 +115,11 @@ TEST(LevelAssets, LevelOneLoadsSeparateCopiesAndSharesTheRest) {
     EXPECT_EQ(loader.CountPath("./Images/Explosions/Explosion_160_Rouge.png"), 3);
     EXPECT_EQ(loader.CountPath("Sound/Shot1.wav"), 4);
     EXPECT_EQ(loader.CountPath("./Images/Tirs/Tir0_RougeS_Ennemi.png"), 1);
-    EXPECT_EQ(std::vector<std::string>(loader.order.begin(), loader.order.begin() + 6),
-              (std::vector<std::string>{"./Images/Ennemis/Boule/BouleS2.png", "./Images/Explosions/Explosion_Rouge_32.png",
-                                        "./Images/Tirs/Tir0_RougeS_Ennemi.png", "./Images/Tirs/Tir0a_RougeS_Ennemi.png",
-                                        "Sound/Explosion_Boss.wav", "Sound/Shot1.wav"}));
+    EXPECT_EQ(
+        std::vector<std::string>(loader.order.begin(), loader.order.begin() + 6),
+        (std::vector<std::string>{"./Images/Ennemis/Boule/BouleS2.png", "./Images/Explosions/Explosion_Rouge_32.png",
+                                  "./Images/Tirs/Tir0_RougeS_Ennemi.png", "./Images/Tirs/Tir0a_RougeS_Ennemi.png",
+                                  "Sound/Explosion_Boss.wav", "Sound/Shot1.wav"}));
 
     const AssetSet& boule = bank.Get(K::kBoule);
     const AssetSet& piaf = bank.Get(K::kPiaf);
@@ -129,7 +132,8 @@ TEST(LevelAssets, LevelOneLoadsSeparateCopiesAndSharesTheRest) {
     EXPECT_EQ((std::set<void*>{delta.explosionSheet, yeux.explosionSheet, saucer.explosionSheet}).size(), 3u);
 
     const RecordingLoader::Load& deltaSprite = loader.loads[delta.sprite];
-    EXPECT_TRUE(deltaSprite.key.present && deltaSprite.key.r == 59 && deltaSprite.key.g == 171 && deltaSprite.key.b == 205);
+    EXPECT_TRUE(deltaSprite.key.present && deltaSprite.key.r == 59 && deltaSprite.key.g == 171 &&
+                deltaSprite.key.b == 205);
     EXPECT_EQ(loader.loads[delta.shotA].how, 'B');
     EXPECT_EQ(loader.loads[piaf.sprite].path, "./Images/Ennemis/Piaf//PiafS.png");
     EXPECT_EQ(loader.loads[yeux.shotD].path, "./Images/Tirs/Tir1a_Bleu_Ennemi.bmp");

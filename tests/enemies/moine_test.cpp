@@ -7,8 +7,8 @@
 #include "enemies/bosses/moine.h"
 #include "enemy_probes.h"
 #include "platform/platform.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST_F(MoineTest, TheFirstFrameStartsPhaseOneAtAngle180AndReleasesTheMusic) {
 }
 
 TEST_F(MoineTest, ThePhasesCycleWithVolleysOfTheirShapeCountAndPlace) {
-    FrameNewShots();  // the entry
+    FrameNewShots();                            // the entry
     std::vector<std::pair<int, int>> switches;  // (frame, new phase)
     struct Seen {
         int volleys = 0;

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/utilities.h"
-#include "enemy_probes.h"
 #include "enemies/bosses/monstro.h"
-#include "support/sdl_env.h"
+#include "enemy_probes.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -106,7 +106,7 @@ TEST_F(MonstroTest, EightMouthsSprayOneRandomDirectionEachAfterTheVolleysOwnDraw
         platform::SeedRandom(seed);
         platform::Random();  // phase1, once per volley, before the directions
         // Three mouths spray upward, one to the left, one to the right, three downward.
-        const int mouths[8][3] = {{44, 48, 225},  {122, 48, 225}, {200, 48, 225}, {53, 120, 135},
+        const int mouths[8][3] = {{44, 48, 225},   {122, 48, 225}, {200, 48, 225}, {53, 120, 135},
                                   {191, 120, 315}, {44, 185, 45},  {122, 185, 45}, {200, 185, 45}};
         for (int k = 0; k < 8; ++k) {
             EXPECT_EQ(mouths[k][2] + platform::Random() % 90, added[k]->GetAngle()) << k;

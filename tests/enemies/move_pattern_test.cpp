@@ -4,10 +4,10 @@
 
 #include <cstdlib>
 
-#include "enemies/framework/enemy_shot.h"
 #include "core/utilities.h"
-#include "support/sdl_env.h"
+#include "enemies/framework/enemy_shot.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 
@@ -157,7 +157,7 @@ TEST(RadialThenFallPattern, NinetyOneFramesOutThenFallsOrDriftsWithinItsBand) {
     EnemyShot out = MakeShot(MovePattern::RadialThenFall);  // playfield bounds
     out.SetOrbit(140, 100, 0, 0, 0, -1, 0, 0);
     for (int n = 0; n < 11; ++n) ASSERT_TRUE(Step(out)) << n;  // down to x = 130
-    EXPECT_FALSE(Step(out));                                    // x + w = 137
+    EXPECT_FALSE(Step(out));                                   // x + w = 137
 }
 
 TEST(SpiralThenScatterPattern, SpiralsStandsStillThenScatters) {

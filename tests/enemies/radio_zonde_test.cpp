@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "core/utilities.h"
-#include "enemy_probes.h"
 #include "enemies/bosses/radio_zonde.h"
-#include "support/sdl_env.h"
+#include "enemy_probes.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace {
 

@@ -20,10 +20,16 @@ using enemyprobes::At;
 
 class Target : public RegularEnemy {
 public:
-    static constexpr catalogue::Picture kSheet = {.path = "", .key = catalogue::kNoKey, .cellWidth = 30, .cellHeight = 30};
-    static constexpr catalogue::EnemyKind kKind = {.name = "Target", .sheet = &kSheet, .hitHalfWidth = 15,
-                                                   .hitHalfHeight = 15, .explosion = &kSheet, .explosionFrameWidth = 8,
-                                                   .explosionFrameHeight = 8, .explosionFrames = 2};
+    static constexpr catalogue::Picture kSheet = {
+        .path = "", .key = catalogue::kNoKey, .cellWidth = 30, .cellHeight = 30};
+    static constexpr catalogue::EnemyKind kKind = {.name = "Target",
+                                                   .sheet = &kSheet,
+                                                   .hitHalfWidth = 15,
+                                                   .hitHalfHeight = 15,
+                                                   .explosion = &kSheet,
+                                                   .explosionFrameWidth = 8,
+                                                   .explosionFrameHeight = 8,
+                                                   .explosionFrames = 2};
     static constexpr RegularTraits kTraits = {.kind = &kKind, .points = 10, .shotSlots = 1, .explosionFrameMs = 10};
     explicit Target(int hitPoints) : RegularEnemy(testsupport::Screen(), nullptr, At(100, 100), kTraits, hitPoints) {}
     int kills = 0;

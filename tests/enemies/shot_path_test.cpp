@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "enemies/framework/enemy_shot.h"
 #include "core/utilities.h"
+#include "enemies/framework/enemy_shot.h"
 #include "support/sdl_env.h"
 
 using testsupport::PixelAt;
@@ -26,8 +26,7 @@ bool Step(EnemyShot& shot) {
 }  // namespace
 
 TEST(ShotPath, WalksLegsInOrderAndLeavesBelowTheScreen) {
-    EnemyShot shot(Screen(), nullptr, nullptr, MakeRect(200, 100, 8, 8), {0, 2, 5}, {0, 2, 5},
-                   {0, 2, 30}, {0, 2, 300});
+    EnemyShot shot(Screen(), nullptr, nullptr, MakeRect(200, 100, 8, 8), {0, 2, 5}, {0, 2, 5}, {0, 2, 30}, {0, 2, 300});
     const int segmentAfter[][2] = {{4, 0}, {5, 1}, {10, 2}, {39, 2}, {40, 3}, {190, 3}};
     int frame = 0;
     for (const auto& s : segmentAfter) {
@@ -41,16 +40,15 @@ TEST(ShotPath, WalksLegsInOrderAndLeavesBelowTheScreen) {
     EXPECT_FALSE(Step(shot));
 
     // Each leg has its own direction; 16-bit positions wrap.
-    EnemyShot turns(Screen(), nullptr, nullptr, MakeRect(300, 300, 4, 4), {1, 0, 2}, {0, -3, 1},
-                    {-2, 0, 1}, {0, 1, 1});
+    EnemyShot turns(Screen(), nullptr, nullptr, MakeRect(300, 300, 4, 4), {1, 0, 2}, {0, -3, 1}, {-2, 0, 1}, {0, 1, 1});
     const int expected[][2] = {{301, 300}, {302, 300}, {302, 297}, {300, 297}, {300, 298}};
     for (const auto& e : expected) {
         Step(turns);
         EXPECT_EQ(turns.GetRect().x, e[0]);
         EXPECT_EQ(turns.GetRect().y, e[1]);
     }
-    EnemyShot wraps(Screen(), nullptr, nullptr, MakeRect(32766, -32767, 4, 4), {3, -2, 9},
-                    {0, 0, 1}, {0, 0, 1}, {0, 0, 1});
+    EnemyShot wraps(Screen(), nullptr, nullptr, MakeRect(32766, -32767, 4, 4), {3, -2, 9}, {0, 0, 1}, {0, 0, 1},
+                    {0, 0, 1});
     Step(wraps);
     EXPECT_EQ(wraps.GetRect().x, -32767);
     EXPECT_EQ(wraps.GetRect().y, 32767);
@@ -61,9 +59,8 @@ TEST(ShotPath, PlayfieldBoundsAreExclusiveOfTheEdges) {
     const struct {
         int x, y, dx, dy;
         bool alive;
-    } cases[] = {{131, 200, -1, 0, true}, {130, 200, -1, 0, false}, {501, 200, 1, 0, true},
-                 {502, 200, 1, 0, false}, {300, 479, 0, 1, true},   {300, 480, 0, 1, false},
-                 {300, -7, 0, -1, true},  {300, -8, 0, -1, false}};
+    } cases[] = {{131, 200, -1, 0, true}, {130, 200, -1, 0, false}, {501, 200, 1, 0, true}, {502, 200, 1, 0, false},
+                 {300, 479, 0, 1, true},  {300, 480, 0, 1, false},  {300, -7, 0, -1, true}, {300, -8, 0, -1, false}};
     for (const auto& c : cases) {
         const PathSegment leg = {c.dx, c.dy, 9};
         EnemyShot* shot = PathShot(c.x, c.y, leg, leg, leg, leg);
@@ -83,8 +80,7 @@ TEST(ShotAnimation, FourOfAFiveOfBAndPatternShotsStartOneLater) {
             SDL_FillRect(Screen(), nullptr, 0);
             Step(shot);
             const Uint32 c = PixelAt(Screen(), shot.GetRect().x, shot.GetRect().y);
-            seen.push_back(c == 0xE03020 ? 'A' : c == 0x2040E0 ? 'B' : c == 0x20E040 ? 'a'
-                                                                 : c == 0xE0E020 ? 'b' : '?');
+            seen.push_back(c == 0xE03020 ? 'A' : c == 0x2040E0 ? 'B' : c == 0x20E040 ? 'a' : c == 0xE0E020 ? 'b' : '?');
         }
         return std::string(seen.begin(), seen.end());
     };
@@ -113,8 +109,7 @@ TEST(ShotAnimation, FourOfAFiveOfBAndPatternShotsStartOneLater) {
 TEST(ShotArrays, UpdateShotsDeletesGoneShotsAndNullsTheirSlots) {
     const PathSegment down = {0, 1, 9};
     EnemyShot* shots[4] = {PathShot(300, 100, down, down, down, down), nullptr,
-                           PathShot(300, 480, down, down, down, down),
-                           PathShot(300, 200, down, down, down, down)};
+                           PathShot(300, 480, down, down, down, down), PathShot(300, 200, down, down, down, down)};
     EXPECT_EQ(UpdateShots(shots, 4), 2);
     EXPECT_EQ(shots[2], nullptr);
     EXPECT_EQ(shots[0]->GetRect().y, 101);

@@ -12,9 +12,9 @@ TEST(VolleyTest, ShotsAreMadeOnlyForTheFreeSlotsTheyTakeInIndexOrder) {
     struct Case {
         std::string before;  // '#' a slot in use, '.' a free one
         int size;
-        std::string after;   // the digit n where shot n went
+        std::string after;  // the digit n where shot n went
         bool complete;
-        int spare;           // free slots left past the last shot placed
+        int spare;  // free slots left past the last shot placed
     };
     const Case cases[] = {
         {"......", 3, "012...", true, 3},
@@ -42,9 +42,12 @@ TEST(VolleyTest, ShotsAreMadeOnlyForTheFreeSlotsTheyTakeInIndexOrder) {
 
         std::string after;
         for (EnemyShot* shot : slots) {
-            if (shot == &taken) after += '#';
-            else if (shot == nullptr) after += '.';
-            else after += static_cast<char>('0' + shot->GetRect().x);
+            if (shot == &taken)
+                after += '#';
+            else if (shot == nullptr)
+                after += '.';
+            else
+                after += static_cast<char>('0' + shot->GetRect().x);
         }
         EXPECT_EQ(after, c.after);
         EXPECT_EQ(volley.Placed(), static_cast<int>(made.size()));

@@ -83,9 +83,9 @@ TEST(Encoders, WavIs16BitStereoAt44100AndClipsInsteadOfWrapping) {
     Bytes w = forge::EncodeWav(s);
     ASSERT_EQ(w.size(), 44u + 16);
     EXPECT_EQ(std::string(w.begin(), w.begin() + 4), "RIFF");
-    EXPECT_EQ(w[22], 2);                                             // channels
-    EXPECT_EQ(uint32_t(w[24]) | (uint32_t(w[25]) << 8), 44100u);     // rate
-    EXPECT_EQ(w[34], 16);                                            // bits
+    EXPECT_EQ(w[22], 2);                                          // channels
+    EXPECT_EQ(uint32_t(w[24]) | (uint32_t(w[25]) << 8), 44100u);  // rate
+    EXPECT_EQ(w[34], 16);                                         // bits
     EXPECT_EQ(SampleAt(w, 0, 0), 0);
     EXPECT_EQ(SampleAt(w, 0, 1), 16384);  // 0.5 * 32767 rounded
     EXPECT_EQ(SampleAt(w, 1, 0), 32767);

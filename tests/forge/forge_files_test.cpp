@@ -57,8 +57,9 @@ TEST(ForgedFiles, EverySoundAndTrackLoadsThroughTheMixer) {
 }
 
 TEST(ForgedFiles, BothSpellingsOfTheCaseVariantNamesExist) {
-    for (const char* path : {"Images/Panorama/New/Winner.png", "Images/Panorama/NEW/Winner.png",
-                             "Images/Panorama/NEW/LoadingS.png", "Sound/Explosion1_UP.wav", "Sound/explosion1_UP.wav"}) {
+    for (const char* path :
+         {"Images/Panorama/New/Winner.png", "Images/Panorama/NEW/Winner.png", "Images/Panorama/NEW/LoadingS.png",
+          "Sound/Explosion1_UP.wav", "Sound/explosion1_UP.wav"}) {
         SDL_RWops* f = SDL_RWFromFile(path, "rb");
         EXPECT_NE(f, nullptr) << path;
         if (f) SDL_RWclose(f);

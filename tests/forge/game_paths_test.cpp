@@ -51,8 +51,8 @@ TEST(GamePaths, EveryPathLiteralInTheGameSourcesIsForged) {
 }
 
 TEST(GamePaths, MusicLastsAsLongAsItsLevelAndBossTracksLoop) {
-    const char* levelTracks[] = {"Sound/Vintage.ogg", "Sound/Slipstream.ogg", "Sound/Nightmarish.ogg",
-                                 "Sound/electric_mind.ogg", "Sound/sepia.ogg", "Sound/Einhander-Badlands.ogg"};
+    const char* levelTracks[] = {"Sound/Vintage.ogg",       "Sound/Slipstream.ogg", "Sound/Nightmarish.ogg",
+                                 "Sound/electric_mind.ogg", "Sound/sepia.ogg",      "Sound/Einhander-Badlands.ogg"};
     for (const char* t : levelTracks) {
         const forge::Asset* a = forge::FindAsset(t);
         ASSERT_NE(a, nullptr) << t;

@@ -78,7 +78,8 @@ TEST(Manifest, TheSameContentUnderTwoNamesSharesItsSeed) {
     EXPECT_EQ(a->seed, b->seed);
     EXPECT_EQ(a->variant, b->variant);
     // The two explosion sounds spelled alike are different sounds for different moments.
-    EXPECT_NE(forge::FindAsset("Sound/Explosion1_UP.wav")->variant, forge::FindAsset("Sound/explosion1_UP.wav")->variant);
+    EXPECT_NE(forge::FindAsset("Sound/Explosion1_UP.wav")->variant,
+              forge::FindAsset("Sound/explosion1_UP.wav")->variant);
 }
 
 TEST(Manifest, TheTableListsEveryFileOnItsOwnLine) {

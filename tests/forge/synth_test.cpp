@@ -61,8 +61,8 @@ TEST(Synth, SlidesArriveAtTheirEndPitch) {
     Note n = SineNote(0, 1.0, 1000);
     n.hzEnd = 250;
     forge::Render(s, n);
-    EXPECT_NEAR(Crossings(s.left, 0, 4410), 2 * 100 * 0.95, 20);        // near 1000 Hz at first
-    EXPECT_NEAR(Crossings(s.left, 39690, 44100), 2 * 25 * 1.05, 6);     // near 250 Hz at the end
+    EXPECT_NEAR(Crossings(s.left, 0, 4410), 2 * 100 * 0.95, 20);     // near 1000 Hz at first
+    EXPECT_NEAR(Crossings(s.left, 39690, 44100), 2 * 25 * 1.05, 6);  // near 250 Hz at the end
 }
 
 TEST(Synth, PanningHardLeftLeavesTheRightChannelSilent) {

@@ -4,13 +4,13 @@
 #include <unistd.h>
 
 #include <climits>
-#include <filesystem>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
-#include "platform/platform.h"
 #include "core/utilities.h"
+#include "platform/platform.h"
 #include "support/sdl_env.h"
 
 namespace herotest {
@@ -91,9 +91,8 @@ void HeroTest::SetUpTestSuite() {
     for (int k = 0; k < 16; ++k) Fill(explosion, k * 64, 0, 64, 64, ExplosionColour(k));
     Save(explosion, heros + "Heros_Explosion.png");
 
-    const char* names[] = {"MyHeros1%s_Tir_1", "MyHeros1%s_Tir_2", "MyHeros1%s_Tir_3",
-                           "MyHeros1%s_Tir_4", "MyHeros1%s_Tir_5", "Heros2%s_Tir_1",
-                           "Heros2%s_Tir_2",   "Heros2%s_Tir_3"};
+    const char* names[] = {"MyHeros1%s_Tir_1", "MyHeros1%s_Tir_2", "MyHeros1%s_Tir_3", "MyHeros1%s_Tir_4",
+                           "MyHeros1%s_Tir_5", "Heros2%s_Tir_1",   "Heros2%s_Tir_2",   "Heros2%s_Tir_3"};
     for (int boosted = 0; boosted <= 1; ++boosted) {
         for (int i = 0; i < 8; ++i) {
             char name[64];
@@ -129,10 +128,13 @@ std::unique_ptr<Hero> HeroTest::MakeHero(SDL_Rect box, int lives) {
     char previous[PATH_MAX];
     if (getcwd(previous, sizeof previous) == nullptr) previous[0] = '\0';
     EXPECT_EQ(chdir(dataDir.c_str()), 0);
-    auto hero = std::make_unique<Hero>(testsupport::Screen(),
-                                       HeroSetup{.box = box, .lives = lives, .shotSlots = 200, .explosionStepMs = 20,
-                                                 .explosionSteps = 16, .explosionCellWidth = 64,
-                                                 .explosionCellHeight = 64});
+    auto hero = std::make_unique<Hero>(testsupport::Screen(), HeroSetup{.box = box,
+                                                                        .lives = lives,
+                                                                        .shotSlots = 200,
+                                                                        .explosionStepMs = 20,
+                                                                        .explosionSteps = 16,
+                                                                        .explosionCellWidth = 64,
+                                                                        .explosionCellHeight = 64});
     if (previous[0] != '\0') {
         EXPECT_EQ(chdir(previous), 0);
     }
@@ -156,16 +158,14 @@ void HeroTest::DrawFrame(Hero& hero) {
 void HeroTest::ClearScreen() {
     SDL_Surface* screen = testsupport::Screen();
     SDL_FillRect(screen, nullptr,
-                 SDL_MapRGB(screen->format, kBackground >> 16, (kBackground >> 8) & 0xFF,
-                            kBackground & 0xFF));
+                 SDL_MapRGB(screen->format, kBackground >> 16, (kBackground >> 8) & 0xFF, kBackground & 0xFF));
 }
 
 Uint32 HeroTest::Pixel(int x, int y) { return testsupport::PixelAt(testsupport::Screen(), x, y); }
 
 EnemyShot* ShotCentredAt(int cx, int cy, int w, int h) {
-    return new EnemyShot(testsupport::Screen(), nullptr, nullptr,
-                         MakeRect(cx - w / 2, cy - h / 2, w, h), {0, 0, 9}, {0, 0, 9}, {0, 0, 9},
-                         {0, 0, 9});
+    return new EnemyShot(testsupport::Screen(), nullptr, nullptr, MakeRect(cx - w / 2, cy - h / 2, w, h), {0, 0, 9},
+                         {0, 0, 9}, {0, 0, 9}, {0, 0, 9});
 }
 
 }  // namespace herotest

@@ -1,9 +1,9 @@
 // Movement and what enemies do to the ship: limits, banking, bonus pick-up, graze, hit, contact.
 // The default ship at (302, 420, 31, 40) has its centre at (317, 440).
-#include "hero_fixture.h"
-#include "platform/platform.h"
 #include "core/input.h"
 #include "core/utilities.h"
+#include "hero_fixture.h"
+#include "platform/platform.h"
 
 namespace herotest {
 
@@ -32,10 +32,10 @@ TEST_F(HeroTest, LimitsAreTestedBeforeTheStep) {
         bool fire;
         int toX, toY;
     } cases[] = {
-        {140, 420, SDLK_LEFT, false, 137, 420}, {140, 420, SDLK_LEFT, true, 138, 420},
-        {139, 420, SDLK_LEFT, false, 139, 420}, {471, 420, SDLK_RIGHT, false, 474, 420},
+        {140, 420, SDLK_LEFT, false, 137, 420},  {140, 420, SDLK_LEFT, true, 138, 420},
+        {139, 420, SDLK_LEFT, false, 139, 420},  {471, 420, SDLK_RIGHT, false, 474, 420},
         {472, 420, SDLK_RIGHT, false, 472, 420}, {302, 2, SDLK_UP, false, 302, -1},
-        {302, 1, SDLK_UP, false, 302, 1},       {302, 440, SDLK_DOWN, false, 302, 443},
+        {302, 1, SDLK_UP, false, 302, 1},        {302, 440, SDLK_DOWN, false, 302, 443},
         {302, 441, SDLK_DOWN, false, 302, 441},
     };
     for (const auto& c : cases) {
@@ -91,9 +91,9 @@ TEST_F(HeroTest, HitNeedsTheCentreInsideTheShrunkShotGrazeReachesFurther) {
         int dx, dy, w, h;
         bool hit, graze;
     } cases[] = {
-        {3, 3, 10, 10, true, true},   {-3, -3, 10, 10, true, true}, {4, 0, 10, 10, false, true},
-        {0, 4, 10, 10, false, true},  {30, 15, 10, 10, false, true}, {31, 0, 10, 10, false, false},
-        {0, 16, 10, 10, false, false}, {0, 0, 3, 30, false, true},   {0, 0, 4, 4, true, true},
+        {3, 3, 10, 10, true, true},    {-3, -3, 10, 10, true, true},  {4, 0, 10, 10, false, true},
+        {0, 4, 10, 10, false, true},   {30, 15, 10, 10, false, true}, {31, 0, 10, 10, false, false},
+        {0, 16, 10, 10, false, false}, {0, 0, 3, 30, false, true},    {0, 0, 4, 4, true, true},
     };
     for (const auto& c : cases) {
         auto hero = MakeHero();

@@ -4,10 +4,10 @@
 
 #include <functional>
 
+#include "core/utilities.h"
 #include "hero_fixture.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "core/utilities.h"
 
 namespace herotest {
 
@@ -80,9 +80,7 @@ TEST_F(HeroTest, MakeInvulnerableLasts300FramesAndCutsAnExplosionShort) {
     hero->CheckCollision(MakeDefaultBox(), 5, 5);
     for (int n = 0; n < 10; ++n) DrawFrame(*hero);
     hero->MakeInvulnerable();
-    EXPECT_EQ(FramesUntil([&] { return hero->GetState() == kHeroNormal; },
-                          [&] { DrawFrame(*hero); }),
-              300);
+    EXPECT_EQ(FramesUntil([&] { return hero->GetState() == kHeroNormal; }, [&] { DrawFrame(*hero); }), 300);
     EXPECT_EQ(hero->GetLives(), 6);
 }
 

@@ -4,10 +4,10 @@
 
 #include <vector>
 
+#include "core/utilities.h"
 #include "hero_fixture.h"
 #include "platform/loaders.h"
 #include "platform/platform.h"
-#include "core/utilities.h"
 
 namespace herotest {
 

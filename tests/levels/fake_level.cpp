@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "core/utilities.h"
 #include "levels/scrolling_background.h"
 #include "platform/platform.h"
-#include "core/utilities.h"
 #include "support/sdl_env.h"
 
 namespace levelstest {

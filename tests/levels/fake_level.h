@@ -54,11 +54,11 @@ public:
     int GetMaxEnergy() const { return 1000; }
 
     // Behaviour the test sets.
-    int killAtCheck = 0;              // the n-th CheckHit (1-based) kills; 0 = never
-    int killResult = Enemy::kNoHit;   // what that CheckHit returns
-    int finishAfterKill = 1;          // Update calls after the kill until it reports finished
-    int releaseHoldAtUpdate = 0;      // the n-th Update clears the music hold; 0 = never
-    std::function<bool()> finishWhen; // also finished when this says so
+    int killAtCheck = 0;               // the n-th CheckHit (1-based) kills; 0 = never
+    int killResult = Enemy::kNoHit;    // what that CheckHit returns
+    int finishAfterKill = 1;           // Update calls after the kill until it reports finished
+    int releaseHoldAtUpdate = 0;       // the n-th Update clears the music hold; 0 = never
+    std::function<bool()> finishWhen;  // also finished when this says so
 
     int Updates() const { return stats.updates; }
 
@@ -93,8 +93,8 @@ public:
     FakeLog log;
     // (slot, spawn time of play) for each table enemy to build.
     std::vector<std::pair<int, int32_t>> tableAt;
-    int32_t bossAt = 1000000;         // time of play at which the boss is active
-    int32_t midBossAt = -1;           // < 0: no mid-boss
+    int32_t bossAt = 1000000;  // time of play at which the boss is active
+    int32_t midBossAt = -1;    // < 0: no mid-boss
     SDL_Rect bossBox = {284, 100, 70, 62};
     std::function<void(FakeEnemy&)> setUpTable;  // called for each table enemy built
     std::function<void(FakeEnemy&)> setUpBoss;

@@ -16,10 +16,10 @@
 #include "hero/hero.h"
 #include "levels/level1.h"
 #include "levels/level_runner.h"
+#include "platform/random.h"
 #include "support/frame_script.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
-#include "platform/random.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ TEST_F(Level1TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
             EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "the table stays in spawn-time order at " << slot;
         }
         const bool saucer = slot == 80 || slot == 241 || slot == 400;
-        const bool right = saucer         ? As<Soucoupe>(slot) != nullptr
+        const bool right = saucer        ? As<Soucoupe>(slot) != nullptr
                            : slot <= 92  ? As<Boule>(slot) != nullptr
                            : slot <= 239 ? As<Piaf>(slot) != nullptr
                            : slot == 240 ? As<Delta>(slot) != nullptr

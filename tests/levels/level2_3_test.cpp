@@ -20,9 +20,9 @@
 #include "enemies/regular/virus.h"
 #include "levels/level2.h"
 #include "levels/level3.h"
+#include "platform/random.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
-#include "platform/random.h"
 
 namespace {
 
@@ -40,14 +40,14 @@ TEST_F(Level2TableTest, EverySlotHoldsItsClassAtItsSpawnTime) {
         const bool isEmpty = std::find(empty.begin(), empty.end(), slot) != empty.end();
         ASSERT_EQ(isEmpty, slots[slot] == nullptr) << slot;
         if (isEmpty) continue;
-        const bool right = slot <= 79              ? As<Cube>(slot) != nullptr
-                           : slot <= 139           ? As<Triangle>(slot) != nullptr
-                           : slot <= 327           ? As<Cube>(slot) != nullptr || As<Roue>(slot) != nullptr
-                           : slot == 328           ? As<Soucoupe>(slot) != nullptr
-                           : slot <= 331           ? As<CubeDevil>(slot) != nullptr
-                           : slot == 332           ? As<CubeInviderOne>(slot) != nullptr
-                           : slot <= 334           ? As<Soucoupe>(slot) != nullptr
-                                                   : As<Triangle>(slot) != nullptr;
+        const bool right = slot <= 79    ? As<Cube>(slot) != nullptr
+                           : slot <= 139 ? As<Triangle>(slot) != nullptr
+                           : slot <= 327 ? As<Cube>(slot) != nullptr || As<Roue>(slot) != nullptr
+                           : slot == 328 ? As<Soucoupe>(slot) != nullptr
+                           : slot <= 331 ? As<CubeDevil>(slot) != nullptr
+                           : slot == 332 ? As<CubeInviderOne>(slot) != nullptr
+                           : slot <= 334 ? As<Soucoupe>(slot) != nullptr
+                                         : As<Triangle>(slot) != nullptr;
         EXPECT_TRUE(right) << slot;
         const int32_t expected = slot <= 139   ? 0
                                  : slot <= 327 ? 6000
@@ -68,8 +68,8 @@ TEST_F(Level2TableTest, TheColumnsTheTrianglesAndTheWallStandWhereTheyShould) {
     // Opening columns: pairs from y -30 up, moving inwards by 30 at pairs 6, 11 and 16.
     struct Column {
         int slot, x, y;
-    } columns[] = {{0, 139, -30},   {1, 472, -30},   {11, 472, -180}, {12, 169, -210}, {21, 442, -330},
-                   {22, 199, -360}, {32, 229, -510}, {79, 382, -1200}};
+    } columns[] = {{0, 139, -30},   {1, 472, -30},   {11, 472, -180}, {12, 169, -210},
+                   {21, 442, -330}, {22, 199, -360}, {32, 229, -510}, {79, 382, -1200}};
     for (const Column& c : columns) {
         EXPECT_EQ(c.x, Box(c.slot).x) << c.slot;
         EXPECT_EQ(c.y, Box(c.slot).y) << c.slot;
@@ -95,8 +95,8 @@ TEST_F(Level2TableTest, TheColumnsTheTrianglesAndTheWallStandWhereTheyShould) {
     struct Lane {
         int slot, row;
         bool fromLeft;
-    } lanes[] = {{152, 41, false}, {155, 44, true}, {168, 46, true}, {184, 51, false}, {185, 52, true},
-                 {203, 59, false}, {312, 91, false}, {315, 94, true}};
+    } lanes[] = {{152, 41, false}, {155, 44, true},  {168, 46, true},  {184, 51, false},
+                 {185, 52, true},  {203, 59, false}, {312, 91, false}, {315, 94, true}};
     for (const Lane& lane : lanes) {
         Cube* cube = As<Cube>(lane.slot);
         ASSERT_NE(nullptr, cube) << lane.slot;
@@ -159,7 +159,8 @@ TEST_F(Level3TableTest, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
             ASSERT_EQ(flyTime, As<Blob>(slot)->GetFlyTime()) << slot;
         } else if (Virus* virus = As<Virus>(slot)) {
             const int x = 138 + platform::Random() % 364;
-            const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75, vx = 1 - platform::Random() % 3;
+            const int vy = platform::Random() % 4 + 2, delay = platform::Random() % 40 + 75,
+                      vx = 1 - platform::Random() % 3;
             ASSERT_EQ(x, Box(slot).x) << slot;
             ASSERT_EQ(-44, Box(slot).y);
             ASSERT_EQ(vy, virus->GetVy()) << slot;

@@ -16,9 +16,9 @@
 #include "enemies/regular/vax.h"
 #include "levels/level4.h"
 #include "levels/level5.h"
+#include "platform/random.h"
 #include "support/sdl_env.h"
 #include "table_fixture.h"
-#include "platform/random.h"
 
 namespace {
 
@@ -36,15 +36,14 @@ TEST_F(Level4Table, EverySlotHoldsItsClassAtItsSpawnTime) {
             EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "spawn-time order at " << slot;
         }
         const bool saucer = slot == 200 || slot == 550 || slot == 630;
-        const bool right = saucer ? As<Soucoupe>(slot) != nullptr
+        const bool right = saucer       ? As<Soucoupe>(slot) != nullptr
                            : slot < 550 ? As<Fleche>(slot) != nullptr
                                         : As<Amybe>(slot) != nullptr;
         EXPECT_TRUE(right) << slot;
     }
     const std::vector<std::pair<int, int32_t>> checkpoints = {
-        {0, 0},         {199, 11940},   {200, 12000},   {201, 12000},   {549, 32880},   {550, 33940},
-        {551, 36940},   {629, 52540},   {630, 52740},   {631, 52740},   {659, 58340},   {660, 58540},
-        {899, 87220},
+        {0, 0},       {199, 11940}, {200, 12000}, {201, 12000}, {549, 32880}, {550, 33940}, {551, 36940},
+        {629, 52540}, {630, 52740}, {631, 52740}, {659, 58340}, {660, 58540}, {899, 87220},
     };
     for (const auto& [slot, time] : checkpoints) EXPECT_EQ(time, Spawn(slot)) << "slot " << slot;
 
@@ -85,11 +84,16 @@ TEST_F(Level4Table, RandomNumbersAreDrawnSlotBySlotScriptFirst) {
             ASSERT_EQ(platform::Random() % 10 + 30, As<Fleche>(slot)->GetPauseLength()) << slot;
             // The four ways in, each a strip of its own.
             const SDL_Rect b = Box(slot);
-            if (b.y == -28 && b.x >= 138 && b.x <= 188) ++fromTopLeft;
-            else if (b.x == 110 && b.y >= 0 && b.y < 400) ++fromLeft;
-            else if (b.x == 501 && b.y >= 0 && b.y < 400) ++fromRight;
-            else if (b.y == -28 && b.x >= 452 && b.x <= 501) ++fromTopRight;
-            else ADD_FAILURE() << "arrow " << slot << " at " << b.x << "," << b.y;
+            if (b.y == -28 && b.x >= 138 && b.x <= 188)
+                ++fromTopLeft;
+            else if (b.x == 110 && b.y >= 0 && b.y < 400)
+                ++fromLeft;
+            else if (b.x == 501 && b.y >= 0 && b.y < 400)
+                ++fromRight;
+            else if (b.y == -28 && b.x >= 452 && b.x <= 501)
+                ++fromTopRight;
+            else
+                ADD_FAILURE() << "arrow " << slot << " at " << b.x << "," << b.y;
         }
         EXPECT_EQ(platform::Random(), afterTable) << "no other draws";
         EXPECT_EQ(549, fromTopLeft + fromLeft + fromRight + fromTopRight);
@@ -145,18 +149,18 @@ TEST_F(Level5Table, EverySlotHoldsItsClassAtItsSpawnTime) {
             EXPECT_GE(Spawn(slot), Spawn(slot - 1)) << "spawn-time order at " << slot;
         }
         const bool eye = slot == 311 || slot == 600 || slot == 601 || slot == 900 || slot == 965;
-        const bool right = eye                          ? As<OeilRB>(slot) != nullptr
-                           : slot < 300 || slot > 900  ? As<Papillon>(slot) != nullptr
-                           : slot < 308                ? As<Fee>(slot) != nullptr
-                           : slot < 311                ? As<Soucoupe>(slot) != nullptr
-                                                       : As<Vax>(slot) != nullptr;
+        const bool right = eye                        ? As<OeilRB>(slot) != nullptr
+                           : slot < 300 || slot > 900 ? As<Papillon>(slot) != nullptr
+                           : slot < 308               ? As<Fee>(slot) != nullptr
+                           : slot < 311               ? As<Soucoupe>(slot) != nullptr
+                                                      : As<Vax>(slot) != nullptr;
         EXPECT_TRUE(right) << slot;
     }
     const std::vector<std::pair<int, int32_t>> checkpoints = {
-        {0, 0},          {299, 8970},     {300, 14000},    {303, 14000},    {304, 24000},    {307, 24000},
-        {308, 40000},    {309, 43000},    {310, 46000},    {311, 49000},    {312, 67000},    {599, 67000},
-        {600, 75000},    {601, 83000},    {602, 94000},    {899, 108850},   {900, 111900},   {901, 111900},
-        {964, 124500},   {965, 124700},   {966, 124700},   {1029, 137300},
+        {0, 0},        {299, 8970},   {300, 14000},  {303, 14000},   {304, 24000},  {307, 24000},
+        {308, 40000},  {309, 43000},  {310, 46000},  {311, 49000},   {312, 67000},  {599, 67000},
+        {600, 75000},  {601, 83000},  {602, 94000},  {899, 108850},  {900, 111900}, {901, 111900},
+        {964, 124500}, {965, 124700}, {966, 124700}, {1029, 137300},
     };
     for (const auto& [slot, time] : checkpoints) EXPECT_EQ(time, Spawn(slot)) << "slot " << slot;
     for (int s = 0; s < 299; ++s) ASSERT_EQ(30 * s, Spawn(s));

@@ -21,7 +21,7 @@ protected:
 TEST_F(LevelRunnerTest, EscapeCountsFromTheSecondDrainAndSkipsTheEndScreens) {
     FakeScript script;
     int32_t score = 0;
-    PushKeyDown(SDLK_ESCAPE);                                     // during the loading pause
+    PushKeyDown(SDLK_ESCAPE);                                   // during the loading pause
     frames.At(kStartFrames, [] { PushKeyDown(SDLK_ESCAPE); });  // during the start animation
     EscapeAfterLoopFrame(5);
     EXPECT_EQ(LevelResult::Quit, Play(script, &score));

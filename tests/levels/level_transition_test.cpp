@@ -141,7 +141,7 @@ TEST_F(TransitionTest, SummaryWithoutBonusShowsBannerThenCurtainAndIgnoresKeys) 
     EXPECT_FALSE(banner[505]);
     EXPECT_EQ(curtain, std::string(505, 'L') + "3333222211110000" + std::string(330, 'C'));
     EXPECT_EQ(PixelAt(Screen(), 5, 5), kClosedColour);  // what stays on the screen
-    SDL_Event event;  // the key waits for the next level
+    SDL_Event event;                                    // the key waits for the next level
     ASSERT_EQ(SDL_PollEvent(&event), 1);
     EXPECT_EQ(event.key.keysym.sym, SDLK_RETURN);
 }

@@ -12,7 +12,9 @@ using testsupport::Screen;
 namespace {
 
 // Each row of the test layer has its own colour, so the screen tells which row it shows.
-Uint32 RowColour(int row) { return testsupport::Rgb(static_cast<Uint8>(row & 0xFF), static_cast<Uint8>(row >> 8), 0x55); }
+Uint32 RowColour(int row) {
+    return testsupport::Rgb(static_cast<Uint8>(row & 0xFF), static_cast<Uint8>(row >> 8), 0x55);
+}
 
 int RowShownAt(int y) {
     for (int row = 0; row < 480; ++row)

@@ -11,8 +11,8 @@
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/level_assets.h"
 #include "levels/level_script.h"
-#include "support/sdl_env.h"
 #include "platform/random.h"
+#include "support/sdl_env.h"
 
 namespace levelstest {
 

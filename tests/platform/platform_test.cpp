@@ -71,7 +71,8 @@ TEST(Loaders, ColourKeyMakesTheKeyTransparent) {
     SDL_SaveBMP(raw, path);
     SDL_FreeSurface(raw);
 
-    for (SDL_Surface* picture : {platform::LoadPicture(path, 255, 0, 255), platform::LoadBmpPicture(path, 255, 0, 255)}) {
+    for (SDL_Surface* picture :
+         {platform::LoadPicture(path, 255, 0, 255), platform::LoadBmpPicture(path, 255, 0, 255)}) {
         SDL_FillRect(Screen(), nullptr, 0);
         SDL_Rect place = {20, 20, 2, 1};
         SDL_BlitSurface(picture, nullptr, Screen(), &place);

@@ -90,8 +90,7 @@ void WritePng(const std::string& path, const PngKind& kind) {
     const int maxSample = (1 << kind.depth) - 1;
     if (kind.colourType == PNG_COLOR_TYPE_PALETTE) {
         std::vector<png_color> colours(maxSample + 1);
-        for (int i = 0; i <= maxSample; ++i)
-            colours[i] = {png_byte(i * 41), png_byte(255 - i * 13), png_byte(i * 97)};
+        for (int i = 0; i <= maxSample; ++i) colours[i] = {png_byte(i * 41), png_byte(255 - i * 13), png_byte(i * 97)};
         png_set_PLTE(png, info, colours.data(), int(colours.size()));
         std::vector<png_byte> alphas(colours.size(), 255);
         for (int i = 0; i < kind.transparent; ++i) alphas[i * 3] = 0;

@@ -71,8 +71,9 @@ INSTANTIATE_TEST_SUITE_P(EveryScreen, EndSignalTest,
                          ::testing::Combine(::testing::Range(0, 4), ::testing::Values(SIGINT, SIGTERM, SIGHUP)),
                          [](const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
                              const int signal = std::get<1>(info.param);
-                             return std::string(kScreens[std::get<0>(info.param)].name) +
-                                    (signal == SIGINT ? "Int" : signal == SIGTERM ? "Term" : "Hup");
+                             return std::string(kScreens[std::get<0>(info.param)].name) + (signal == SIGINT    ? "Int"
+                                                                                           : signal == SIGTERM ? "Term"
+                                                                                                               : "Hup");
                          });
 
 // The 4 s loading pause of a level waits on the real clock in pieces: a signal ends it at once.

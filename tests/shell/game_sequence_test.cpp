@@ -41,9 +41,9 @@ private:
 class FakeScreens : public GameScreens {
 public:
     int32_t titleResult = 1;
-    int32_t replayLevel = 0;     // this level first answers with the game-over choice
+    int32_t replayLevel = 0;  // this level first answers with the game-over choice
     LevelResult replayAnswer = LevelResult::PlayAgain;
-    int32_t quitLevel = 0;       // this level answers Quit
+    int32_t quitLevel = 0;  // this level answers Quit
     Journal journal;
     std::vector<int32_t> finalScores;
 
@@ -80,9 +80,9 @@ TEST(GameSequence, SixClearedLevelsThenTheFinalScore) {
     FakeScreens screens;
     GameOutcome outcome = RunGameSequence(screens);
     EXPECT_EQ(screens.journal.calls,
-              Sequence({"title", "make 1", "make 2", "make 3", "make 4", "make 5", "make 6", "seed", "run 1", "run 2",
-                        "run 3", "run 4", "run 5", "run 6", "final", "destroy 1", "destroy 2", "destroy 3",
-                        "destroy 4", "destroy 5", "destroy 6"}));
+              Sequence({"title", "make 1",    "make 2",    "make 3",    "make 4",    "make 5",    "make 6",
+                        "seed",  "run 1",     "run 2",     "run 3",     "run 4",     "run 5",     "run 6",
+                        "final", "destroy 1", "destroy 2", "destroy 3", "destroy 4", "destroy 5", "destroy 6"}));
     EXPECT_EQ(screens.finalScores, std::vector<int32_t>({2100}));
     EXPECT_EQ(screens.journal.scoresAtStart, std::vector<int32_t>({0, 100, 300, 600, 1000, 1500}));
     EXPECT_TRUE(outcome.finished);

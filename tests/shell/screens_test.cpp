@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "core/utilities.h"
 #include "platform/platform.h"
 #include "shell/final_score_screen.h"
 #include "shell/title_screen.h"
-#include "core/utilities.h"
 #include "support/data_folder.h"
 #include "support/frame_script.h"
 #include "support/sdl_env.h"
@@ -47,10 +47,10 @@ TEST_F(ScreenTest, TitleEscapeOnTheFirstFrameQuitsAtOnce) {
 
 TEST_F(ScreenTest, TitleEnterCountsFromTheSecondFrameAndLoadingLasts24Frames) {
     FrameScript frames;
-    PushKeyDown(SDLK_RETURN);  // ignored: first frame
-    frames.At(5, [] { PushKeyDown(SDLK_RETURN); });   // ends stage 1 in frame 6
+    PushKeyDown(SDLK_RETURN);                                // ignored: first frame
+    frames.At(5, [] { PushKeyDown(SDLK_RETURN); });          // ends stage 1 in frame 6
     frames.At(6, [] { PushEventType(SDL_JOYBUTTONDOWN); });  // ends stage 2
-    frames.At(7, [] { PushEventType(SDL_QUIT); });    // window close ends stage 3 like Enter
+    frames.At(7, [] { PushEventType(SDL_QUIT); });           // window close ends stage 3 like Enter
     EXPECT_EQ(RunTitle(), 1);
     EXPECT_EQ(frames.Frames(), 6 + 1 + 1 + 24);
 }

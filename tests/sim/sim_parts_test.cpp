@@ -19,8 +19,8 @@ bool Parse(std::vector<const char*> args, SimOptions* options, std::string* erro
 TEST(SimOptionsTest, ReadsModesAndValues) {
     SimOptions options;
     std::string error;
-    ASSERT_TRUE(Parse({"--game", "--seed", "42", "--autopilot", "--god", "--max-frames", "900",
-                       "--screenshot-every", "25", "--out", "/tmp/x"},
+    ASSERT_TRUE(Parse({"--game", "--seed", "42", "--autopilot", "--god", "--max-frames", "900", "--screenshot-every",
+                       "25", "--out", "/tmp/x"},
                       &options, &error))
         << error;
     EXPECT_EQ(SimMode::Game, options.mode);
@@ -45,15 +45,15 @@ TEST(SimOptionsTest, ReadsModesAndValues) {
 
 TEST(SimOptionsTest, RejectsWhatCannotBeMeant) {
     const std::vector<std::vector<const char*>> bad = {
-        {"--seed"},                         // no value
-        {"--max-frames", "0"},              // nothing would run
+        {"--seed"},             // no value
+        {"--max-frames", "0"},  // nothing would run
         {"--screenshot-every", "-5"},
         {"--level", "2x"},
-        {"--game", "--level", "2"},         // two modes
-        {"--autopilot", "--input", "k"},    // two drivers
-        {"--boss"},                         // no name
+        {"--game", "--level", "2"},       // two modes
+        {"--autopilot", "--input", "k"},  // two drivers
+        {"--boss"},                       // no name
         {"--boss", "Moine", "--level", "1"},
-        {"--weapon", "0"},                  // weapon levels run from 1 to 7
+        {"--weapon", "0"},  // weapon levels run from 1 to 7
         {"--weapon", "8"},
         {"--fast"},
     };
@@ -68,12 +68,13 @@ TEST(SimOptionsTest, RejectsWhatCannotBeMeant) {
 TEST(KeyLogTest, NamesMasksPressesAndComments) {
     KeyLog log;
     std::string error;
-    ASSERT_TRUE(log.Parse("left fire\n"
-                          "\n"
-                          "# only a comment\n"
-                          "21  # up, left, fire\n"
-                          "+return right\n",
-                          &error))
+    ASSERT_TRUE(
+        log.Parse("left fire\n"
+                  "\n"
+                  "# only a comment\n"
+                  "21  # up, left, fire\n"
+                  "+return right\n",
+                  &error))
         << error;
     ASSERT_EQ(5u, log.Size());
     EXPECT_EQ((std::vector<SDLKey>{SDLK_LEFT, SDLK_g}), log.At(0).held);

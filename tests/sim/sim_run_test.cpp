@@ -8,10 +8,10 @@
 #include "level_catalog.h"
 #include "levels/level_catalog.h"
 #include "platform/platform.h"
+#include "platform/random.h"
 #include "simulate.h"
 #include "simulator.h"
 #include "support/sdl_env.h"
-#include "platform/random.h"
 
 namespace {
 
@@ -148,15 +148,17 @@ TEST(SimRunTest, TheReportLineNamesEveryValue) {
     r.p99Us = 300;
     r.maxUs = 4000;
     r.peakShots = 77;
-    EXPECT_EQ("level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
-              "peak_shots=77",
-              FormatLevelReport(r));
+    EXPECT_EQ(
+        "level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
+        "peak_shots=77",
+        FormatLevelReport(r));
     r.boss = "CubeBoss";
     r.bossEnergy = 18000;
     r.bossFrames = 4321;
-    EXPECT_EQ("level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
-              "peak_shots=77 boss=CubeBoss boss_energy=18000 boss_frames=4321",
-              FormatLevelReport(r));
+    EXPECT_EQ(
+        "level=2 result=1 frames=1234 score=5678 lives=3 weapon=5 work_us median=90 p99=300 max=4000 "
+        "peak_shots=77 boss=CubeBoss boss_energy=18000 boss_frames=4321",
+        FormatLevelReport(r));
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ TempDataFolder::~TempDataFolder() {
 
 void TempDataFolder::Picture(const std::string& path, SDL_Surface* surface) {
     std::string full = folder + "/" + path;
-    for (size_t slash = full.find('/', folder.size() + 1); slash != std::string::npos; slash = full.find('/', slash + 1))
+    for (size_t slash = full.find('/', folder.size() + 1); slash != std::string::npos;
+         slash = full.find('/', slash + 1))
         mkdir(full.substr(0, slash).c_str(), 0755);
     SDL_SaveBMP(surface, full.c_str());
 }

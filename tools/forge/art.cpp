@@ -149,7 +149,7 @@ void SpikeRing(Canvas& c, double cx, double cy, double rx, double ry, int count,
     for (int k = 0; k < count; ++k) {
         double a = phase + k * 2 * M_PI / count, da = M_PI / count * 0.6;
         double p[] = {cx + std::cos(a - da) * rx * 0.92, cy + std::sin(a - da) * ry * 0.92,
-                      cx + std::cos(a) * (rx + length), cy + std::sin(a) * (ry + length),
+                      cx + std::cos(a) * (rx + length),  cy + std::sin(a) * (ry + length),
                       cx + std::cos(a + da) * rx * 0.92, cy + std::sin(a + da) * ry * 0.92};
         ShadedPolygon(c, p, 3, fill, edge, 1.2);
     }

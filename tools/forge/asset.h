@@ -45,9 +45,9 @@ struct Asset {
     int cols = 1, rows = 1;  // cells of equal size
     bool keyed = false;
     Rgb key;
-    bool wraps = false;             // scrolls: bottom rows continue into the top rows
-    bool cellsDiffer = false;       // animation cells must differ visibly
-    std::vector<Rect> keyWindows;   // regions that must be exactly the key colour
+    bool wraps = false;            // scrolls: bottom rows continue into the top rows
+    bool cellsDiffer = false;      // animation cells must differ visibly
+    std::vector<Rect> keyWindows;  // regions that must be exactly the key colour
     // Sounds and music.
     double minSeconds = 0, maxSeconds = 0;
     bool loops = false;

@@ -282,7 +282,8 @@ Picture PaintBackground(const std::string& name, int w, int h) {
                    Colour::Rgb8(110, 70, 130, 0.7));
     if (name == "Etoiles") return Space(w, h, seed, {4, 6, 22}, {50, 30, 90}, {20, 60, 110}, 420);
     if (name == "Dales") return Land(w, h, seed, {70, 150, 60}, {130, 170, 70}, {50, 110, 190}, {150, 140, 110}, 0.0);
-    if (name == "Transition1") return Land(w, h, seed, {80, 120, 55}, {140, 130, 70}, {45, 95, 160}, {140, 120, 95}, 0.4);
+    if (name == "Transition1")
+        return Land(w, h, seed, {80, 120, 55}, {140, 130, 70}, {45, 95, 160}, {140, 120, 95}, 0.4);
     if (name == "Dales1") return Land(w, h, seed, {120, 110, 60}, {150, 120, 70}, {40, 90, 150}, {120, 100, 85}, 0.9);
     if (name == "Enfer") return Hell(w, h, seed, {90, 30, 25}, {35, 10, 12}, {255, 90, 20}, 0.3);
     if (name == "Enfer1") return Hell(w, h, seed, {70, 15, 30}, {25, 5, 12}, {255, 60, 30}, 0.9);

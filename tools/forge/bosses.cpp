@@ -74,10 +74,11 @@ void CubeBoss(Canvas& c, double w, double h, int f) {
 void Death(Canvas& c, double w, double h, int f) {
     bool fighting = f == 3;
     double flutter = fighting ? 0 : f * 4;
-    double cloak[] = {w / 2, 30, w / 2 + 70, 70, w / 2 + 90 + flutter, h - 4, w / 2 + 40, h - 24, w / 2, h - 8,
-                      w / 2 - 40, h - 24, w / 2 - 90 - flutter, h - 4, w / 2 - 70, 70};
+    double cloak[] = {w / 2, 30,    w / 2 + 70, 70,     w / 2 + 90 + flutter, h - 4, w / 2 + 40, h - 24,
+                      w / 2, h - 8, w / 2 - 40, h - 24, w / 2 - 90 - flutter, h - 4, w / 2 - 70, 70};
     ShadedPolygon(c, cloak, 8, Colour::Rgb8(70, 60, 90), Colour::Rgb8(170, 160, 200), 2);
-    for (int k = -3; k <= 3; ++k) c.Line(w / 2 + k * 8, 90, w / 2 + k * 24 + (k < 0 ? -flutter : flutter), h - 20, 2, Colour::Rgb8(40, 32, 56));
+    for (int k = -3; k <= 3; ++k)
+        c.Line(w / 2 + k * 8, 90, w / 2 + k * 24 + (k < 0 ? -flutter : flutter), h - 20, 2, Colour::Rgb8(40, 32, 56));
     Mottle(c, 0, 0, w, h, Colour::Rgb8(30, 20, 40), 0.4, 10, 41);
     // Scythe.
     double sx = fighting ? w - 40 : w - 30;
@@ -109,12 +110,13 @@ void Monstro(Canvas& c, double w, double h, int f) {
     Rng veins(5);
     for (int i = 0; i < 10; ++i) {
         double a = veins.Range(0, 2 * M_PI), r0 = veins.Range(30, 60), r1 = r0 + veins.Range(25, 45);
-        c.Line(w / 2 + cos(a) * r0, h / 2 + sin(a) * r0 * 0.9, w / 2 + cos(a + 0.3) * r1, h / 2 + sin(a + 0.3) * r1 * 0.9,
-               2, Colour::Rgb8(150, 40, 60, 0.8));
+        c.Line(w / 2 + cos(a) * r0, h / 2 + sin(a) * r0 * 0.9, w / 2 + cos(a + 0.3) * r1,
+               h / 2 + sin(a + 0.3) * r1 * 0.9, 2, Colour::Rgb8(150, 40, 60, 0.8));
     }
     Eye(c, w / 2 - 36, h / 2 - 8, 16, Colour::Rgb8(255, 200, 40), 0, 0.6);
     Eye(c, w / 2 + 36, h / 2 - 8, 16, Colour::Rgb8(255, 200, 40), 0, 0.6);
-    const double mouths[8][2] = {{44, 48}, {122, 48}, {200, 48}, {53, 120}, {191, 120}, {44, 185}, {122, 185}, {200, 185}};
+    const double mouths[8][2] = {{44, 48},   {122, 48}, {200, 48},  {53, 120},
+                                 {191, 120}, {44, 185}, {122, 185}, {200, 185}};
     for (const auto& m : mouths) {
         double x = m[0] + 8, y = m[1] + 8;
         c.Ellipse(x, y, 13, 9 + breathe / 2, Colour::Rgb8(80, 10, 30));
@@ -133,21 +135,24 @@ void RadioZonde(Canvas& c, double w, double h, int f) {
     c.Ellipse(w / 2, 68, 66, 58, Colour::Rgb8(230, 120, 90));
     Mottle(c, w / 2 - 70, 6, 140, 126, Colour::Rgb8(170, 70, 50), 0.4, 12, 31);
     for (int k = -2; k <= 2; ++k)  // the balloon's gores
-        c.Line(w / 2 + k * 22, 10 + std::abs(k) * 6, w / 2 + k * 30, 128 - std::abs(k) * 6, 1.5, Colour::Rgb8(150, 60, 50));
+        c.Line(w / 2 + k * 22, 10 + std::abs(k) * 6, w / 2 + k * 30, 128 - std::abs(k) * 6, 1.5,
+               Colour::Rgb8(150, 60, 50));
     c.Ellipse(w / 2 - 20, 46, 20, 16, Colour::Rgb8(255, 200, 170));
     c.Rectangle(w / 2 - 20, 128, 40, 10, Colour::Rgb8(120, 90, 60));
     c.Line(w / 2 - 40, 118, 110, 150, 3, Colour::Rgb8(200, 200, 210));
     c.Line(w / 2 + 40, 118, 200, 150, 3, Colour::Rgb8(200, 200, 210));
     c.RoundedRect(100, 145, 112, 60, 8, Colour::Rgb8(60, 70, 90));
     c.VerticalGradient(104, 149, 104, 52, Colour::Rgb8(170, 190, 220), Colour::Rgb8(90, 100, 140));
-    for (int k = 0; k < 4; ++k) c.Rectangle(112 + k * 24, 190, 18, 6, (k + f) % 2 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(80, 255, 140));
+    for (int k = 0; k < 4; ++k)
+        c.Rectangle(112 + k * 24, 190, 18, 6, (k + f) % 2 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(80, 255, 140));
     c.Glow(156, 172, 26, Colour::Rgb8(120, 255, 255, 0.9));
     ShadedBall(c, 156, 172, 11, Colour::Rgb8(80, 230, 255));
     for (int i = 0; i < 5; ++i) {
         double x = 70 + i * 44;
         c.Line(x, 210, x + (i - 2) * 14 + tilt, h - 8, 6, Colour::Rgb8(50, 55, 80));
         c.Line(x, 210, x + (i - 2) * 14 + tilt, h - 8, 3, Colour::Rgb8(200, 210, 230));
-        c.Circle(x + (i - 2) * 14 + tilt, h - 8, 5, (i + f) % 2 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(255, 240, 120));
+        c.Circle(x + (i - 2) * 14 + tilt, h - 8, 5,
+                 (i + f) % 2 ? Colour::Rgb8(255, 80, 80) : Colour::Rgb8(255, 240, 120));
     }
     c.RoundedRect(90, 236, 134, 14, 6, Colour::Rgb8(60, 70, 100));  // a ring bracing the legs
     c.RoundedRect(94, 239, 126, 8, 4, Colour::Rgb8(150, 160, 200));
@@ -165,7 +170,8 @@ void Insecte(Canvas& c, double w, double, int f) {
         c.Line(w / 2 + s * 14, 30, w / 2 + s * 86, 26 - 8 * wing, 1.5, Colour::Rgb8(120, 170, 200));
         c.Ellipse(w / 2 + s * 50, 55, 34, 14 * wing + 3, Colour::Rgb8(150, 210, 250, 0.85));
         for (int leg = 0; leg < 3; ++leg)
-            c.Line(w / 2 + s * 12, 60 + leg * 10, w / 2 + s * (40 + leg * 8), 80 + leg * 12, 3, Colour::Rgb8(90, 60, 30));
+            c.Line(w / 2 + s * 12, 60 + leg * 10, w / 2 + s * (40 + leg * 8), 80 + leg * 12, 3,
+                   Colour::Rgb8(90, 60, 30));
     }
     c.Ellipse(w / 2, 58, 22, 40, Colour::Rgb8(80, 50, 20));
     c.Ellipse(w / 2, 56, 19, 37, Colour::Rgb8(230, 170, 40));

@@ -13,7 +13,7 @@ namespace forge {
 namespace {
 
 const char* const kFontDir = "/usr/share/fonts/truetype/dejavu/";
-const char* const kFontFiles[] = {"DejaVuSans.ttf",     "DejaVuSans-Bold.ttf",  "DejaVuSansMono.ttf",
+const char* const kFontFiles[] = {"DejaVuSans.ttf",          "DejaVuSans-Bold.ttf",  "DejaVuSansMono.ttf",
                                   "DejaVuSansMono-Bold.ttf", "DejaVuSerif-Bold.ttf", "DejaVuSansCondensed-Bold.ttf"};
 constexpr int kFontCount = 6;
 
@@ -151,8 +151,10 @@ void Canvas::Line(double x0, double y0, double x1, double y1, double width, cons
 static void PolygonPath(cairo_t* cr, const double* xy, int n) {
     cairo_new_path(cr);
     for (int i = 0; i < n; ++i) {
-        if (i == 0) cairo_move_to(cr, xy[0], xy[1]);
-        else cairo_line_to(cr, xy[2 * i], xy[2 * i + 1]);
+        if (i == 0)
+            cairo_move_to(cr, xy[0], xy[1]);
+        else
+            cairo_line_to(cr, xy[2 * i], xy[2 * i + 1]);
     }
     cairo_close_path(cr);
 }
@@ -205,8 +207,8 @@ double Canvas::TextWidth(const std::string& text, Font font, double size) {
     return ext.x_advance;
 }
 
-double Canvas::TextLeft(const std::string& text, Font font, double size, double x, double baseline,
-                        const Colour& fill, double outline, const Colour& outlineColour) {
+double Canvas::TextLeft(const std::string& text, Font font, double size, double x, double baseline, const Colour& fill,
+                        double outline, const Colour& outlineColour) {
     SelectFont(cr_, font, size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr_, text.c_str(), &ext);
@@ -224,8 +226,8 @@ double Canvas::TextLeft(const std::string& text, Font font, double size, double 
     return ext.x_advance;
 }
 
-double Canvas::Text(const std::string& text, Font font, double size, double cx, double baseline,
-                    const Colour& fill, double outline, const Colour& outlineColour) {
+double Canvas::Text(const std::string& text, Font font, double size, double cx, double baseline, const Colour& fill,
+                    double outline, const Colour& outlineColour) {
     double w = TextWidth(text, font, size);
     return TextLeft(text, font, size, cx - w / 2, baseline, fill, outline, outlineColour);
 }

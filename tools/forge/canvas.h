@@ -51,10 +51,10 @@ public:
     void VerticalGradient(double x, double y, double w, double h, const Colour& top, const Colour& bottom);
 
     // Text whose baseline-centre is (cx, baseline); returns the width drawn.
-    double Text(const std::string& text, Font font, double size, double cx, double baseline,
-                const Colour& fill, double outline = 0, const Colour& outlineColour = Colour());
-    double TextLeft(const std::string& text, Font font, double size, double x, double baseline,
-                    const Colour& fill, double outline = 0, const Colour& outlineColour = Colour());
+    double Text(const std::string& text, Font font, double size, double cx, double baseline, const Colour& fill,
+                double outline = 0, const Colour& outlineColour = Colour());
+    double TextLeft(const std::string& text, Font font, double size, double x, double baseline, const Colour& fill,
+                    double outline = 0, const Colour& outlineColour = Colour());
     double TextWidth(const std::string& text, Font font, double size);
 
     // Pixels with alpha >= 128 keep their colour (made opaque), all others become the key;

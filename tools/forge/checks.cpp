@@ -83,7 +83,8 @@ double LoopJoinRatio(const std::vector<float>& s) {
 
 Faults CheckPicture(const Asset& a, const Picture& p) {
     Faults f;
-    if (p.width != a.width || p.height != a.height) f.push_back(Describe("size", p.width * 10000.0 + p.height, a.width * 10000.0 + a.height));
+    if (p.width != a.width || p.height != a.height)
+        f.push_back(Describe("size", p.width * 10000.0 + p.height, a.width * 10000.0 + a.height));
     if (a.width % a.cols != 0 || a.height % a.rows != 0) f.push_back("size is not a whole number of cells");
     if (!f.empty()) return f;
     const uint32_t key = a.key.Packed();
@@ -95,7 +96,8 @@ Faults CheckPicture(const Asset& a, const Picture& p) {
             for (int y = r.y; y < r.y + r.h; ++y)
                 for (int x = r.x; x < r.x + r.w; ++x)
                     if (p.At(x, y) != key) {
-                        f.push_back("pixel inside a window that must be key colour: " + std::to_string(x) + "," + std::to_string(y));
+                        f.push_back("pixel inside a window that must be key colour: " + std::to_string(x) + "," +
+                                    std::to_string(y));
                         y = r.y + r.h;
                         break;
                     }
@@ -113,7 +115,9 @@ Faults CheckPicture(const Asset& a, const Picture& p) {
                     int x0 = col * cw, y0 = row * ch;
                     bool cornersKey = p.At(x0, y0) == key && p.At(x0 + cw - 1, y0) == key &&
                                       p.At(x0, y0 + ch - 1) == key && p.At(x0 + cw - 1, y0 + ch - 1) == key;
-                    if (!cornersKey) f.push_back("cell " + std::to_string(row * a.cols + col) + " has a corner that is not key colour");
+                    if (!cornersKey)
+                        f.push_back("cell " + std::to_string(row * a.cols + col) +
+                                    " has a corner that is not key colour");
                     int ink = 0;
                     for (int y = y0; y < y0 + ch; ++y)
                         for (int x = x0; x < x0 + cw; ++x) ink += p.At(x, y) != key;
@@ -140,11 +144,14 @@ Faults CheckPicture(const Asset& a, const Picture& p) {
 Faults CheckEncodedPicture(const Asset& a, const Bytes& bytes) {
     Faults f;
     int w = 0, h = 0;
-    if (!PictureHeaderSize(bytes, &w, &h)) f.push_back("encoded file has no picture header");
-    else if (w != a.width || h != a.height) f.push_back("encoded header size differs from the manifest");
+    if (!PictureHeaderSize(bytes, &w, &h))
+        f.push_back("encoded file has no picture header");
+    else if (w != a.width || h != a.height)
+        f.push_back("encoded header size differs from the manifest");
     bool isBmp = bytes.size() > 2 && bytes[0] == 'B' && bytes[1] == 'M';
     if (isBmp != (a.format == Format::Bmp)) f.push_back("encoded format differs from the file's extension");
-    if (isBmp && bytes.size() > 30 && (bytes[28] != 24 || bytes[30] != 0)) f.push_back("BMP is not 24-bit uncompressed");
+    if (isBmp && bytes.size() > 30 && (bytes[28] != 24 || bytes[30] != 0))
+        f.push_back("BMP is not 24-bit uncompressed");
     return f;
 }
 
@@ -202,7 +209,8 @@ Faults CheckOgg(const Asset& a, const Bytes& bytes) {
     }
     vorbis_info* vi = ov_info(&vf, -1);
     double secs = double(ov_pcm_total(&vf, -1)) / vi->rate;
-    if (secs < a.minSeconds || secs > a.maxSeconds) f.push_back(Describe("decoded length in seconds", secs, a.minSeconds));
+    if (secs < a.minSeconds || secs > a.maxSeconds)
+        f.push_back(Describe("decoded length in seconds", secs, a.minSeconds));
     if (vi->channels != 2) f.push_back("not stereo");
     if (a.loops) {
         std::vector<float> left;

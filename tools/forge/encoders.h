@@ -12,9 +12,9 @@ namespace forge {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes EncodePng(const Picture& picture);   // 8-bit RGB, no alpha
-Bytes EncodeBmp(const Picture& picture);   // BITMAPINFOHEADER, 24 bits, bottom-up, no compression
-Bytes EncodeWav(const Sound& sound);       // PCM 16-bit stereo at the sound's rate
+Bytes EncodePng(const Picture& picture);  // 8-bit RGB, no alpha
+Bytes EncodeBmp(const Picture& picture);  // BITMAPINFOHEADER, 24 bits, bottom-up, no compression
+Bytes EncodeWav(const Sound& sound);      // PCM 16-bit stereo at the sound's rate
 // Vorbis VBR at `quality` (-0.1 .. 1); `serial` fixes the Ogg stream serial for repeatable bytes.
 Bytes EncodeOgg(const Sound& sound, double quality, int serial);
 

@@ -7,6 +7,8 @@
 #include "art.h"
 #include "core/catalogue.h"
 #include "families.h"
+// Rows laid out by hand.
+// clang-format off
 
 namespace forge {
 
@@ -343,3 +345,4 @@ Picture DrawEnemy(const Asset& a) {
 }
 
 }  // namespace forge
+// clang-format on

@@ -55,7 +55,7 @@ Picture DrawExplosion(const Asset& a) {
                 double ang = sparks[k].angle, reach = R * (0.45 + 0.5 * sparks[k].distance) * grow * (1.2 - t);
                 double side = 0.22;
                 double tongue[] = {cx + std::cos(ang - side) * R * 0.2, cy + std::sin(ang - side) * R * 0.2,
-                                   cx + std::cos(ang) * reach, cy + std::sin(ang) * reach,
+                                   cx + std::cos(ang) * reach,          cy + std::sin(ang) * reach,
                                    cx + std::cos(ang + side) * R * 0.2, cy + std::sin(ang + side) * R * 0.2};
                 c.Polygon(tongue, 3, heat.mid.Mix(heat.outer, t * 1.5));
             }
@@ -67,7 +67,7 @@ Picture DrawExplosion(const Asset& a) {
             double r = R * p.size * grow * (0.6 + 0.6 * fade) * (t < 0.1 ? 0.8 : 1);
             double d = R * p.distance * grow;
             double x = cx + std::cos(p.angle) * d, y = cy + std::sin(p.angle) * d;
-            Colour col = local < 0.25 ? heat.core.Mix(heat.mid, local / 0.25)
+            Colour col = local < 0.25   ? heat.core.Mix(heat.mid, local / 0.25)
                          : local < 0.55 ? heat.mid.Mix(heat.outer, (local - 0.25) / 0.3)
                                         : heat.outer.Mix(heat.smoke, std::min(1.0, (local - 0.55) / 0.35));
             if (r < 0.8) continue;
@@ -106,7 +106,8 @@ Picture DrawExplosion(const Asset& a) {
                 double d = R * s.distance * std::min(1.0, t * 1.3);
                 double tail = R * 0.12 * (1 - t);
                 double x = cx + std::cos(s.angle) * d, y = cy + std::sin(s.angle) * d;
-                double x0 = cx + std::cos(s.angle) * std::max(0.0, d - tail), y0 = cy + std::sin(s.angle) * std::max(0.0, d - tail);
+                double x0 = cx + std::cos(s.angle) * std::max(0.0, d - tail),
+                       y0 = cy + std::sin(s.angle) * std::max(0.0, d - tail);
                 c.Line(x0, y0, x, y, std::max(1.2, R * s.size * (1 - t)), heat.core.Mix(heat.mid, t));
             }
     });

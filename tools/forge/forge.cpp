@@ -83,7 +83,8 @@ int RunForge(const Options& o) {
             products[i] = Make(*todo[i]);
             // Shots and layers stay for the visibility check; the rest only for a contact sheet.
             const Family family = todo[i]->family;
-            const bool needed = family == Family::Shot || family == Family::Background || todo[i]->variant.rfind("backdrop", 0) == 0;
+            const bool needed =
+                family == Family::Shot || family == Family::Background || todo[i]->variant.rfind("backdrop", 0) == 0;
             if (!keepPictures && !needed) products[i].picture = Picture();
         }
     };
@@ -184,8 +185,8 @@ Picture ContactSheet(const std::vector<const Product*>& pictures) {
         cairo_surface_destroy(s);
         std::string label = p.asset->path.substr(p.asset->path.find_last_of('/') + 1);
         c.TextLeft(label, Font::Sans, 11, x, y + thumbH + 18, Colour::Rgb8(230, 230, 240));
-        c.TextLeft(std::to_string(p.picture.width) + "x" + std::to_string(p.picture.height), Font::Sans, 10,
-                   x + 180, y + thumbH + 18, Colour::Rgb8(150, 160, 190));
+        c.TextLeft(std::to_string(p.picture.width) + "x" + std::to_string(p.picture.height), Font::Sans, 10, x + 180,
+                   y + thumbH + 18, Colour::Rgb8(150, 160, 190));
     }
     return c.Opaque();
 }

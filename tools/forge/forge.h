@@ -23,10 +23,10 @@ struct Product {
 Product Make(const Asset& asset);
 
 struct Options {
-    std::string outDir;           // empty: write no game files (only a contact sheet, if asked)
-    int threads = 0;              // 0: every core
-    std::string only;             // make only paths containing this text
-    std::string contactSheet;     // also write this PNG of every picture
+    std::string outDir;        // empty: write no game files (only a contact sheet, if asked)
+    int threads = 0;           // 0: every core
+    std::string only;          // make only paths containing this text
+    std::string contactSheet;  // also write this PNG of every picture
     bool verbose = false;
 };
 

@@ -21,7 +21,8 @@ void Ship(Canvas& c, double w, double h, int roll, int frame, bool shield, bool 
     Colour hull = boosted ? Colour::Rgb8(255, 225, 140) : Colour::Rgb8(225, 232, 245);
     Colour wing = boosted ? Colour::Rgb8(255, 140, 40) : Colour::Rgb8(50, 110, 230);
     Colour edge = Colour::Rgb8(40, 40, 90);
-    double wings[] = {cx, 12, cx + 15 * rw, h - 12, cx + 13 * rw, h - 6, cx, h - 11, cx - 13 * lw, h - 6, cx - 15 * lw, h - 12};
+    double wings[] = {cx, 12,     cx + 15 * rw, h - 12, cx + 13 * rw, h - 6,
+                      cx, h - 11, cx - 13 * lw, h - 6,  cx - 15 * lw, h - 12};
     ShadedPolygon(c, wings, 6, wing, edge, 1.1);
     double body[] = {cx, 1.5, cx + 5, 14, cx + 4.5, h - 8, cx, h - 6, cx - 4.5, h - 8, cx - 5, 14};
     ShadedPolygon(c, body, 6, hull, edge, 1.1);

@@ -90,7 +90,7 @@ Picture Digits(const Asset& a, const Colour& ink, const Colour& glow, const Colo
 
 Picture Banners(const Asset& a) {
     Canvas c(a.width, a.height);
-    const Colour tints[6] = {Colour::Rgb8(90, 170, 255), Colour::Rgb8(110, 220, 90), Colour::Rgb8(255, 90, 50),
+    const Colour tints[6] = {Colour::Rgb8(90, 170, 255),  Colour::Rgb8(110, 220, 90),  Colour::Rgb8(255, 90, 50),
                              Colour::Rgb8(170, 180, 200), Colour::Rgb8(240, 100, 230), Colour::Rgb8(255, 210, 60)};
     EachCell(c, 6, 138, [&](int i) {
         c.Fill(kSlot);
@@ -137,7 +137,8 @@ Picture DrawHud(const Asset& a) {
     if (v == "frame") return Frame(a);
     if (v == "digits") return Digits(a, Colour::Rgb8(210, 240, 255), Colour::Rgb8(30, 90, 160), kSlot);
     if (v == "digits_yellow") return Digits(a, Colour::Rgb8(255, 240, 60), Colour::Rgb8(160, 90, 0), kSlot);
-    if (v == "digits_big") return Digits(a, Colour::Rgb8(255, 230, 120), Colour::Rgb8(150, 60, 20), Colour::Rgb8(10, 8, 30));
+    if (v == "digits_big")
+        return Digits(a, Colour::Rgb8(255, 230, 120), Colour::Rgb8(150, 60, 20), Colour::Rgb8(10, 8, 30));
     if (v == "banners") return Banners(a);
     if (v == "bossbar") return BossBar(a);
     if (v == "weaponicon") return WeaponIcon(a);

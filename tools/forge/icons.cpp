@@ -19,8 +19,8 @@ constexpr double kTileInset = 10, kTileRadius = 46;
 
 // The rift: a jagged tear of light from the upper right to the lower left.
 void Rift(Canvas& c) {
-    const double tear[] = {214, 18, 170, 92, 186, 100, 118, 160, 134, 170, 40, 240,
-                           30, 236, 118, 174, 102, 164, 166, 104, 150, 96, 204, 14};
+    const double tear[] = {214, 18,  170, 92,  186, 100, 118, 160, 134, 170, 40,  240,
+                           30,  236, 118, 174, 102, 164, 166, 104, 150, 96,  204, 14};
     c.Glow(140, 128, 120, Colour::Rgb8(120, 70, 220, 0.55));
     // A wide faint stroke under a narrow bright one: the light bleeds out of the tear.
     c.PolygonOutline(tear, 12, 14, Colour::Rgb8(150, 110, 255, 0.35));
@@ -114,8 +114,14 @@ int WriteWindowsIcon(const std::string& path) {
         images.push_back(DrawIcon(a));
     }
     Bytes file;
-    auto put16 = [&](unsigned v) { file.push_back(uint8_t(v)); file.push_back(uint8_t(v >> 8)); };
-    auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+    auto put16 = [&](unsigned v) {
+        file.push_back(uint8_t(v));
+        file.push_back(uint8_t(v >> 8));
+    };
+    auto put32 = [&](uint32_t v) {
+        put16(v & 0xFFFF);
+        put16(v >> 16);
+    };
     put16(0);  // reserved
     put16(1);  // an icon, not a cursor
     put16(unsigned(count));

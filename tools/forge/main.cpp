@@ -24,18 +24,24 @@ int main(int argc, char** argv) {
             }
             return argv[++i];
         };
-        if (arg == "--out") options.outDir = value("--out");
-        else if (arg == "--threads") options.threads = std::atoi(value("--threads").c_str());
-        else if (arg == "--only") options.only = value("--only");
-        else if (arg == "--contact-sheet") options.contactSheet = value("--contact-sheet");
-        else if (arg == "--verbose") options.verbose = true;
-        else if (arg == "--icons") return forge::WriteIcons(value("--icons"));
-        else if (arg == "--windows-icon") return forge::WriteWindowsIcon(value("--windows-icon"));
+        if (arg == "--out")
+            options.outDir = value("--out");
+        else if (arg == "--threads")
+            options.threads = std::atoi(value("--threads").c_str());
+        else if (arg == "--only")
+            options.only = value("--only");
+        else if (arg == "--contact-sheet")
+            options.contactSheet = value("--contact-sheet");
+        else if (arg == "--verbose")
+            options.verbose = true;
+        else if (arg == "--icons")
+            return forge::WriteIcons(value("--icons"));
+        else if (arg == "--windows-icon")
+            return forge::WriteWindowsIcon(value("--windows-icon"));
         else if (arg == "--list") {
             std::fputs(forge::ManifestTable().c_str(), stdout);
             return 0;
-        }
-        else {
+        } else {
             std::fprintf(stderr,
                          "usage: skyrift-forge [--out DIR] [--threads N] [--only TEXT] [--contact-sheet FILE.png] "
                          "[--verbose] [--list]\n       skyrift-forge --icons DIR\n"

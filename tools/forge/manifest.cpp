@@ -6,6 +6,8 @@
 
 #include "core/catalogue.h"
 #include "rng.h"
+// Rows laid out by hand.
+// clang-format off
 
 namespace forge {
 
@@ -304,3 +306,4 @@ const char* FamilyName(Family family) {
 }
 
 }  // namespace forge
+// clang-format on

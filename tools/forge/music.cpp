@@ -8,6 +8,8 @@
 
 #include "families.h"
 #include "synth.h"
+// Rows laid out by hand.
+// clang-format off
 
 namespace forge {
 
@@ -396,3 +398,4 @@ Sound MakeMusic(const Asset& a) {
 }
 
 }  // namespace forge
+// clang-format on

@@ -152,8 +152,10 @@ Picture Wave(int index) {
         double base = 300 + band * 26;
         for (int x = 0; x <= 640; x += 8) {
             double y = base + 14 * std::sin(x / 60.0 + index * 1.2566 + band * 0.7);
-            if (x == 0) cairo_move_to(cr, x, y);
-            else cairo_line_to(cr, x, y);
+            if (x == 0)
+                cairo_move_to(cr, x, y);
+            else
+                cairo_line_to(cr, x, y);
         }
         cairo_line_to(cr, 640, 480);
         cairo_line_to(cr, 0, 480);
@@ -217,9 +219,10 @@ void PaintBoss(Canvas& c, const std::string& path, double cx, double top, double
 }
 
 Picture Capture(int level) {
-    static const char* const bosses[6] = {"Images/Ennemis/Moine/MoineS.png", "Images/Ennemis/CubeBoss/CubeBossS.png",
-                                          "Images/Ennemis/Death/DeathS1.png", "Images/Ennemis/Monstro/MonstroS.png",
-                                          "Images/Ennemis/RadioZonde/RadioZondeS.png", "Images/Ennemis/Xorg/XorgS.png"};
+    static const char* const bosses[6] = {
+        "Images/Ennemis/Moine/MoineS.png",           "Images/Ennemis/CubeBoss/CubeBossS.png",
+        "Images/Ennemis/Death/DeathS1.png",          "Images/Ennemis/Monstro/MonstroS.png",
+        "Images/Ennemis/RadioZonde/RadioZondeS.png", "Images/Ennemis/Xorg/XorgS.png"};
     Picture bg = BackgroundPicture(kLevelLayers[level - 1], 640, 480);
     Canvas c(364, 480);
     Picture crop(364, 480);

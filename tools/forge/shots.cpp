@@ -48,8 +48,10 @@ void Orb(Canvas& c, double w, double h, const ShotLook& look, bool second) {
 }
 
 void Invader(Canvas& c, double w, double h, const ShotLook& look, bool second) {
-    static const char* a[] = {"..X...X..", "...XXX...", "..XXXXX..", ".XX.X.XX.", "XXXXXXXXX", "X.X...X.X", "..XX.XX.."};
-    static const char* b[] = {"..X...X..", "X..XXX..X", "X.XXXXX.X", "XXX.X.XXX", "XXXXXXXXX", "..X...X..", ".X.....X."};
+    static const char* a[] = {"..X...X..", "...XXX...", "..XXXXX..", ".XX.X.XX.",
+                              "XXXXXXXXX", "X.X...X.X", "..XX.XX.."};
+    static const char* b[] = {"..X...X..", "X..XXX..X", "X.XXXXX.X", "XXX.X.XXX",
+                              "XXXXXXXXX", "..X...X..", ".X.....X."};
     const char** art = second ? b : a;
     // Whole pixels, no smoothing: the art pixel x spans [edge(x), edge(x + 1)).
     auto ex = [&](int x) { return 1 + int(x * (w - 2) / 9.0); };
@@ -90,10 +92,14 @@ Picture DrawShot(const Asset& a) {
     Canvas c(a.width, a.height);
     const bool second = a.variant.size() > 2 && a.variant.compare(a.variant.size() - 2, 2, "_b") == 0;
     const ShotLook look = LookFor(a.variant);
-    if (a.variant.rfind("invader", 0) == 0) Invader(c, a.width, a.height, look, second);
-    else if (a.variant.rfind("needle", 0) == 0) Needle(c, a.width, a.height, look, second);
-    else if (a.variant.rfind("bonus", 0) == 0) BonusCapsule(c, a.width, a.height, second);
-    else Orb(c, a.width, a.height, look, second);
+    if (a.variant.rfind("invader", 0) == 0)
+        Invader(c, a.width, a.height, look, second);
+    else if (a.variant.rfind("needle", 0) == 0)
+        Needle(c, a.width, a.height, look, second);
+    else if (a.variant.rfind("bonus", 0) == 0)
+        BonusCapsule(c, a.width, a.height, second);
+    else
+        Orb(c, a.width, a.height, look, second);
     return c.Flatten(a.key);
 }
 

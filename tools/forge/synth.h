@@ -20,15 +20,15 @@ struct Note {
     Wave wave = Wave::Square;
     double amp = 0.3;
     double attack = 0.005, release = 0.05;
-    double decay = 0;          // > 0: exponential decay rate per second after the attack
-    double sustain = 1;        // level the decay falls to
-    double pan = 0;            // -1 left .. 1 right
-    double cutoff = 0;         // one-pole low-pass in Hz at the start (0: none)
-    double cutoffEnd = 0;      // ... and at the end (0: same)
+    double decay = 0;                        // > 0: exponential decay rate per second after the attack
+    double sustain = 1;                      // level the decay falls to
+    double pan = 0;                          // -1 left .. 1 right
+    double cutoff = 0;                       // one-pole low-pass in Hz at the start (0: none)
+    double cutoffEnd = 0;                    // ... and at the end (0: same)
     double vibratoHz = 0, vibratoDepth = 0;  // depth in semitones
-    double detune = 0;         // a second oscillator this many semitones away (0: none)
-    double fm = 0, fmRatio = 2;  // sine FM index and ratio
-    uint64_t seed = 1;         // for noise
+    double detune = 0;                       // a second oscillator this many semitones away (0: none)
+    double fm = 0, fmRatio = 2;              // sine FM index and ratio
+    uint64_t seed = 1;                       // for noise
 };
 
 // Mixes the note into `out`; with `wrap`, samples past the end continue at the start.

@@ -18,7 +18,8 @@ const std::string kPano = "Images/Panorama/";
 const std::vector<LevelLook>& LevelLooks() {
     static const std::vector<LevelLook> looks = {
         {1,
-         {kPano + "Ciel.png", kPano + "Transition.png", kPano + "Etoiles.png", kPano + "Extra31.png", kPano + "Extra35.png"},
+         {kPano + "Ciel.png", kPano + "Transition.png", kPano + "Etoiles.png", kPano + "Extra31.png",
+          kPano + "Extra35.png"},
          {kTirs + "Tir0_RougeS_Ennemi.png", kTirs + "Tir1_Glace_Orange_Ennemi.bmp", kTirs + "Tir1_Rouge_Ennemi.bmp",
           kTirs + "Tir1_Bleu_Ennemi.bmp", kTirs + "Tir0_VioletS_Ennemi.png", kTirs + "Tir1_Jaune_Ennemi.bmp",
           kTirs + "Bonus1.png"}},
@@ -36,8 +37,8 @@ const std::vector<LevelLook>& LevelLooks() {
         {5,
          {kPano + "Psyche2.png", kPano + "Transition2.png", kPano + "Psyche3.png"},
          {kTirs + "Tir1_Jaune_Ennemi.bmp", kTirs + "Tir1_Rouge_Ennemi.bmp", kTirs + "Tir1_Bleu_Ennemi.bmp",
-          kTirs + "Tir_Vertical1_Jaune.png", kTirs + "Tir1_Glace_Rouge_Ennemi.bmp", kTirs + "Tir1_Glace_Jaune_Ennemi.bmp",
-          kTirs + "Bonus1.png"}},
+          kTirs + "Tir_Vertical1_Jaune.png", kTirs + "Tir1_Glace_Rouge_Ennemi.bmp",
+          kTirs + "Tir1_Glace_Jaune_Ennemi.bmp", kTirs + "Bonus1.png"}},
         {6,
          {kPano + "LastLevel.png", kPano + "Extra1.png"},
          {kTirs + "Tir1_Rouge_Ennemi.bmp", kTirs + "Tir1_Bleu_Ennemi.bmp", kTirs + "Tir1_Glace_Ennemi.bmp",
@@ -81,8 +82,8 @@ Faults CheckShotVisibility(const std::function<const Picture*(const std::string&
                 if (!shot || !a) continue;
                 double v = ShotVisibility(*shot, a->key, *ground, 90);
                 if (v < 0.999)
-                    f.push_back(s + " is hard to see on " + b + " (readable at " + std::to_string(int(v * 1000) / 10.0) +
-                                "% of places)");
+                    f.push_back(s + " is hard to see on " + b + " (readable at " +
+                                std::to_string(int(v * 1000) / 10.0) + "% of places)");
             }
         }
     return f;

@@ -9,19 +9,19 @@
 
 namespace {
 
-constexpr int kLookAhead = 12;   // frames
-constexpr int kSpeed = 2;        // the ship's speed while fire is held
-constexpr int kMargin = 5;       // extra room kept around a shot
-constexpr int kRestY = 400;      // preferred height of the ship's centre
+constexpr int kLookAhead = 12;                                    // frames
+constexpr int kSpeed = 2;                                         // the ship's speed while fire is held
+constexpr int kMargin = 5;                                        // extra room kept around a shot
+constexpr int kRestY = 400;                                       // preferred height of the ship's centre
 constexpr int kMinX = 150, kMaxX = 490, kMinY = 40, kMaxY = 455;  // ship centre limits
-constexpr int kMaxGuess = 12;    // a larger jump is a new shot at an old address
+constexpr int kMaxGuess = 12;                                     // a larger jump is a new shot at an old address
 
 int Centre(int position, int size) { return position + size / 2; }
 
 }  // namespace
 
-void Autopilot::ChooseMove(int shipX, int shipY, int goalX, int goalY, const std::vector<Threat>& all,
-                           int* dx, int* dy) {
+void Autopilot::ChooseMove(int shipX, int shipY, int goalX, int goalY, const std::vector<Threat>& all, int* dx,
+                           int* dy) {
     // Only threats that can come within reach of the ship in the frames looked ahead can weigh;
     // the others are left out before the nine moves are tried.
     std::vector<Threat> threats;

@@ -18,14 +18,14 @@ public:
 
     // Exposed for tests: one threat as the pilot sees it.
     struct Threat {
-        int x, y;        // centre
+        int x, y;  // centre
         int halfW, halfH;
-        int vx, vy;      // pixels per frame, estimated from the last frame
+        int vx, vy;  // pixels per frame, estimated from the last frame
     };
     // The move (dx, dy in -1..1) that keeps the ship at (shipX, shipY) (its centre) clear of
     // the threats over the next frames while heading for (goalX, goalY).
-    static void ChooseMove(int shipX, int shipY, int goalX, int goalY, const std::vector<Threat>& threats,
-                           int* dx, int* dy);
+    static void ChooseMove(int shipX, int shipY, int goalX, int goalY, const std::vector<Threat>& threats, int* dx,
+                           int* dy);
 
 private:
     std::unordered_map<const EnemyShot*, SDL_Rect> lastSeen;

@@ -10,8 +10,8 @@
 struct LoggedBlit {
     uint16_t sourceW, sourceH;  // the whole source surface
     bool keyed;
-    SDL_Rect source;            // the part blitted (the whole surface when none was given)
-    SDL_Rect destination;       // where, before clipping
+    SDL_Rect source;       // the part blitted (the whole surface when none was given)
+    SDL_Rect destination;  // where, before clipping
 };
 
 using BlitFrame = std::vector<LoggedBlit>;

@@ -24,9 +24,8 @@ SDLKey KeyByName(const std::string& name) {
         SDLKey key;
     };
     static const Named kNames[] = {
-        {"up", SDLK_UP},         {"down", SDLK_DOWN},     {"left", SDLK_LEFT},
-        {"right", SDLK_RIGHT},   {"fire", SDLK_g},        {"g", SDLK_g},
-        {"return", SDLK_RETURN}, {"enter", SDLK_RETURN},  {"escape", SDLK_ESCAPE},
+        {"up", SDLK_UP}, {"down", SDLK_DOWN},     {"left", SDLK_LEFT},    {"right", SDLK_RIGHT},   {"fire", SDLK_g},
+        {"g", SDLK_g},   {"return", SDLK_RETURN}, {"enter", SDLK_RETURN}, {"escape", SDLK_ESCAPE},
     };
     for (const Named& named : kNames)
         if (name == named.name) return named.key;

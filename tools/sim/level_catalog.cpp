@@ -48,7 +48,7 @@ struct BossName {
 };
 
 const BossName kBosses[] = {
-    {"Moine", 1, false},     {"CubeBoss", 2, false}, {"Death", 3, false}, {"Monstro", 4, false},
+    {"Moine", 1, false},      {"CubeBoss", 2, false}, {"Death", 3, false}, {"Monstro", 4, false},
     {"RadioZonde", 5, false}, {"Insecte", 6, true},   {"Xorg", 6, false},
 };
 

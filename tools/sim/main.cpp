@@ -87,9 +87,8 @@ int main(int argc, char** argv) {
             std::printf("game finished=%d final_score=%d\n", report.gameFinished ? 1 : 0, report.finalScore);
         if (report.ok) {
             const double gameSeconds = report.pacedFrames * kFrameMs / 1000.0;
-            std::printf("run paced_frames=%ld game_s=%.1f wall_s=%.2f speed=%.0fx%s\n", report.pacedFrames,
-                        gameSeconds, report.wallSeconds,
-                        report.wallSeconds > 0 ? gameSeconds / report.wallSeconds : 0.0,
+            std::printf("run paced_frames=%ld game_s=%.1f wall_s=%.2f speed=%.0fx%s\n", report.pacedFrames, gameSeconds,
+                        report.wallSeconds, report.wallSeconds > 0 ? gameSeconds / report.wallSeconds : 0.0,
                         report.stopped ? " stopped_at_max_frames" : "");
         } else {
             std::fprintf(stderr, "skyrift-sim: %s\n", report.error.c_str());

@@ -2,8 +2,8 @@
 
 #include <cxxabi.h>
 #ifdef _WIN32
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #include <unistd.h>
@@ -21,9 +21,9 @@
 #include "enemies/bosses/boss.h"
 #include "enemies/framework/enemy.h"
 #include "enemies/framework/level_assets.h"
+#include "frame_stats.h"
 #include "hero/hero.h"
 #include "level_catalog.h"
-#include "frame_stats.h"
 #include "levels/level_catalog.h"
 #include "levels/level_enemies.h"
 #include "platform/loaders.h"
@@ -49,8 +49,8 @@ std::string ClassName(const Enemy& enemy) {
 std::string TableLine(const std::string& slot, const Enemy& enemy, int32_t t0) {
     const SDL_Rect r = enemy.GetRect();
     char line[256];
-    std::snprintf(line, sizeof line, "%s,%s,%d,%d,%d,%d,%d,%d,%d\n", slot.c_str(), ClassName(enemy).c_str(), r.x,
-                  r.y, r.w, r.h, enemy.GetHitHalfWidth(), enemy.GetHitHalfHeight(), enemy.GetSpawnTime() - t0);
+    std::snprintf(line, sizeof line, "%s,%s,%d,%d,%d,%d,%d,%d,%d\n", slot.c_str(), ClassName(enemy).c_str(), r.x, r.y,
+                  r.w, r.h, enemy.GetHitHalfWidth(), enemy.GetHitHalfHeight(), enemy.GetSpawnTime() - t0);
     return line;
 }
 

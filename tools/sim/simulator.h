@@ -22,33 +22,33 @@
 struct LevelReport {
     int level = 0;
     int32_t result = 0;
-    int32_t frames = 0;       // frame loop iterations
-    int32_t score = 0;        // after the level's end screens
-    int32_t lives = 0;        // when the frame loop ended
+    int32_t frames = 0;  // frame loop iterations
+    int32_t score = 0;   // after the level's end screens
+    int32_t lives = 0;   // when the frame loop ended
     int32_t weaponLevel = 0;
-    int64_t medianUs = 0;     // frame work: from the end of one pacing wait to the next
+    int64_t medianUs = 0;  // frame work: from the end of one pacing wait to the next
     int64_t p99Us = 0;
     int64_t maxUs = 0;
-    int peakShots = 0;        // live shots of the hero and the active enemies
-    std::string boss;         // the boss's class; empty for a level without one
-    int bossEnergy = 0;       // its starting energy
-    int32_t bossFrames = 0;   // frames it was active
+    int peakShots = 0;       // live shots of the hero and the active enemies
+    std::string boss;        // the boss's class; empty for a level without one
+    int bossEnergy = 0;      // its starting energy
+    int32_t bossFrames = 0;  // frames it was active
     // --bench only:
-    int peakEnemies = 0;      // enemies in the active set
-    int32_t maxFrame = 0;     // the frame loop iteration of the slowest frame
-    std::string maxDoing;     // what that frame held
+    int peakEnemies = 0;   // enemies in the active set
+    int32_t maxFrame = 0;  // the frame loop iteration of the slowest frame
+    std::string maxDoing;  // what that frame held
     int64_t floorMedianUs = 0;
     int64_t floorP99Us = 0;
     int64_t floorMaxUs = 0;
-    long peakRssKb = 0;       // of the whole process so far
+    long peakRssKb = 0;  // of the whole process so far
 };
 
 struct SimReport {
-    bool ok = true;           // false: the run could not be set up (message in error)
+    bool ok = true;  // false: the run could not be set up (message in error)
     std::string error;
     std::vector<LevelReport> levels;
     long pacedFrames = 0;
-    bool stopped = false;     // --max-frames was reached
+    bool stopped = false;       // --max-frames was reached
     bool gameFinished = false;  // --game: the final score screen was shown
     int32_t finalScore = 0;
     double wallSeconds = 0;

@@ -7,8 +7,7 @@
 #include "enemies/framework/sound_channels.h"
 #include "platform/screen.h"
 
-Boss::Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits,
-           const BossTraits& traits)
+Boss::Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits, const BossTraits& traits)
     : Enemy(MakeRect(x, y, traits.sheet->cellWidth, traits.sheet->cellHeight), traits.hitHalfWidth,
             traits.hitHalfHeight, spawnTime, traits.points),
       traits(traits),
@@ -63,7 +62,8 @@ void Boss::Advance() {
     int dx = 0, dy = 0;
     RunScript(dx, dy);
     Move(dx, dy);
-    if (before.x + before.w < playfield::kLeft || before.x > traits.rightEdge || before.y > 640 || before.y + before.h < 0) {
+    if (before.x + before.w < playfield::kLeft || before.x > traits.rightEdge || before.y > 640 ||
+        before.y + before.h < 0) {
         // Gone without a fight: no explosion, no sound, no score.
         explosionCell = explosionCellCount;
         endCounter = kEndFrames;

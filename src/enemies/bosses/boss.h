@@ -77,8 +77,7 @@ public:
     };
 
 protected:
-    Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits,
-         const BossTraits& traits);
+    Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits, const BossTraits& traits);
 
     // Runs the script and moves the boss; nothing once its energy is gone.
     void Advance();

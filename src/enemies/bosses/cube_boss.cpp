@@ -34,8 +34,7 @@ const CubeBoss::Phase CubeBoss::kScript[3] = {
     {.length = 1250, .next = kBottomFans, .angle = 70, .act = &CubeBoss::ConeAndStray},
 };
 
-CubeBoss::CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime,
-                   int energyUnits)
+CubeBoss::CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
     : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       flashSheet(Own(catalogue::Load(catalogue::kCubeBossFlashSheet))),
       shotInviderA(Own(catalogue::Load(catalogue::kInvaderShot.a))),
@@ -93,14 +92,14 @@ void CubeBoss::UpperFans(bool cone) {
     Volley volley = shots.Open(cone ? 7 : 6);
     for (int k = 0; k < 6; ++k) {
         const int j = k % 3;
-        const SDL_Rect at = MakeRect(box.x + (k < 3 ? kLeftGunX : kRightGunX), box.y + kUpperGunY, kUpperShotSize,
-                                     kUpperShotSize);
-        if (!volley.Orbit(screen, shotRedA, shotRedB, at, MovePattern::Radial, angle + 20 * j, 20, cone ? 3 : 2,
-                          phase1, 30))
+        const SDL_Rect at =
+            MakeRect(box.x + (k < 3 ? kLeftGunX : kRightGunX), box.y + kUpperGunY, kUpperShotSize, kUpperShotSize);
+        if (!volley.Orbit(screen, shotRedA, shotRedB, at, MovePattern::Radial, angle + 20 * j, 20, cone ? 3 : 2, phase1,
+                          30))
             return;
     }
-    if (cone &&
-        !volley.Orbit(screen, shotInviderA, shotInviderB, BottomGun(), MovePattern::Radial, stray + 120, 20, 1, phase1, 30))
+    if (cone && !volley.Orbit(screen, shotInviderA, shotInviderB, BottomGun(), MovePattern::Radial, stray + 120, 20, 1,
+                              phase1, 30))
         return;
     PlayFireSound();
 }

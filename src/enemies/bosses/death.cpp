@@ -41,19 +41,27 @@ const BossTraits Death::kTraits = {
 
 // Each phase ends with a silent pause.
 const Death::Phase Death::kScript[3] = {
-    {.length = 1300, .next = kQuartets, .angle = 0, .body = &Death::Fight,
+    {.length = 1300,
+     .next = kQuartets,
+     .angle = 0,
+     .body = &Death::Fight,
      .with = {.attack = &kPairAttack, .fireBefore = 1100, .angleStep = 7}},
-    {.length = 900, .next = kReachingPairs, .angle = 0, .body = &Death::Fight,
+    {.length = 900,
+     .next = kReachingPairs,
+     .angle = 0,
+     .body = &Death::Fight,
      .with = {.attack = &kQuartetAttack, .fireBefore = 700, .angleStep = 9}},
-    {.length = 1200, .next = kPairs, .angle = 0, .body = &Death::Fight,
+    {.length = 1200,
+     .next = kPairs,
+     .angle = 0,
+     .body = &Death::Fight,
      .with = {.attack = &kReachingPairAttack, .fireBefore = 1100, .angleStep = 7}},
 };
 
 Death::Death(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
     : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
-      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {
-}
+      shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {}
 
 // Slides 310 pixels left cycling its three entry poses, then waits until the tick of phase 1.
 void Death::EntryFrame() {

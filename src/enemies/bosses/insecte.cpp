@@ -66,13 +66,33 @@ const BossTraits Insecte::kTraits = {
 // A hero still on the first weapon level gets a bonus every cycle (phases 1 and 2), one below
 // level 4 the bonus and the blue spray (3 and 4); a better armed one skips ahead to 5 and 6.
 const Insecte::Phase Insecte::kScript[6] = {
-    {.length = 1100, .next = kBonus, .branch = kSpiral, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 0,
+    {.length = 1100,
+     .next = kBonus,
+     .branch = kSpiral,
+     .branchIf = &Insecte::WeaponAbove<1>,
+     .angle = 0,
+     .frame = 0,
      .act = &Insecte::Star},
-    {.length = 250, .next = kStar, .branch = kSpiral, .branchIf = &Insecte::WeaponAbove<1>, .angle = 0, .frame = 2,
+    {.length = 250,
+     .next = kStar,
+     .branch = kSpiral,
+     .branchIf = &Insecte::WeaponAbove<1>,
+     .angle = 0,
+     .frame = 2,
      .act = &Insecte::Bonus},
-    {.length = 1100, .next = kBonusAndSpray, .branch = kSwingingRing, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 0,
+    {.length = 1100,
+     .next = kBonusAndSpray,
+     .branch = kSwingingRing,
+     .branchIf = &Insecte::WeaponAbove<3>,
+     .angle = 0,
+     .frame = 0,
      .act = &Insecte::Spiral},
-    {.length = 600, .next = kSpiral, .branch = kSwingingRing, .branchIf = &Insecte::WeaponAbove<3>, .angle = 0, .frame = 2,
+    {.length = 600,
+     .next = kSpiral,
+     .branch = kSwingingRing,
+     .branchIf = &Insecte::WeaponAbove<3>,
+     .angle = 0,
+     .frame = 2,
      .act = &Insecte::BonusAndSpray},
     {.length = 1100, .next = kDivingSpiral, .angle = 0, .frame = 0, .act = &Insecte::SwingingRing},
     {.length = 1100, .next = kSwingingRing, .angle = 0, .frame = 0, .act = &Insecte::DivingSpiral},
@@ -85,8 +105,7 @@ const Insecte::Zone Insecte::kZones[4] = {
     {121, 10, 56, 10},  // upper right
 };
 
-Insecte::Insecte(SDL_Surface* screen, int x, int y, int spawnTime,
-                 int energyUnits)
+Insecte::Insecte(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
     : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       arrivalSound(Own(catalogue::Load(catalogue::kInsecteArrival))),
       shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),

@@ -38,14 +38,13 @@ const Monstro::Phase Monstro::kScript[5] = {
 };
 
 const Monstro::Mouth Monstro::kMouths[8] = {
-    {44, 48, 225}, {122, 48, 225}, {200, 48, 225},  // upward
-    {53, 120, 135},                                 // to the left
-    {191, 120, 315},                                // to the right
-    {44, 185, 45}, {122, 185, 45}, {200, 185, 45},  // downward
+    {44, 48, 225},   {122, 48, 225}, {200, 48, 225},  // upward
+    {53, 120, 135},                                   // to the left
+    {191, 120, 315},                                  // to the right
+    {44, 185, 45},   {122, 185, 45}, {200, 185, 45},  // downward
 };
 
-Monstro::Monstro(SDL_Surface* screen, int x, int y, int spawnTime,
-                 int energyUnits)
+Monstro::Monstro(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
     : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       chargeSound(Own(catalogue::Load(catalogue::kMonstroRoar))),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
@@ -102,8 +101,8 @@ void Monstro::Spray() {
     volley.Fill([&](int n) {
         const Mouth& mouth = kMouths[n];
         const SDL_Rect at = MakeRect(box.x + mouth.x, box.y + mouth.y, kShotSize, kShotSize);
-        return NewOrbitShot(screen, shotRedA, shotRedB, at, MovePattern::Radial, mouth.baseAngle + RandomInt(90), 70,
-                            1, phase1, 30);
+        return NewOrbitShot(screen, shotRedA, shotRedB, at, MovePattern::Radial, mouth.baseAngle + RandomInt(90), 70, 1,
+                            phase1, 30);
     });
     if (volley.Complete()) PlayFireSound();
 }
@@ -117,8 +116,8 @@ void Monstro::Walkers() {
         const int sideways = 20 + RandomInt(33);
         const int drop = RandomInt(60);
         const int creep = RandomInt(348);
-        const SDL_Rect at = MakeRect(bx + (side == 0 ? kLeftMouthX : kRightMouthX), by + kSideMouthY, kShotSize,
-                                     kShotSize);
+        const SDL_Rect at =
+            MakeRect(bx + (side == 0 ? kLeftMouthX : kRightMouthX), by + kSideMouthY, kShotSize, kShotSize);
         return new EnemyShot(screen, shotRedA, shotRedB, at, {out, 0, sideways}, {0, 3, drop}, {-out / 3, 0, creep},
                              {0, 1, 300});
     });

@@ -37,8 +37,7 @@ const RadioZonde::Phase RadioZonde::kScript[3] = {
     {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .act = &RadioZonde::RosettePhase},
 };
 
-RadioZonde::RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime,
-                       int energyUnits)
+RadioZonde::RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
     : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
       shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
       shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),
@@ -79,9 +78,7 @@ void RadioZonde::RosettePhase() {
     }
 }
 
-SDL_Rect RadioZonde::Emitter() const {
-    return MakeRect(box.x + kEmitterX, box.y + kEmitterY, kShotSize, kShotSize);
-}
+SDL_Rect RadioZonde::Emitter() const { return MakeRect(box.x + kEmitterX, box.y + kEmitterY, kShotSize, kShotSize); }
 
 // Ten shots wind one way and nine the other, each spiralling 4 frames longer than the last of
 // its sense, then holding until scatterDelay and scattering with the amber pictures. Silent even

@@ -11,15 +11,14 @@ public:
     static constexpr int kSlideTicks = 68;  // 5 pixels left a frame, while the tick is below this
     // Slides in to the middle and waits out the rest of its entry there; it never moves again.
     static constexpr EntrySlide kEntry = {.length = 300, .slideTicks = kSlideTicks, .dx = -5};
-    static const Phase kScript[3];  // 1, 2, then 3 to the end
-    static constexpr int kEmitterX = 148;   // relative to the box
+    static const Phase kScript[3];         // 1, 2, then 3 to the end
+    static constexpr int kEmitterX = 148;  // relative to the box
     static constexpr int kEmitterY = 164;
     static constexpr int kRosetteShots = 19;
     static constexpr int kScatterFirst = 200;
     static constexpr int kScatterLast = 400;
 
-    RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime,
-               int energyUnits);
+    RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
 
     int GetScatterDelay() const { return scatterDelay; }
 

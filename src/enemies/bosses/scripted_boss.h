@@ -31,8 +31,7 @@ public:
     };
 
 protected:
-    ScriptedBoss(SDL_Surface* screen, int x, int y, int spawnTime,
-                 int energyUnits, const BossTraits& traits)
+    ScriptedBoss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits, const BossTraits& traits)
         : Boss(screen, x, y, spawnTime, energyUnits, traits) {
         phaseLength = Self::kEntry.length;
     }
@@ -47,8 +46,10 @@ protected:
             SwitchTo(current.branchIf && (self().*current.branchIf)() ? current.branch : current.next);
             return;
         }
-        if (current.act) (self().*current.act)();
-        else (self().*current.body)(current, dx, dy);
+        if (current.act)
+            (self().*current.act)();
+        else
+            (self().*current.body)(current, dx, dy);
         CountTick();
     }
 

@@ -23,7 +23,7 @@ public:
     static constexpr int kDescentTicks = 53;  // 5 pixels down a frame while the tick is below this
     static constexpr int kGunX = 104;         // the gun, from the box's corner
     static constexpr int kGunY = 118;
-    static constexpr int kBandLeft = 295;     // the falling shots' drift band as phase 4 starts
+    static constexpr int kBandLeft = 295;  // the falling shots' drift band as phase 4 starts
     static constexpr int kBandRight = 337;
     // Comes down from above the window; the music is held until the fight begins.
     static constexpr EntrySlide kEntry = {

@@ -13,7 +13,6 @@ namespace {
 // The pair that marks a pattern whose initialisation has not run yet.
 constexpr int32_t kUninitialised = 99;
 
-
 // Truncates toward zero into a 16-bit field. Values beyond 32 bits (a runaway radius) are
 // clamped first, so the conversion itself is always defined; the 16-bit store then wraps.
 Sint16 ToField(double value) {
@@ -27,8 +26,8 @@ Sint16 Add16(Sint16 value, int32_t delta) { return static_cast<Sint16>(value + d
 
 }  // namespace
 
-EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
-                     PathSegment s0, PathSegment s1, PathSegment s2, PathSegment s3)
+EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box, PathSegment s0,
+                     PathSegment s1, PathSegment s2, PathSegment s3)
     : screen(screen),
       frameA(frameA),
       frameB(frameB),
@@ -61,8 +60,8 @@ EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* fram
 
 EnemyShot::~EnemyShot() { delete[] path; }
 
-void EnemyShot::SetOrbit(int centreX_, int centreY_, int radius_, int angle_, int angleStep_,
-                         int radiusStep_, int phase1_, int phase2_) {
+void EnemyShot::SetOrbit(int centreX_, int centreY_, int radius_, int angle_, int angleStep_, int radiusStep_,
+                         int phase1_, int phase2_) {
     centreX = centreX_;
     centreY = centreY_;
     radius = radius_;
@@ -102,8 +101,7 @@ void EnemyShot::Update(bool* alive) {
     bool second = animCounter >= 4 && animCounter <= 8;
     if (animCounter > 8) animCounter = 0;
 
-    SDL_Surface* picture = useAltFrames ? (second ? altFrameB : altFrameA)
-                                        : (second ? frameB : frameA);
+    SDL_Surface* picture = useAltFrames ? (second ? altFrameB : altFrameA) : (second ? frameB : frameA);
     if (picture != nullptr && screen != nullptr) BlitAt(picture, screen, box);
 
     const int x = box.x, y = box.y, w = box.w, h = box.h;
@@ -124,10 +122,8 @@ bool EnemyShot::UsesWideBounds() const {
         case MovePattern::Radial:
         case MovePattern::RadialThenTurn:
         case MovePattern::Wave:
-        case MovePattern::SpiralThenDive:
-            return true;
-        default:
-            return false;
+        case MovePattern::SpiralThenDive: return true;
+        default: return false;
     }
 }
 
@@ -228,18 +224,10 @@ bool EnemyShot::MoveByPattern() {
     if (vx == kUninitialised && vy == kUninitialised) InitPattern();
 
     switch (movePattern) {
-        case MovePattern::Spiral:
-            PolarStep(true);
-            return true;
-        case MovePattern::Radial:
-            PolarStep(false);
-            return true;
-        case MovePattern::RadialThenTurn:
-            TurnPattern(1);
-            return true;
-        case MovePattern::RadialThenTurnFast:
-            TurnPattern(5);
-            return true;
+        case MovePattern::Spiral: PolarStep(true); return true;
+        case MovePattern::Radial: PolarStep(false); return true;
+        case MovePattern::RadialThenTurn: TurnPattern(1); return true;
+        case MovePattern::RadialThenTurnFast: TurnPattern(5); return true;
         case MovePattern::Wave: {
             PlaceOnCircle();
             const int32_t q1 = phase2 / 4, q2 = 2 * phase2 / 4, q3 = 3 * phase2 / 4;

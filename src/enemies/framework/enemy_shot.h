@@ -33,19 +33,18 @@ enum class MovePattern : int32_t {
 class EnemyShot {
 public:
     // Path mode: the four legs are walked in order, the last one for ever.
-    EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
-              PathSegment s0, PathSegment s1, PathSegment s2, PathSegment s3);
+    EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box, PathSegment s0,
+              PathSegment s1, PathSegment s2, PathSegment s3);
     // Pattern mode: call SetOrbit (and SetExitAngle for the two turning patterns) before the
     // first Update. Setting vx and vy to anything but 99, 99 suppresses the pattern's own
     // initialisation.
-    EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
-              MovePattern movePattern);
+    EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box, MovePattern movePattern);
     ~EnemyShot();
     EnemyShot(const EnemyShot&) = delete;
     EnemyShot& operator=(const EnemyShot&) = delete;
 
-    void SetOrbit(int centreX, int centreY, int radius, int angle, int angleStep, int radiusStep,
-                  int phase1, int phase2);
+    void SetOrbit(int centreX, int centreY, int radius, int angle, int angleStep, int radiusStep, int phase1,
+                  int phase2);
     void SetExitAngle(int degrees);
     int GetAngle() const;
     void SetVx(int value);

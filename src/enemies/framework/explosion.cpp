@@ -4,8 +4,8 @@
 #include "platform/platform.h"
 #include "platform/screen.h"
 
-void DrawExplosionFrame(SDL_Surface* screen, SDL_Surface* sheet, const SDL_Rect& box, int frameWidth,
-                        int frameHeight, int periodMs, int* counter, Uint32* lastTick) {
+void DrawExplosionFrame(SDL_Surface* screen, SDL_Surface* sheet, const SDL_Rect& box, int frameWidth, int frameHeight,
+                        int periodMs, int* counter, Uint32* lastTick) {
     SDL_Rect source = MakeRect((*counter - 1) * frameWidth, 0, frameWidth, frameHeight);
     const Uint32 now = platform::Ticks();
     if (now > *lastTick + static_cast<Uint32>(periodMs)) {

@@ -6,5 +6,5 @@
 // One frame of it. Counter k shows sheet frame k - 1, so 0 shows nothing; the counter steps once
 // more than periodMs have passed since *lastTick (which starts at 0, so the first step comes at
 // once). The frame is centred on box; the blit clips what falls outside the screen.
-void DrawExplosionFrame(SDL_Surface* screen, SDL_Surface* sheet, const SDL_Rect& box, int frameWidth,
-                        int frameHeight, int periodMs, int* counter, Uint32* lastTick);
+void DrawExplosionFrame(SDL_Surface* screen, SDL_Surface* sheet, const SDL_Rect& box, int frameWidth, int frameHeight,
+                        int periodMs, int* counter, Uint32* lastTick);

@@ -15,8 +15,8 @@
 EnemyShot* NewOrbitShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
                         MovePattern pattern, int angle, int angleStep, int radiusStep, int phase1, int phase2);
 // A Radial shot: a straight ray from (box.x, box.y) at radiusStep pixels per frame.
-inline EnemyShot* NewRadialShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
-                                int angle, int radiusStep) {
+inline EnemyShot* NewRadialShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box, int angle,
+                                int radiusStep) {
     return NewOrbitShot(screen, frameA, frameB, box, MovePattern::Radial, angle, 0, radiusStep, 0, 0);
 }
 
@@ -46,8 +46,8 @@ public:
 
     // Add with the shot's values worked out before the slot is known: give these no value that
     // draws a random number.
-    EnemyShot* Orbit(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box,
-                     MovePattern pattern, int angle, int angleStep, int radiusStep, int phase1, int phase2) {
+    EnemyShot* Orbit(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box, MovePattern pattern,
+                     int angle, int angleStep, int radiusStep, int phase1, int phase2) {
         return Add([&] {
             return NewOrbitShot(screen, frameA, frameB, box, pattern, angle, angleStep, radiusStep, phase1, phase2);
         });

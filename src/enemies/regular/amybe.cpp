@@ -4,7 +4,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Amybe::kTraits = {
-    .kind = &catalogue::kAmybe, .points = 8, .shotSlots = 200, .explosionFrameMs = 20,
+    .kind = &catalogue::kAmybe,
+    .points = 8,
+    .shotSlots = 200,
+    .explosionFrameMs = 20,
 };
 
 Amybe::Amybe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)

@@ -4,7 +4,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Blob::kTraits = {
-    .kind = &catalogue::kBlob, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
+    .kind = &catalogue::kBlob,
+    .points = 7,
+    .shotSlots = 50,
+    .explosionFrameMs = 20,
 };
 
 Blob::Blob(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)

@@ -5,7 +5,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Boule::kTraits = {
-    .kind = &catalogue::kBoule, .points = 5, .shotSlots = 3, .explosionFrameMs = 20,
+    .kind = &catalogue::kBoule,
+    .points = 5,
+    .shotSlots = 3,
+    .explosionFrameMs = 20,
     .playfield = playfield::kWindow,
 };
 

@@ -4,14 +4,24 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Crabe::kTraits = {
-    .kind = &catalogue::kCrabe, .points = 84, .shotSlots = 1000, .explosionFrameMs = 40, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Alive, .shotsFirst = true, .flagsExplosion = true, .playfield = playfield::kLarge,
+    .kind = &catalogue::kCrabe,
+    .points = 84,
+    .shotSlots = 1000,
+    .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive,
+    .shotsFirst = true,
+    .flagsExplosion = true,
+    .playfield = playfield::kLarge,
 };
 
 // The fire limit lies beyond the attack, so every volley of it fires.
 const PhaseRow Crabe::kRow = {
-    .entryLength = 110, .entryMoveFrames = 60, .entryDx = 4,
-    .attackLength = 600, .fire = {.every = 8, .after = 30, .before = 700},
+    .entryLength = 110,
+    .entryMoveFrames = 60,
+    .entryDx = 4,
+    .attackLength = 600,
+    .fire = {.every = 8, .after = 30, .before = 700},
     .exitDx = 5,
 };
 

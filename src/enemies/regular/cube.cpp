@@ -1,8 +1,14 @@
 #include "enemies/regular/cube.h"
 
 const RegularTraits Cube::kTraits = {
-    .kind = &catalogue::kCube, .points = 1, .shotSlots = 1, .explosionFrameMs = 50, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
+    .kind = &catalogue::kCube,
+    .points = 1,
+    .shotSlots = 1,
+    .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always,
+    .shotsFirst = true,
+    .playfield = playfield::kFalling,
 };
 
 Cube::Cube(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)

@@ -4,14 +4,25 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeDevil::kTraits = {
-    .kind = &catalogue::kCubeDevil, .points = 60, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
+    .kind = &catalogue::kCubeDevil,
+    .points = 60,
+    .shotSlots = 500,
+    .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive,
+    .flagsExplosion = true,
+    .playfield = playfield::kLarge,
 };
 
 const PhaseRow CubeDevil::kRow = {
-    .entryLength = 120, .entryMoveFrames = 60, .entryDy = 4, .entryScale = StepScale::Speed,
-    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
-    .exitDy = -4, .exitScale = StepScale::Speed,
+    .entryLength = 120,
+    .entryMoveFrames = 60,
+    .entryDy = 4,
+    .entryScale = StepScale::Speed,
+    .attackLength = 700,
+    .fire = {.every = 4, .after = 30, .before = 600},
+    .exitDy = -4,
+    .exitScale = StepScale::Speed,
 };
 
 CubeDevil::CubeDevil(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)

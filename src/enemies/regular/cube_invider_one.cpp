@@ -4,16 +4,25 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits CubeInviderOne::kTraits = {
-    .kind = &catalogue::kCubeInviderOne, .points = 225, .shotSlots = 600, .explosionFrameMs = 40,
+    .kind = &catalogue::kCubeInviderOne,
+    .points = 225,
+    .shotSlots = 600,
+    .explosionFrameMs = 40,
     .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
+    .steerWhile = SteerWhile::Alive,
+    .flagsExplosion = true,
+    .playfield = playfield::kLarge,
 };
 
 // The entry is 4 pixels a frame; the exit is 4 times the speed, which is 2 by then.
 const PhaseRow CubeInviderOne::kRow = {
-    .entryLength = 120, .entryMoveFrames = 76, .entryDx = -4,
-    .attackLength = 1300, .fire = {.every = 5, .after = 30, .before = 1100},
-    .exitDx = -4, .exitScale = StepScale::Speed,
+    .entryLength = 120,
+    .entryMoveFrames = 76,
+    .entryDx = -4,
+    .attackLength = 1300,
+    .fire = {.every = 5, .after = 30, .before = 1100},
+    .exitDx = -4,
+    .exitScale = StepScale::Speed,
 };
 
 CubeInviderOne::CubeInviderOne(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)

@@ -4,13 +4,22 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Delta::kTraits = {
-    .kind = &catalogue::kDelta, .points = 200, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
+    .kind = &catalogue::kDelta,
+    .points = 200,
+    .shotSlots = 500,
+    .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive,
+    .flagsExplosion = true,
+    .playfield = playfield::kLarge,
 };
 
 const PhaseRow Delta::kRow = {
-    .entryLength = 65, .entryMoveFrames = 65, .entryDy = 4,
-    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
+    .entryLength = 65,
+    .entryMoveFrames = 65,
+    .entryDy = 4,
+    .attackLength = 700,
+    .fire = {.every = 4, .after = 30, .before = 600},
     .exitDy = 5,
 };
 

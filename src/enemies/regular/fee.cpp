@@ -5,7 +5,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Fee::kTraits = {
-    .kind = &catalogue::kFee, .points = 30, .shotSlots = 500, .explosionFrameMs = 40,
+    .kind = &catalogue::kFee,
+    .points = 30,
+    .shotSlots = 500,
+    .explosionFrameMs = 40,
     .playfield = playfield::kWide,
 };
 

@@ -3,12 +3,17 @@
 #include "core/utilities.h"
 
 const RegularTraits Fleche::kTraits = {
-    .kind = &catalogue::kFleche, .points = 3, .shotSlots = 1, .explosionFrameMs = 20,
-    .steerWhile = SteerWhile::Always, .shotsFirst = true,
+    .kind = &catalogue::kFleche,
+    .points = 3,
+    .shotSlots = 1,
+    .explosionFrameMs = 20,
+    .steerWhile = SteerWhile::Always,
+    .shotsFirst = true,
 };
 
 Fleche::Fleche(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
-    : RegularEnemy(screen, assets, at, kTraits, setup.hitPoints), pauseLength(RandomInt(10) + 30),
+    : RegularEnemy(screen, assets, at, kTraits, setup.hitPoints),
+      pauseLength(RandomInt(10) + 30),
       hspeed(box.x > 320 ? -3 : 3) {}
 
 void Fleche::Steer() {

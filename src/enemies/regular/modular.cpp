@@ -14,13 +14,21 @@ Sint16 Truncate16(double value) { return static_cast<Sint16>(static_cast<int>(va
 }  // namespace
 
 const RegularTraits Modular::kTraits = {
-    .kind = &catalogue::kModular, .points = 1, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
+    .kind = &catalogue::kModular,
+    .points = 1,
+    .shotSlots = 3,
+    .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
     .steerWhile = SteerWhile::Always,
 };
 
 Modular::Modular(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)
-    : RegularEnemy(screen, assets, at, kTraits, 10), entryLength(RandomInt(20) + 10), centreX(box.x), centreY(box.y),
-      angle(box.x < 320 ? 85 : 95), turn(box.x < 320 ? -1 : 1) {}
+    : RegularEnemy(screen, assets, at, kTraits, 10),
+      entryLength(RandomInt(20) + 10),
+      centreX(box.x),
+      centreY(box.y),
+      angle(box.x < 320 ? 85 : 95),
+      turn(box.x < 320 ? -1 : 1) {}
 
 void Modular::Steer() {
     const SDL_Rect copy = box;
@@ -56,9 +64,9 @@ void Modular::Steer() {
 
 void Modular::Fire() {
     static const PathSegment kLegs[3][4] = {
-        {{3, 3, 5}, {3, 3, 5}, {3, 3, 30}, {3, 3, 300}},       // down and right
-        {{0, 3, 5}, {0, 3, 30}, {0, 3, 5}, {0, 3, 300}},       // straight down
-        {{-3, 3, 5}, {-3, 3, 30}, {-3, 3, 5}, {-3, 3, 300}},   // down and left
+        {{3, 3, 5}, {3, 3, 5}, {3, 3, 30}, {3, 3, 300}},      // down and right
+        {{0, 3, 5}, {0, 3, 30}, {0, 3, 5}, {0, 3, 300}},      // straight down
+        {{-3, 3, 5}, {-3, 3, 30}, {-3, 3, 5}, {-3, 3, 300}},  // down and left
     };
     Volley volley = shots.Open(3);
     const SDL_Rect at = MakeRect(box.x + 13, box.y + 13, 9, 9);

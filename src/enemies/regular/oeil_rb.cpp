@@ -4,14 +4,26 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits OeilRB::kTraits = {
-    .kind = &catalogue::kOeilRB, .points = 75, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kFromLeft,
+    .kind = &catalogue::kOeilRB,
+    .points = 75,
+    .shotSlots = 500,
+    .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive,
+    .flagsExplosion = true,
+    .playfield = playfield::kFromLeft,
 };
 
 const PhaseRow OeilRB::kRow = {
-    .entryLength = 70, .entryMoveFrames = 47, .entryDx = 5, .entryScale = StepScale::Dir,
-    .attackLength = 700, .fire = {.every = 2, .after = 30, .before = 600}, .fireAngleStart = 270,
-    .exitDx = 5, .exitScale = StepScale::Dir,
+    .entryLength = 70,
+    .entryMoveFrames = 47,
+    .entryDx = 5,
+    .entryScale = StepScale::Dir,
+    .attackLength = 700,
+    .fire = {.every = 2, .after = 30, .before = 600},
+    .fireAngleStart = 270,
+    .exitDx = 5,
+    .exitScale = StepScale::Dir,
 };
 
 OeilRB::OeilRB(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)

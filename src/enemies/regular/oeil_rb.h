@@ -8,7 +8,7 @@ class OeilRB : public PhasedEnemy {
 public:
     static const RegularTraits kTraits;
     static const PhaseRow kRow;
-    static constexpr int kSweepLow = 91;   // the sweep turns back below this angle
+    static constexpr int kSweepLow = 91;    // the sweep turns back below this angle
     static constexpr int kSweepHigh = 269;  // and above this one
 
     OeilRB(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup);

@@ -1,7 +1,10 @@
 #include "enemies/regular/papillon.h"
 
 const RegularTraits Papillon::kTraits = {
-    .kind = &catalogue::kPapillon, .points = 1, .shotSlots = 1, .explosionFrameMs = 20,
+    .kind = &catalogue::kPapillon,
+    .points = 1,
+    .shotSlots = 1,
+    .explosionFrameMs = 20,
 };
 
 Papillon::Papillon(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)

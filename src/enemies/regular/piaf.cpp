@@ -3,8 +3,13 @@
 #include "core/utilities.h"
 
 const RegularTraits Piaf::kTraits = {
-    .kind = &catalogue::kPiaf, .points = 1, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Always, .shotsFirst = true,
+    .kind = &catalogue::kPiaf,
+    .points = 1,
+    .shotSlots = 3,
+    .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always,
+    .shotsFirst = true,
 };
 
 Piaf::Piaf(SDL_Surface* screen, LevelAssets* assets, const Spawn& at)

@@ -20,13 +20,22 @@ RegularEnemy::RegularEnemy(SDL_Surface* screen, LevelAssets* assets, const Spawn
                            int hitPoints)
     : Enemy(catalogue::BoxAt(*traits.kind, at.x, at.y), traits.kind->hitHalfWidth, traits.kind->hitHalfHeight,
             at.spawnTime, traits.points),
-      traits(traits), screen(screen), hitPoints(hitPoints), shots(traits.shotSlots),
-      sprite(SetOf(assets, traits.kind).sprite), explosionSheet(SetOf(assets, traits.kind).explosionSheet),
-      explosionFrameMs(traits.explosionFrameMs), explosionFrame(traits.firstExplosionFrame),
-      explosionFrames(traits.kind->explosionFrames), explosionSound(SetOf(assets, traits.kind).explosionSound),
-      fireSound(SetOf(assets, traits.kind).fireSound), explosionFrameWidth(traits.kind->explosionFrameWidth),
-      explosionFrameHeight(traits.kind->explosionFrameHeight), shotA(SetOf(assets, traits.kind).shotA),
-      shotB(SetOf(assets, traits.kind).shotB), shotC(SetOf(assets, traits.kind).shotC),
+      traits(traits),
+      screen(screen),
+      hitPoints(hitPoints),
+      shots(traits.shotSlots),
+      sprite(SetOf(assets, traits.kind).sprite),
+      explosionSheet(SetOf(assets, traits.kind).explosionSheet),
+      explosionFrameMs(traits.explosionFrameMs),
+      explosionFrame(traits.firstExplosionFrame),
+      explosionFrames(traits.kind->explosionFrames),
+      explosionSound(SetOf(assets, traits.kind).explosionSound),
+      fireSound(SetOf(assets, traits.kind).fireSound),
+      explosionFrameWidth(traits.kind->explosionFrameWidth),
+      explosionFrameHeight(traits.kind->explosionFrameHeight),
+      shotA(SetOf(assets, traits.kind).shotA),
+      shotB(SetOf(assets, traits.kind).shotB),
+      shotC(SetOf(assets, traits.kind).shotC),
       shotD(SetOf(assets, traits.kind).shotD) {}
 
 bool RegularEnemy::Update() {
@@ -48,7 +57,8 @@ bool RegularEnemy::Update() {
 bool RegularEnemy::Draw(bool anyShot) {
     if (state == kNormal || state == kHit) {
         if (state == kHit) {
-            DrawCell(traits.kind->hitCell != catalogue::kNoCell ? traits.kind->hitCell : NormalCell() + traits.kind->hitOffset);
+            DrawCell(traits.kind->hitCell != catalogue::kNoCell ? traits.kind->hitCell
+                                                                : NormalCell() + traits.kind->hitOffset);
             state = kNormal;
         } else {
             DrawCell(NormalCell());
@@ -89,7 +99,8 @@ int RegularEnemy::CheckHit(EnemyShot** heroShots, int count) {
     const int bodyX = box.x + box.w / 2, bodyY = box.y + box.h / 2;
     // The killing shot ends the walk: later shots fly on.
     return TakeHits(
-        heroShots, count, true, [&](const SDL_Rect& s) { return CentresMeet(s, bodyX, bodyY, hitHalfWidth, hitHalfHeight); },
+        heroShots, count, true,
+        [&](const SDL_Rect& s) { return CentresMeet(s, bodyX, bodyY, hitHalfWidth, hitHalfHeight); },
         [&](int damage) {
             hitPoints -= damage;
             if (hitPoints > 0) {

@@ -5,8 +5,13 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Soucoupe::kTraits = {
-    .kind = &catalogue::kSoucoupe, .points = 5, .shotSlots = 1, .explosionFrameMs = 50, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Always, .shotsFirst = true,
+    .kind = &catalogue::kSoucoupe,
+    .points = 5,
+    .shotSlots = 1,
+    .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always,
+    .shotsFirst = true,
 };
 
 Soucoupe::Soucoupe(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)

@@ -4,12 +4,20 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Triangle::kTraits = {
-    .kind = &catalogue::kTriangle, .points = 3, .shotSlots = 3, .explosionFrameMs = 50, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Always, .shotsFirst = true, .playfield = playfield::kFalling,
+    .kind = &catalogue::kTriangle,
+    .points = 3,
+    .shotSlots = 3,
+    .explosionFrameMs = 50,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Always,
+    .shotsFirst = true,
+    .playfield = playfield::kFalling,
 };
 
 Triangle::Triangle(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)
-    : RegularEnemy(screen, assets, at, kTraits, 2), vy(setup.vy), sideDelay(RandomInt(40) + 10),
+    : RegularEnemy(screen, assets, at, kTraits, 2),
+      vy(setup.vy),
+      sideDelay(RandomInt(40) + 10),
       sideDx(box.x > 290 ? 0 : 2) {}
 
 // Measured with the sprite's height, not the box's.

@@ -4,7 +4,10 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Vax::kTraits = {
-    .kind = &catalogue::kVax, .points = 7, .shotSlots = 50, .explosionFrameMs = 20,
+    .kind = &catalogue::kVax,
+    .points = 7,
+    .shotSlots = 50,
+    .explosionFrameMs = 20,
     .playfield = playfield::kFalling,
 };
 

@@ -4,8 +4,12 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Virus::kTraits = {
-    .kind = &catalogue::kVirus, .points = 6, .shotSlots = 5, .explosionFrameMs = 20,
-    .steerWhile = SteerWhile::Always, .shotsFirst = true,
+    .kind = &catalogue::kVirus,
+    .points = 6,
+    .shotSlots = 5,
+    .explosionFrameMs = 20,
+    .steerWhile = SteerWhile::Always,
+    .shotsFirst = true,
 };
 
 Virus::Virus(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Setup& setup)

@@ -4,14 +4,25 @@
 #include "enemies/framework/volley.h"
 
 const RegularTraits Yeux::kTraits = {
-    .kind = &catalogue::kYeux, .points = 100, .shotSlots = 500, .explosionFrameMs = 40, .firstExplosionFrame = 1,
-    .steerWhile = SteerWhile::Alive, .flagsExplosion = true, .playfield = playfield::kLarge,
+    .kind = &catalogue::kYeux,
+    .points = 100,
+    .shotSlots = 500,
+    .explosionFrameMs = 40,
+    .firstExplosionFrame = 1,
+    .steerWhile = SteerWhile::Alive,
+    .flagsExplosion = true,
+    .playfield = playfield::kLarge,
 };
 
 const PhaseRow Yeux::kRow = {
-    .entryLength = 35, .entryMoveFrames = 28, .entryDx = 4, .entryScale = StepScale::Dir,
-    .attackLength = 700, .fire = {.every = 4, .after = 30, .before = 600},
-    .exitDx = -4, .exitScale = StepScale::Dir,
+    .entryLength = 35,
+    .entryMoveFrames = 28,
+    .entryDx = 4,
+    .entryScale = StepScale::Dir,
+    .attackLength = 700,
+    .fire = {.every = 4, .after = 30, .before = 600},
+    .exitDx = -4,
+    .exitScale = StepScale::Dir,
 };
 
 Yeux::Yeux(SDL_Surface* screen, LevelAssets* assets, const Spawn& at, const Strength& setup)

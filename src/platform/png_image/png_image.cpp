@@ -107,8 +107,7 @@ SDL_Surface* LoadPng(SDL_RWops* source) {
                     if (colourType == PNG_COLOR_TYPE_GRAY) {
                         palette->ncolors = 256;
                         for (int i = 0; i < 256; ++i) {
-                            palette->colors[i].r = palette->colors[i].g = palette->colors[i].b =
-                                static_cast<Uint8>(i);
+                            palette->colors[i].r = palette->colors[i].g = palette->colors[i].b = static_cast<Uint8>(i);
                         }
                     } else {
                         png_colorp colours = nullptr;
