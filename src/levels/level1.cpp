@@ -104,7 +104,7 @@ void Level1Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level1Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new Moine(screen, 284, 210, spawnTime, 4));
+    return BossEntry::Of(new Moine(screen, {.x = 284, .y = 210, .spawnTime = spawnTime}, {.units = 4}));
 }
 
 void Level1Script::LoadExtraPictures() {

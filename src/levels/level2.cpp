@@ -126,5 +126,5 @@ void Level2Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level2Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new CubeBoss(screen, -130, 60, spawnTime, 6));
+    return BossEntry::Of(new CubeBoss(screen, {.x = -130, .y = 60, .spawnTime = spawnTime}, {.units = 6}));
 }

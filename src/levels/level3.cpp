@@ -70,5 +70,5 @@ void Level3Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level3Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new Death(screen, 505, 120, spawnTime, 6));
+    return BossEntry::Of(new Death(screen, {.x = 505, .y = 120, .spawnTime = spawnTime}, {.units = 6}));
 }

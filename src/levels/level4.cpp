@@ -89,5 +89,6 @@ void Level4Script::BuildTimetable(Timetable& table) {
 
 BossEntry Level4Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
     // Centred on x = 320, just above the window.
-    return BossEntry::Of(new Monstro(screen, 320 - kMonstroWidth / 2, 1 - kMonstroHeight, spawnTime, 8));
+    return BossEntry::Of(new Monstro(
+        screen, {.x = 320 - kMonstroWidth / 2, .y = 1 - kMonstroHeight, .spawnTime = spawnTime}, {.units = 8}));
 }

@@ -114,5 +114,5 @@ void Level5Script::BuildTimetable(Timetable& table) {
 }
 
 BossEntry Level5Script::MakeBoss(SDL_Surface* screen, int32_t spawnTime) {
-    return BossEntry::Of(new RadioZonde(screen, 503, 0, spawnTime, 6));
+    return BossEntry::Of(new RadioZonde(screen, {.x = 503, .y = 0, .spawnTime = spawnTime}, {.units = 6}));
 }

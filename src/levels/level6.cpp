@@ -27,11 +27,11 @@ Level6Script::Level6Script() {
 }
 
 Insecte* Level6Script::MakeInsecte(SDL_Surface* screen, int32_t spawnClock) {
-    return new Insecte(screen, 225, -116, spawnClock + kInsecteDelayMs, 1);
+    return new Insecte(screen, {.x = 225, .y = -116, .spawnTime = spawnClock + kInsecteDelayMs}, {.units = 1});
 }
 
 Xorg* Level6Script::MakeXorg(SDL_Surface* screen, int32_t spawnClock) {
-    return new Xorg(screen, 205, -238, spawnClock, 4);
+    return new Xorg(screen, {.x = 205, .y = -238, .spawnTime = spawnClock}, {.units = 4});
 }
 
 Enemy* Level6Script::MakeMidBoss(SDL_Surface* screen, int32_t spawnClock) { return MakeInsecte(screen, spawnClock); }

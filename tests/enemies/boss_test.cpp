@@ -15,7 +15,8 @@ namespace {
 
 class StillBoss : public Boss {
 public:
-    explicit StillBoss(const BossTraits& traits) : Boss(testsupport::Screen(), 200, 100, 0, 1, traits) {}
+    explicit StillBoss(const BossTraits& traits)
+        : Boss(testsupport::Screen(), {.x = 200, .y = 100, .spawnTime = 0}, {.units = 1}, traits) {}
 
 protected:
     void RunScript(int&, int&) override {}
@@ -73,7 +74,7 @@ protected:
         return result;
     }
 
-    Moine boss{testsupport::Screen(), 284, 210, 0, 4};
+    Moine boss{testsupport::Screen(), {.x = 284, .y = 210, .spawnTime = 0}, {.units = 4}};
     bool alive = true;
 };
 
@@ -148,7 +149,7 @@ TEST_F(BossOnMoineTest, TheOffScreenRuleRemovesABossSilently) {
         {MakeRect(300, -62, 70, 62), false}, {MakeRect(300, -63, 70, 62), true},
     };
     for (const Case& c : cases) {
-        Moine moine(testsupport::Screen(), c.box.x, c.box.y, 0, 4);
+        Moine moine(testsupport::Screen(), {.x = c.box.x, .y = c.box.y, .spawnTime = 0}, {.units = 4});
         moine.Update();
         EXPECT_EQ(c.removed, moine.IsDestroyed()) << c.box.x << "," << c.box.y;
         if (c.removed) {

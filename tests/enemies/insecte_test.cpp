@@ -30,7 +30,8 @@ EnemyShot* HeroShot(int cx, int cy, int damage) {
 }
 
 std::unique_ptr<Insecte> MakeInsecte(int y) {
-    return std::make_unique<Insecte>(testsupport::Screen(), kRestX, y, 0, 1);
+    return std::make_unique<Insecte>(testsupport::Screen(), Spawn{.x = kRestX, .y = y, .spawnTime = 0},
+                                     Energy{.units = 1});
 }
 
 // Runs frames with the shots removed after each, which keeps long scripts fast; each frame's

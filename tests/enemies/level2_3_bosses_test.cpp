@@ -30,7 +30,7 @@ protected:
 };
 
 TEST_F(Level23BossTest, CubeBossSlidesInFromTheLeftAndStartsItsScriptAtTick250) {
-    CubeBoss boss(testsupport::Screen(), -130, 60, 0, 6);
+    CubeBoss boss(testsupport::Screen(), {.x = -130, .y = 60, .spawnTime = 0}, {.units = 6});
     boss.SetMusicHold(true);
     EXPECT_EQ(3, boss.GetFrame());
     std::vector<int> xs;
@@ -52,7 +52,7 @@ TEST_F(Level23BossTest, CubeBossSlidesInFromTheLeftAndStartsItsScriptAtTick250) 
 }
 
 TEST_F(Level23BossTest, CubeBossCyclesItsThreePhasesWithTheirVolleys) {
-    CubeBoss boss(testsupport::Screen(), -130, 60, 0, 6);
+    CubeBoss boss(testsupport::Screen(), {.x = -130, .y = 60, .spawnTime = 0}, {.units = 6});
     for (int frame = 0; frame < 250; ++frame) FrameNewShots(boss);
     std::vector<int> phase1Angles, phase2Bases;
     int angleBeforeSwitch = -1;
@@ -106,7 +106,7 @@ TEST_F(Level23BossTest, CubeBossCyclesItsThreePhasesWithTheirVolleys) {
 }
 
 TEST_F(Level23BossTest, CubeBossShootsFromItsThreeGunsAndDrawsTheStrayAfterThePhaseOneValue) {
-    CubeBoss boss(testsupport::Screen(), -130, 60, 0, 6);
+    CubeBoss boss(testsupport::Screen(), {.x = -130, .y = 60, .spawnTime = 0}, {.units = 6});
     // Entry, phases 1 and 2, then phase 3 up to the tick before its first volley (tick 152).
     const int firstCone = 250 + 1201 + 1251 + 153;
     for (int frame = 1; frame < firstCone; ++frame) FrameNewShots(boss);
@@ -131,7 +131,7 @@ TEST_F(Level23BossTest, CubeBossShootsFromItsThreeGunsAndDrawsTheStrayAfterThePh
 }
 
 TEST_F(Level23BossTest, DeathSlidesInFromTheRightAndTakesItsFightingPose) {
-    Death boss(testsupport::Screen(), 505, 120, 0, 6);
+    Death boss(testsupport::Screen(), {.x = 505, .y = 120, .spawnTime = 0}, {.units = 6});
     boss.SetMusicHold(true);
     std::vector<int> xs;
     for (int frame = 1; frame <= 400; ++frame) {
@@ -147,7 +147,7 @@ TEST_F(Level23BossTest, DeathSlidesInFromTheRightAndTakesItsFightingPose) {
 }
 
 TEST_F(Level23BossTest, DeathFiresEveryTickWithASilentPauseAtTheEndOfEachPhase) {
-    Death boss(testsupport::Screen(), 505, 120, 0, 6);
+    Death boss(testsupport::Screen(), {.x = 505, .y = 120, .spawnTime = 0}, {.units = 6});
     for (int frame = 0; frame < 400; ++frame) FrameNewShots(boss);
     std::vector<std::pair<int, int>> switches;
     std::vector<int> lastVolley(4, 0), volleys(4, 0);
@@ -172,7 +172,7 @@ TEST_F(Level23BossTest, DeathFiresEveryTickWithASilentPauseAtTheEndOfEachPhase) 
 }
 
 TEST_F(Level23BossTest, DeathsShotsFlyOutThenDoubleBackOrTurnARightAngle) {
-    Death boss(testsupport::Screen(), 505, 120, 0, 6);
+    Death boss(testsupport::Screen(), {.x = 505, .y = 120, .spawnTime = 0}, {.units = 6});
     for (int frame = 0; frame < 400; ++frame) FrameNewShots(boss);
     const SDL_Rect b = boss.GetRect();
     // Kind 0 at angle 0: a shot out to the right from A, one out to the left from B.
@@ -199,7 +199,7 @@ TEST_F(Level23BossTest, DeathsShotsFlyOutThenDoubleBackOrTurnARightAngle) {
 }
 
 TEST_F(Level23BossTest, DeathsQuartetsTurnARightAngleAndItsLastKindDrawsItsReach) {
-    Death boss(testsupport::Screen(), 505, 120, 0, 6);
+    Death boss(testsupport::Screen(), {.x = 505, .y = 120, .spawnTime = 0}, {.units = 6});
     for (int frame = 0; frame < 400 + 1301; ++frame) FrameNewShots(boss);
     ASSERT_EQ(2, boss.GetPhase());
     const std::vector<EnemyShot*> quartet = FrameNewShots(boss);
@@ -235,10 +235,12 @@ TEST_F(Level23BossTest, TheRightEdgeOfEachBoss) {
         Boss* boss;
         bool stays;
     } cases[] = {
-        {"CubeBoss at x -130", new CubeBoss(testsupport::Screen(), -130, 60, 0, 6), true},
-        {"CubeBoss at x 503", new CubeBoss(testsupport::Screen(), 503, 60, 0, 6), false},
-        {"Death at x 510", new Death(testsupport::Screen(), 510, 120, 0, 6), true},
-        {"Death at x 511", new Death(testsupport::Screen(), 511, 120, 0, 6), false},
+        {"CubeBoss at x -130", new CubeBoss(testsupport::Screen(), {.x = -130, .y = 60, .spawnTime = 0}, {.units = 6}),
+         true},
+        {"CubeBoss at x 503", new CubeBoss(testsupport::Screen(), {.x = 503, .y = 60, .spawnTime = 0}, {.units = 6}),
+         false},
+        {"Death at x 510", new Death(testsupport::Screen(), {.x = 510, .y = 120, .spawnTime = 0}, {.units = 6}), true},
+        {"Death at x 511", new Death(testsupport::Screen(), {.x = 511, .y = 120, .spawnTime = 0}, {.units = 6}), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -19,7 +19,7 @@ protected:
     // One frame; the shots it added.
     std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
-    Moine boss{testsupport::Screen(), 284, 210, 0, 4};
+    Moine boss{testsupport::Screen(), {.x = 284, .y = 210, .spawnTime = 0}, {.units = 4}};
     bool alive = true;
 };
 

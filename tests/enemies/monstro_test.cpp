@@ -30,7 +30,7 @@ protected:
     }
 
     // Monstro as Level 4 builds it: centred, just above the window.
-    Monstro boss{testsupport::Screen(), 190, -253, 0, 8};
+    Monstro boss{testsupport::Screen(), {.x = 190, .y = -253, .spawnTime = 0}, {.units = 8}};
     bool alive = true;
 };
 
@@ -242,8 +242,8 @@ TEST_F(MonstroTest, ItSwaysBetweenTheTwoTurningPointsTwoPixelsAFrame) {
 }
 
 TEST(MonstroEdgeTest, TheOffScreenRuleWatchesX510OnTheRight) {
-    Monstro inside(testsupport::Screen(), 510, 47, 0, 8);
-    Monstro outside(testsupport::Screen(), 511, 47, 0, 8);
+    Monstro inside(testsupport::Screen(), {.x = 510, .y = 47, .spawnTime = 0}, {.units = 8});
+    Monstro outside(testsupport::Screen(), {.x = 511, .y = 47, .spawnTime = 0}, {.units = 8});
     EXPECT_TRUE(inside.Update());
     EXPECT_FALSE(outside.Update());
     EXPECT_TRUE(outside.IsDestroyed());

@@ -24,7 +24,7 @@ protected:
     std::vector<EnemyShot*> FrameNewShots() { return enemyprobes::FrameNewShots(boss, &alive); }
 
     // RadioZonde as Level 5 builds it: right of the playfield.
-    RadioZonde boss{testsupport::Screen(), 503, 0, 0, 6};
+    RadioZonde boss{testsupport::Screen(), {.x = 503, .y = 0, .spawnTime = 0}, {.units = 6}};
     bool alive = true;
 };
 

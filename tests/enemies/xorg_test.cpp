@@ -17,7 +17,10 @@ using enemyprobes::HitCentre;
 constexpr int kRestX = 205, kRestY = 27;
 constexpr int kHalf = 24800 / 2;
 
-std::unique_ptr<Xorg> MakeXorg(int y) { return std::make_unique<Xorg>(testsupport::Screen(), kRestX, y, 0, 4); }
+std::unique_ptr<Xorg> MakeXorg(int y) {
+    return std::make_unique<Xorg>(testsupport::Screen(), Spawn{.x = kRestX, .y = y, .spawnTime = 0},
+                                  Energy{.units = 4});
+}
 
 // Frames with the shots cleared before each, so the array holds only the frame's own volley.
 void RunClean(Xorg& xorg, int frames) {

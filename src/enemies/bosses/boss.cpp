@@ -7,13 +7,13 @@
 #include "enemies/framework/sound_channels.h"
 #include "platform/screen.h"
 
-Boss::Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits, const BossTraits& traits)
-    : Enemy(MakeRect(x, y, traits.sheet->cellWidth, traits.sheet->cellHeight), traits.hitHalfWidth,
-            traits.hitHalfHeight, spawnTime, traits.points),
+Boss::Boss(SDL_Surface* screen, const Spawn& at, Energy energy, const BossTraits& traits)
+    : Enemy(MakeRect(at.x, at.y, traits.sheet->cellWidth, traits.sheet->cellHeight), traits.hitHalfWidth,
+            traits.hitHalfHeight, at.spawnTime, traits.points),
       traits(traits),
       screen(screen),
-      energy(energyUnits * traits.energyPerUnit),
-      maxEnergy(energyUnits * traits.energyPerUnit),
+      energy(energy.units * traits.energyPerUnit),
+      maxEnergy(energy.units * traits.energyPerUnit),
       shots(traits.shotSlots),
       sheet(catalogue::Load(*traits.sheet)),
       explosionSheet(catalogue::Load(catalogue::kBigBlast)),

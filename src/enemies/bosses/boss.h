@@ -18,6 +18,11 @@
 #include "enemies/framework/shot_pool.h"
 #include "platform/loaders.h"
 
+// A boss's energy, in units of its class's energyPerUnit: the level that fields it picks the units.
+struct Energy {
+    int units;
+};
+
 struct BossTraits {
     int points;
     int energyPerUnit;
@@ -77,7 +82,7 @@ public:
     };
 
 protected:
-    Boss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits, const BossTraits& traits);
+    Boss(SDL_Surface* screen, const Spawn& at, Energy energy, const BossTraits& traits);
 
     // Runs the script and moves the boss; nothing once its energy is gone.
     void Advance();

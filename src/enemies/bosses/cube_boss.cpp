@@ -34,8 +34,8 @@ const CubeBoss::Phase CubeBoss::kScript[3] = {
     {.length = 1250, .next = kBottomFans, .angle = 70, .act = &CubeBoss::ConeAndStray},
 };
 
-CubeBoss::CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+CubeBoss::CubeBoss(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       flashSheet(Own(catalogue::Load(catalogue::kCubeBossFlashSheet))),
       shotInviderA(Own(catalogue::Load(catalogue::kInvaderShot.a))),
       shotInviderB(Own(catalogue::Load(catalogue::kInvaderShot.b))),

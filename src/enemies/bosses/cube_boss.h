@@ -13,7 +13,7 @@ public:
     enum PhaseName { kEntryPhase, kBottomFans, kSweepingFans, kConeAndStray };
     static const Phase kScript[3];  // in this order, then the bottom fans again
 
-    CubeBoss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    CubeBoss(SDL_Surface* screen, const Spawn& at, Energy energy);
 
 protected:
     // The hit flash is the same cell of a sheet of its own.

@@ -58,8 +58,8 @@ const Death::Phase Death::kScript[3] = {
      .with = {.attack = &kReachingPairAttack, .fireBefore = 1100, .angleStep = 7}},
 };
 
-Death::Death(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+Death::Death(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
       shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {}
 

@@ -24,7 +24,7 @@ public:
     static const Phase kScript[3];  // pairs, quartets, reaching pairs, then pairs again
     static constexpr int kFightCell = 3;
 
-    Death(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    Death(SDL_Surface* screen, const Spawn& at, Energy energy);
 
 protected:
     void EntryFrame() override;

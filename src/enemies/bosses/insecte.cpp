@@ -105,8 +105,8 @@ const Insecte::Zone Insecte::kZones[4] = {
     {121, 10, 56, 10},  // upper right
 };
 
-Insecte::Insecte(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+Insecte::Insecte(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       arrivalSound(Own(catalogue::Load(catalogue::kInsecteArrival))),
       shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
       shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),

@@ -26,7 +26,7 @@ public:
     };
     static const Zone kZones[4];
 
-    Insecte(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    Insecte(SDL_Surface* screen, const Spawn& at, Energy energy);
 
     // The level reports the hero's weapon level every frame; the script reads it only when it
     // switches phases.

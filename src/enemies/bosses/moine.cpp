@@ -56,8 +56,8 @@ const Moine::Phase Moine::kScript[3] = {
 const int Moine::kRingX[12] = {175, 248, 301, 318, 297, 247, 168, 95, 44, 26, 47, 102};
 const int Moine::kRingY[12] = {91, 112, 167, 240, 318, 363, 381, 361, 306, 233, 181, 109};
 
-Moine::Moine(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+Moine::Moine(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       shotYellowA(Own(catalogue::Load(catalogue::kYellowOrb.a))),
       shotYellowB(Own(catalogue::Load(catalogue::kYellowOrb.b))) {}
 

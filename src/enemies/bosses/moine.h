@@ -27,7 +27,7 @@ public:
     static const int kRingX[12];    // the ring stream's spawn points, before playfield::kInnerLeft is added to x
     static const int kRingY[12];
 
-    Moine(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    Moine(SDL_Surface* screen, const Spawn& at, Energy energy);
 
     int GetRingIndex() const { return ringIndex; }
 

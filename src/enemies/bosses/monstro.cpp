@@ -44,8 +44,8 @@ const Monstro::Mouth Monstro::kMouths[8] = {
     {44, 185, 45},   {122, 185, 45}, {200, 185, 45},  // downward
 };
 
-Monstro::Monstro(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+Monstro::Monstro(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       chargeSound(Own(catalogue::Load(catalogue::kMonstroRoar))),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),
       shotRedB(Own(catalogue::Load(catalogue::kRubyOrb.b))) {}

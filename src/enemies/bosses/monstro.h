@@ -24,7 +24,7 @@ public:
     };
     static const Mouth kMouths[8];
 
-    Monstro(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    Monstro(SDL_Surface* screen, const Spawn& at, Energy energy);
 
     bool SwaysRight() const { return swayRight; }
 

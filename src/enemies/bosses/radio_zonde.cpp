@@ -37,8 +37,8 @@ const RadioZonde::Phase RadioZonde::kScript[3] = {
     {.length = 1100, .next = kRosette, .angle = 0, .frame = 1, .act = &RadioZonde::RosettePhase},
 };
 
-RadioZonde::RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+RadioZonde::RadioZonde(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       shotPlainRedA(Own(catalogue::Load(catalogue::kRedOrb.a))),
       shotPlainRedB(Own(catalogue::Load(catalogue::kRedOrb.b))),
       shotRedA(Own(catalogue::Load(catalogue::kRubyOrb.a))),

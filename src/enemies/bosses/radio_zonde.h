@@ -18,7 +18,7 @@ public:
     static constexpr int kScatterFirst = 200;
     static constexpr int kScatterLast = 400;
 
-    RadioZonde(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    RadioZonde(SDL_Surface* screen, const Spawn& at, Energy energy);
 
     int GetScatterDelay() const { return scatterDelay; }
 

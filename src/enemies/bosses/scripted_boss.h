@@ -31,8 +31,8 @@ public:
     };
 
 protected:
-    ScriptedBoss(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits, const BossTraits& traits)
-        : Boss(screen, x, y, spawnTime, energyUnits, traits) {
+    ScriptedBoss(SDL_Surface* screen, const Spawn& at, Energy energy, const BossTraits& traits)
+        : Boss(screen, at, energy, traits) {
         phaseLength = Self::kEntry.length;
     }
 

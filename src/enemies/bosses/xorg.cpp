@@ -89,8 +89,8 @@ const Xorg::Phase Xorg::kScript[5] = {
      .with = {.attack = &kFastSwervingPairs, .fires = {}, .swingBound = 250}},  // on every tick
 };
 
-Xorg::Xorg(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits)
-    : ScriptedBoss(screen, x, y, spawnTime, energyUnits, kTraits),
+Xorg::Xorg(SDL_Surface* screen, const Spawn& at, Energy energy)
+    : ScriptedBoss(screen, at, energy, kTraits),
       damagedSheet(Own(catalogue::Load(catalogue::kXorgDamagedSheet))),
       arrivalSound(Own(catalogue::Load(catalogue::kXorgArrival))),
       changeSound(Own(catalogue::Load(catalogue::kXorgChange))),

@@ -31,7 +31,7 @@ public:
     enum PhaseName { kEntryPhase, kCrosses, kRain, kSwervingCrosses, kFastRain, kFastPairs };
     static const Phase kScript[5];
 
-    Xorg(SDL_Surface* screen, int x, int y, int spawnTime, int energyUnits);
+    Xorg(SDL_Surface* screen, const Spawn& at, Energy energy);
 
     bool Damaged() const { return energy <= maxEnergy / 2; }
     int GetDriftBandLeft() const { return driftBandLeft; }

@@ -9,6 +9,13 @@
 
 #include "enemies/framework/enemy_shot.h"
 
+// Where and when an enemy or a boss enters: the first half of its row in a level's table.
+struct Spawn {
+    int x;
+    int y;
+    int spawnTime;
+};
+
 class Enemy {
 public:
     // Result of CheckHit when no shot hit.

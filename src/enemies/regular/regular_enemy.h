@@ -45,14 +45,8 @@ constexpr Playfield kFromLeft = {.left = INT_MIN, .right = kRight, .bottom = 640
 constexpr Playfield kWide = {.left = -200, .right = 728, .bottom = 480, .testTop = true};
 }  // namespace playfield
 
-// Where and when a regular enemy enters: the first half of its row in a level's table. Every
-// class is built from (screen, assets, spawn), and a class with knobs of its own takes a row of
-// them after it: its Setup, or Strength.
-struct Spawn {
-    int x;
-    int y;
-    int spawnTime;
-};
+// Every regular class is built from (screen, assets, spawn), and a class with knobs of its own
+// takes a row of them after it: its Setup, or Strength.
 
 // The level's factor on the hit points of a class that scales with the level (Yeux, Delta,
 // Crabe, Amybe, OeilRB).
