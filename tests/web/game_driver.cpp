@@ -19,10 +19,12 @@ namespace {
 enum class Mode { Play, Die, Clear };
 
 Mode AskedMode() {
+    // clang-format off
     const int mode = EM_ASM_INT({
         const mode = globalThis.skyriftTestMode;
-        return mode == = 'die' ? 1 : mode == = 'clear' ? 2 : 0;
+        return mode === 'die' ? 1 : mode === 'clear' ? 2 : 0;
     });
+    // clang-format on
     return mode == 1 ? Mode::Die : mode == 2 ? Mode::Clear : Mode::Play;
 }
 

@@ -19,11 +19,11 @@ public:
     void BeforeWait() override {
         waitStart = emscripten_get_now();
         if (workStart > 0) {
-            EM_ASM(
-                {
-                    if (Module.onFrameWork) Module.onFrameWork($0, $1);
-                },
-                waitStart - workStart, waitStart - previousWaitStart);
+            // clang-format off
+            EM_ASM({
+                if (Module.onFrameWork) Module.onFrameWork($0, $1);
+            }, waitStart - workStart, waitStart - previousWaitStart);
+            // clang-format on
         }
         previousWaitStart = waitStart;
     }
