@@ -2,8 +2,10 @@
 
 #include <cxxabi.h>
 #ifdef _WIN32
-#include <psapi.h>
+// psapi.h needs windows.h's types first.
 #include <windows.h>
+
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #include <unistd.h>
