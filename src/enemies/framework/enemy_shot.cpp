@@ -34,7 +34,7 @@ EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* fram
       altFrameA(frameA),
       altFrameB(frameB),
       box(box),
-      path(new PathSegment[4]{s0, s1, s2, s3}),
+      path{s0, s1, s2, s3},
       animCounter(0),
       vx(0),
       vy(0),
@@ -50,15 +50,13 @@ EnemyShot::EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* fram
       altFrameA(frameA),
       altFrameB(frameB),
       box(box),
-      path(new PathSegment[4]{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}),
+      path{},
       animCounter(-1),
       vx(kUninitialised),
       vy(kUninitialised),
       patternMode(1),
       movePattern(movePattern),
       tick(kUninitialised) {}
-
-EnemyShot::~EnemyShot() { delete[] path; }
 
 void EnemyShot::SetOrbit(int centreX_, int centreY_, int radius_, int angle_, int angleStep_, int radiusStep_,
                          int phase1_, int phase2_) {

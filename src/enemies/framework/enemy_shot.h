@@ -39,7 +39,7 @@ public:
     // first Update. Setting vx and vy to anything but 99, 99 suppresses the pattern's own
     // initialisation.
     EnemyShot(SDL_Surface* screen, SDL_Surface* frameA, SDL_Surface* frameB, SDL_Rect box, MovePattern movePattern);
-    ~EnemyShot();
+    ~EnemyShot() = default;
     EnemyShot(const EnemyShot&) = delete;
     EnemyShot& operator=(const EnemyShot&) = delete;
 
@@ -94,7 +94,7 @@ private:
     SDL_Surface* altFrameA;
     SDL_Surface* altFrameB;
     SDL_Rect box;
-    PathSegment* path;  // four owned legs
+    PathSegment path[4];
     int32_t segment = 0;
     int32_t animCounter;
     int32_t vx;
