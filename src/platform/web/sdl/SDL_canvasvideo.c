@@ -26,8 +26,8 @@
 #define _THIS SDL_VideoDevice *this
 
 struct SDL_PrivateVideoData {
-	Uint32 *pixels;  /* the screen, 0x00RRGGBB */
-	Uint32 *rgba;    /* what the canvas is given, R, G, B, A bytes */
+	Uint32 *pixels;  /* the screen, 0x00BBGGRR: R, G, B bytes in the canvas's order */
+	Uint32 *rgba;    /* what the canvas is given, the same with its alpha byte set */
 	int w, h;
 };
 
@@ -140,9 +140,9 @@ static int CANVAS_VideoInit(_THIS, SDL_PixelFormat *vformat)
 {
 	vformat->BitsPerPixel = 32;
 	vformat->BytesPerPixel = 4;
-	vformat->Rmask = 0x00FF0000;
+	vformat->Rmask = 0x000000FF;
 	vformat->Gmask = 0x0000FF00;
-	vformat->Bmask = 0x000000FF;
+	vformat->Bmask = 0x00FF0000;
 	canvas_listen();
 	return 0;
 }
@@ -160,7 +160,7 @@ static void FreeBuffers(_THIS)
 	this->hidden->rgba = NULL;
 }
 
-/* 32 bits, 0x00RRGGBB, whatever was asked: a depth the game asks for otherwise gets SDL's
+/* 32 bits, 0x00BBGGRR, whatever was asked: a depth the game asks for otherwise gets SDL's
  * shadow surface and its conversion, as on a desktop screen of that depth. */
 static SDL_Surface *CANVAS_SetVideoMode(_THIS, SDL_Surface *current, int width, int height, int bpp, Uint32 flags)
 {
@@ -172,7 +172,7 @@ static SDL_Surface *CANVAS_SetVideoMode(_THIS, SDL_Surface *current, int width, 
 		SDL_SetError("Couldn't allocate the screen");
 		return NULL;
 	}
-	if (!SDL_ReallocFormat(current, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0)) {
+	if (!SDL_ReallocFormat(current, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0)) {
 		FreeBuffers(this);
 		return NULL;
 	}
@@ -221,7 +221,8 @@ static void CANVAS_UpdateRects(_THIS, int numrects, SDL_Rect *rects)
 	if (right > video->w) right = video->w;
 	if (bottom > video->h) bottom = video->h;
 	if (left >= right || top >= bottom) return;
-	/* Two pixels at a time, from an even column: twice as fast as one. */
+	/* The screen's bytes are already the canvas's: only the alpha byte is set, two pixels at a
+	 * time from an even column. */
 	left &= ~1;
 	for (y = top; y < bottom; ++y) {
 		const Uint32 *from = video->pixels + y * video->w;
@@ -229,14 +230,10 @@ static void CANVAS_UpdateRects(_THIS, int numrects, SDL_Rect *rects)
 		for (x = left; x + 1 < right; x += 2) {
 			Uint64 p;
 			SDL_memcpy(&p, from + x, 8);
-			p = 0xFF000000FF000000ull | ((p & 0x000000FF000000FFull) << 16) | (p & 0x0000FF000000FF00ull) |
-			    ((p >> 16) & 0x000000FF000000FFull);
+			p |= 0xFF000000FF000000ull;
 			SDL_memcpy(to + x, &p, 8);
 		}
-		for (; x < right; ++x) {
-			const Uint32 p = from[x];
-			to[x] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
-		}
+		for (; x < right; ++x) to[x] = from[x] | 0xFF000000u;
 	}
 	canvas_put(video->rgba, video->w, video->h, left, top, right - left, bottom - top);
 }
